@@ -1,0 +1,53 @@
+#include "PortEnvironment.h"
+
+#include "PosixSerialPort.h"
+#include "VirtualPort.h"
+
+#include <cerrno>
+#include <cstring>
+
+PortEnvironment::PortEnvironment(ProgramOptions options, BoardBuilder buildBoard, Trace::Clock::time_point epoch)
+    : options_(std::move(options)), epoch_(epoch)
+{
+    if (options_.anyVirtual()) {
+        board_ = std::make_unique<Board>();
+        if (buildBoard)
+            buildBoard(*board_);
+    }
+}
+
+PortEnvironment::~PortEnvironment()
+{
+    if (traceFile_ && traceFile_ != stderr)
+        std::fclose(traceFile_);
+}
+
+bool PortEnvironment::openTrace(QString& error)
+{
+    if (options_.trace.isEmpty())
+        return true;
+    if (options_.trace == u"-") {
+        traceFile_ = stderr;
+    } else {
+        traceFile_ = std::fopen(options_.trace.toLocal8Bit().constData(), "w");
+        if (!traceFile_) {
+            error = QStringLiteral("cannot write the trace file %1: %2").arg(options_.trace, QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+    }
+    trace_ = std::make_unique<Trace>(traceFile_, epoch_);
+    return true;
+}
+
+MSComm::Setup PortEnvironment::setup()
+{
+    return MSComm::Setup{[this](int port, const LineSettings& settings) { return open(port, settings); }, trace_.get()};
+}
+
+std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSettings& settings)
+{
+    QString device = options_.device(commPort);
+    if (device == QLatin1String(ProgramOptions::Virtual))
+        return std::make_unique<VirtualPort>(*board_, settings);
+    return std::make_unique<PosixSerialPort>("COM" + std::to_string(commPort), device.toStdString(), settings);
+}

@@ -1,0 +1,76 @@
+#include "ProgramOptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+QString ProgramOptions::device(int commPort) const
+{
+    if (commPort >= 1 && commPort <= MappedPorts)
+        return com[std::size_t(commPort - 1)];
+    return QStringLiteral("/dev/ttyS%1").arg(commPort - 1);
+}
+
+bool ProgramOptions::anyVirtual() const
+{
+    for (const QString& d : com)
+        if (d == QLatin1String(Virtual))
+            return true;
+    return false;
+}
+
+std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments, QString& exitText, int& exitCode)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::applicationName() +
+                                     QStringLiteral(": drives the training board on a serial port."));
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    ProgramOptions options;
+    std::array<QCommandLineOption, MappedPorts> comOptions{
+        QCommandLineOption(QStringLiteral("com1"), QStringLiteral("What COM1 means: a device, or 'virtual' for the virtual board (default /dev/ttyS0)."), QStringLiteral("DEVICE")),
+        QCommandLineOption(QStringLiteral("com2"), QStringLiteral("What COM2 means (default /dev/ttyS1)."), QStringLiteral("DEVICE")),
+        QCommandLineOption(QStringLiteral("com3"), QStringLiteral("What COM3 means (default /dev/ttyS2)."), QStringLiteral("DEVICE")),
+        QCommandLineOption(QStringLiteral("com4"), QStringLiteral("What COM4 means (default /dev/ttyS3)."), QStringLiteral("DEVICE")),
+    };
+    for (auto& o : comOptions)
+        parser.addOption(o);
+    QCommandLineOption trace(QStringLiteral("trace"),
+                             QStringLiteral("Write one line per access of the serial-port component to FILE ('-' for standard error)."),
+                             QStringLiteral("FILE"));
+    parser.addOption(trace);
+
+    if (!parser.parse(arguments)) {
+        exitText = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
+        exitCode = 2;
+        return std::nullopt;
+    }
+    if (parser.isSet(help)) {
+        exitText = parser.helpText();
+        exitCode = 0;
+        return std::nullopt;
+    }
+    if (parser.isSet(version)) {
+        exitText = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
+        exitCode = 0;
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        exitText = QStringLiteral("unexpected argument: ") + parser.positionalArguments().first() + u'\n';
+        exitCode = 2;
+        return std::nullopt;
+    }
+    for (int i = 0; i < MappedPorts; ++i) {
+        if (parser.isSet(comOptions[std::size_t(i)])) {
+            QString value = parser.value(comOptions[std::size_t(i)]);
+            if (value.isEmpty()) {
+                exitText = QStringLiteral("--com%1 needs a device or 'virtual'\n").arg(i + 1);
+                exitCode = 2;
+                return std::nullopt;
+            }
+            options.com[std::size_t(i)] = value;
+        }
+    }
+    if (parser.isSet(trace))
+        options.trace = parser.value(trace);
+    return options;
+}

@@ -1,0 +1,103 @@
+#include "ProgramRunner.h"
+
+#include "FormsStyle.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    char byte = 1;
+    [[maybe_unused]] ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGTERM and SIGINT end the event loop, so that the window and its port (and lock file) go.
+void quitOnSignals(QApplication& app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+
+bool haveDisplay()
+{
+    auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v && *v;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int runProgram(int argc, char** argv, const ProgramInfo& info)
+{
+    const auto epoch = Trace::Clock::now();
+    QCoreApplication::setApplicationName(info.name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(BOARD_SUITE_VERSION));
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QString exitText;
+    int exitCode = 0;
+    auto options = ProgramOptions::parse(arguments, exitText, exitCode);
+    if (!options) {
+        std::fputs(exitText.toLocal8Bit().constData(), exitCode == 0 ? stdout : stderr);
+        return exitCode;
+    }
+    if (!haveDisplay()) {
+        std::fprintf(stderr, "%s: no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %s\n",
+                     qPrintable(info.name), qPrintable(info.name));
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    FormsStyle::apply(app);
+    quitOnSignals(app);
+
+    PortEnvironment ports(*options, info.buildBoard, epoch);
+    QString error;
+    if (!ports.openTrace(error)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(info.name), qPrintable(error));
+        return 1;
+    }
+
+    std::unique_ptr<FormWindow> window = info.createWindow(ports.setup());
+    FormWindow* w = window.get();
+    w->MSComm1.setFailureHandler([w, name = info.name](const std::string& message) {
+        // Shown after the running handler, never inside a bus transaction.
+        QString text = QString::fromStdString(message);
+        std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(text));
+        QTimer::singleShot(0, w, [w, name, text] { QMessageBox::warning(w, name, text); });
+    });
+    try {
+        w->Form_Load();
+    } catch (const CommError& e) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(info.name), e.what());
+        QMessageBox::critical(nullptr, info.name, QString::fromStdString(e.what()));
+        return 1;
+    }
+    w->show();
+    int status = app.exec();
+    window.reset();
+    return status;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+// The lock file that serial programs share: <dir>/LCK..<device below /dev, '/' as '_'>,
+// holding the owner's PID in ASCII, right-aligned in ten characters and a newline.
+class PortLock {
+public:
+    struct Held {
+        long pid;  // 0 when the lock names no readable process
+    };
+
+    // Takes the lock for `device`, replacing a stale one (its process is gone).
+    // Returns false and fills `held` when a live process (or an unreadable lock) holds it.
+    // When the lock directory cannot be written, goes on without a lock file.
+    bool acquire(const std::string& lockDir, const std::string& device, Held& held);
+    void release();
+
+    PortLock() = default;
+    ~PortLock() { release(); }
+    PortLock(const PortLock&) = delete;
+    PortLock& operator=(const PortLock&) = delete;
+
+    static std::string fileName(const std::string& device);
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;  // set while we own the file
+};

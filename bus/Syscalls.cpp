@@ -1,0 +1,19 @@
+#include "Syscalls.h"
+
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+int Syscalls::open(const char* path, int flags) { return ::open(path, flags); }
+int Syscalls::close(int fd) { return ::close(fd); }
+int Syscalls::ioctl(int fd, unsigned long request, void* argument) { return ::ioctl(fd, request, argument); }
+ssize_t Syscalls::write(int fd, const void* data, size_t size) { return ::write(fd, data, size); }
+int Syscalls::tcgetattr(int fd, termios* attributes) { return ::tcgetattr(fd, attributes); }
+int Syscalls::tcsetattr(int fd, int when, const termios* attributes) { return ::tcsetattr(fd, when, attributes); }
+int Syscalls::fcntl(int fd, int command, int argument) { return ::fcntl(fd, command, argument); }
+
+Syscalls& Syscalls::real()
+{
+    static Syscalls calls;
+    return calls;
+}

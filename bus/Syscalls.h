@@ -1,0 +1,20 @@
+#pragma once
+
+#include <sys/types.h>
+#include <termios.h>
+
+// The kernel calls a serial device is driven with. Tests and the benchmark count or script
+// them through a subclass; everything else uses real().
+class Syscalls {
+public:
+    virtual ~Syscalls() = default;
+    virtual int open(const char* path, int flags);
+    virtual int close(int fd);
+    virtual int ioctl(int fd, unsigned long request, void* argument);
+    virtual ssize_t write(int fd, const void* data, size_t size);
+    virtual int tcgetattr(int fd, termios* attributes);
+    virtual int tcsetattr(int fd, int when, const termios* attributes);
+    virtual int fcntl(int fd, int command, int argument);
+
+    static Syscalls& real();
+};

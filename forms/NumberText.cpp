@@ -1,0 +1,20 @@
+#include "NumberText.h"
+
+#include <QLocale>
+
+#include <cstdio>
+
+namespace forms {
+
+QString numberText(double value)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%.15G", value);
+    QString result = QString::fromLatin1(text);
+    if (result == u"-0")
+        result = QStringLiteral("0");
+    result.replace(u'.', QLocale().decimalPoint());
+    return result;
+}
+
+} // namespace forms

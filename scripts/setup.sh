@@ -1,0 +1,24 @@
+#!/bin/sh
+# Installs what the build needs from Debian's packages (only what is missing) and builds
+# everything into build/. Sourced by ./run and ./test.
+set -eu
+top=$(cd "$(dirname "$0")/.." && pwd)
+packages="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core"
+
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    # shellcheck disable=SC2086
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+fi
+
+build="$top/build"
+if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build"

@@ -1,0 +1,76 @@
+#include "ThermConfWindow.h"
+
+#include "HexText.h"
+#include "I2CSboard.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+using namespace I2CSboard;
+
+namespace {
+constexpr std::uint8_t SensorWrite = 0x90;
+constexpr std::uint8_t SensorRead = 0x91;
+constexpr std::uint8_t AccessConfig = 0xAC;
+} // namespace
+
+ThermConfWindow::ThermConfWindow(MSComm::Setup setup, QWidget* parent)
+    : ThermReadWindow(std::move(setup), Layout{120, 5235, 1935}, parent)
+{
+    Frame3 = new QGroupBox(QStringLiteral("Config"), this);
+    forms::place(Frame3, 60, 1020, 3615, 855);
+    cmdRdConfig = new QPushButton(QStringLiteral("Read Config"), Frame3);
+    forms::place(cmdRdConfig, 120, 360, 1215, 375);
+    txtConfig = new QLineEdit(Frame3);
+    forms::place(txtConfig, 1440, 360, 735, 375);
+    cmdWrConfig = new QPushButton(QStringLiteral("Write Config"), Frame3);
+    forms::place(cmdWrConfig, 2280, 360, 1215, 375);
+
+    setTabOrder(cmdStopConvert, txtConfig);
+    setTabOrder(txtConfig, cmdRdConfig);
+    setTabOrder(cmdRdConfig, cmdWrConfig);
+
+    connect(cmdRdConfig, &QPushButton::clicked, this, [this] { cmdRdConfig_Click(); });
+    connect(cmdWrConfig, &QPushButton::clicked, this, [this] { cmdWrConfig_Click(); });
+}
+
+void ThermConfWindow::cmdRdConfig_Click()
+{
+    I2CStart();
+    WriteByte(SensorWrite);
+    GetAck();
+    WriteByte(AccessConfig);
+    GetAck();
+    I2CStart();  // repeated start
+    WriteByte(SensorRead);
+    GetAck();
+    std::uint8_t value = ReadByte();
+    txtConfig->setText(forms::hexByteText(value));
+    ClockPulse();  // not acknowledged: the read ends
+    I2CStop();
+}
+
+void ThermConfWindow::cmdWrConfig_Click()
+{
+    // Checked before any bus traffic, so that a refused text never leaves the bus held
+    // in the middle of a transaction.
+    auto value = forms::parseHexByte(txtConfig->text());
+    if (!value) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("\"%1\" is not a configuration value. Type one or two hexadecimal "
+                                            "digits (0 to 9, A to F), from 0 to FF; leading zeros are allowed.")
+                                 .arg(txtConfig->text()));
+        return;
+    }
+    I2CStart();
+    WriteByte(SensorWrite);
+    GetAck();
+    WriteByte(AccessConfig);
+    GetAck();
+    WriteByte(*value);
+    GetAck();
+    I2CStop();
+}

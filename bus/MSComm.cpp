@@ -1,8 +1,24 @@
 #include "MSComm.h"
 
-MSComm::MSComm(Setup setup) : opener_(std::move(setup.opener)), trace_(setup.trace) {}
+MSComm::MSComm(Setup setup) : opener_(std::move(setup.opener)), trace_(setup.trace)
+{
+    if (trace_)
+        traced_ = std::make_unique<TracedLines>(*trace_, &closed_);
+    route();
+}
 
 MSComm::~MSComm() = default;
+
+void MSComm::route()
+{
+    SerialLines* target = port_ ? port_.get() : static_cast<SerialLines*>(&closed_);
+    if (traced_) {
+        traced_->retarget(target);
+        lines_ = traced_.get();
+    } else {
+        lines_ = target;
+    }
+}
 
 void MSComm::setCommPort(std::int16_t port)
 {
@@ -35,27 +51,29 @@ void MSComm::setPortOpen(bool open)
 {
     try {
         if (open) {
-            if (lines_)
+            if (port_)
                 throw CommError(CommError::Kind::AlreadyOpen, "COM" + std::to_string(commPort_) + " is already open");
             if (!opener_)
                 throw CommError(CommError::Kind::NoSuchDevice,
                                 "COM" + std::to_string(commPort_) + ": no device is configured");
-            lines_ = opener_(commPort_, settings_);
+            port_ = opener_(commPort_, settings_);
         } else {
-            lines_.reset();
+            port_.reset();
         }
     } catch (const CommError& e) {
+        route();
         if (trace_)
             trace_->put("PortOpen", open, e.what());
         throw;
     }
+    route();
     if (trace_)
         trace_->put("PortOpen", open);
 }
 
 bool MSComm::PortOpen()
 {
-    bool open = lines_ != nullptr;
+    bool open = port_ != nullptr;
     if (trace_)
         trace_->get("PortOpen", open);
     return open;
@@ -63,76 +81,49 @@ bool MSComm::PortOpen()
 
 void MSComm::setBreak(bool on)
 {
-    if (lines_) {
-        try {
-            lines_->setBreak(on);
-        } catch (const CommError& e) {
-            putFailed("Break", on, e);
-            return;
-        }
+    try {
+        lines_->setBreak(on);
+    } catch (const CommError& e) {
+        deviceFailed(e);
     }
-    if (trace_)
-        trace_->put("Break", on);
 }
 
 bool MSComm::CTSHolding()
 {
-    bool asserted = false;
-    if (lines_) {
-        try {
-            asserted = lines_->cts();
-        } catch (const CommError& e) {
-            deviceFailed(e);
-        }
+    try {
+        return lines_->cts();
+    } catch (const CommError& e) {
+        deviceFailed(e);
+        return false;
     }
-    if (trace_)
-        trace_->get("CTSHolding", asserted);
-    return asserted;
 }
 
 bool MSComm::DSRHolding()
 {
-    bool asserted = false;
-    if (lines_) {
-        try {
-            asserted = lines_->dsr();
-        } catch (const CommError& e) {
-            deviceFailed(e);
-        }
+    try {
+        return lines_->dsr();
+    } catch (const CommError& e) {
+        deviceFailed(e);
+        return false;
     }
-    if (trace_)
-        trace_->get("DSRHolding", asserted);
-    return asserted;
 }
 
 void MSComm::setOutput(std::string_view text)
 {
     for (char c : text) {
-        std::string failure;
-        if (lines_) {
-            try {
-                lines_->write(static_cast<std::uint8_t>(c));
-            } catch (const CommError& e) {
-                failure = e.what();
-                deviceFailed(e);
-            }
+        try {
+            lines_->write(static_cast<std::uint8_t>(c));
+        } catch (const CommError& e) {
+            deviceFailed(e);
         }
-        if (trace_)
-            trace_->putByte("Output", static_cast<std::uint8_t>(c), failure);
     }
-}
-
-void MSComm::putFailed(std::string_view property, bool value, const CommError& error)
-{
-    if (trace_)
-        trace_->put(property, value, error.what());
-    deviceFailed(error);
 }
 
 void MSComm::deviceFailed(const CommError& error)
 {
-    // Close first: the handler may show a box whose event loop runs more accesses.
-    lines_.reset();
+    // Closed first: the handler may show a box whose event loop runs more accesses.
+    port_.reset();
+    route();
     if (onFailure_)
         onFailure_(error.what());
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "ClosedLines.h"
 #include "CommError.h"
 #include "LineSettings.h"
 #include "SerialLines.h"
 #include "Trace.h"
+#include "TracedLines.h"
 
 #include <cstdint>
 #include <functional>
@@ -53,58 +55,47 @@ public:
 
 private:
     void deviceFailed(const CommError& error);
-    void putFailed(std::string_view property, bool value, const CommError& error);
+    // Points the line accesses at the open port, or at the closed lines; through the trace if any.
+    void route();
 
     Opener opener_;
     Trace* trace_;
     FailureHandler onFailure_;
-    std::unique_ptr<SerialLines> lines_;
+    std::unique_ptr<SerialLines> port_;
+    ClosedLines closed_;
+    std::unique_ptr<TracedLines> traced_;
+    SerialLines* lines_ = &closed_;  // what every line access goes to
     int commPort_ = 1;
     LineSettings settings_;
 };
 
-// The hot paths of the two-wire bus: kept inline so that the component adds next to nothing
-// to the cost of the line itself.
+// The hot paths of the two-wire bus: one indirect call each, so that the component adds next
+// to nothing to the cost of the line itself.
 
 inline void MSComm::setDTREnable(bool asserted)
 {
-    if (lines_) {
-        try {
-            lines_->setDtr(asserted);
-        } catch (const CommError& e) {
-            putFailed("DTREnable", asserted, e);
-            return;
-        }
+    try {
+        lines_->setDtr(asserted);
+    } catch (const CommError& e) {
+        deviceFailed(e);
     }
-    if (trace_) [[unlikely]]
-        trace_->put("DTREnable", asserted);
 }
 
 inline void MSComm::setRTSEnable(bool asserted)
 {
-    if (lines_) {
-        try {
-            lines_->setRts(asserted);
-        } catch (const CommError& e) {
-            putFailed("RTSEnable", asserted, e);
-            return;
-        }
+    try {
+        lines_->setRts(asserted);
+    } catch (const CommError& e) {
+        deviceFailed(e);
     }
-    if (trace_) [[unlikely]]
-        trace_->put("RTSEnable", asserted);
 }
 
 inline bool MSComm::CDHolding()
 {
-    bool asserted = false;
-    if (lines_) {
-        try {
-            asserted = lines_->cd();
-        } catch (const CommError& e) {
-            deviceFailed(e);
-        }
+    try {
+        return lines_->cd();
+    } catch (const CommError& e) {
+        deviceFailed(e);
+        return false;
     }
-    if (trace_) [[unlikely]]
-        trace_->get("CDHolding", asserted);
-    return asserted;
 }

@@ -33,7 +33,7 @@ private:
     void step()
     {
         if (callsUntilFailure == 0)
-            throw CommError(CommError::Kind::DeviceFailed, "COM1 (/dev/ttyUSB0): the device stopped answering");
+            throw CommError(CommError::Kind::DeviceFailed, "COM1 (/dev/board-adapter): the device stopped answering");
         if (callsUntilFailure > 0)
             --callsUntilFailure;
     }

@@ -77,7 +77,8 @@ protected:
 
 TEST_F(PtyDevice, LockFileNamesFollowTheDevicePath)
 {
-    EXPECT_EQ(PortLock::fileName("/dev/ttyUSB0"), "LCK..ttyUSB0");
+    EXPECT_EQ(PortLock::fileName("/dev/usb-adapter"), "LCK..usb-adapter");
+    EXPECT_EQ(PortLock::fileName("/dev/serial/by-id/usb-adapter"), "LCK..serial_by-id_usb-adapter");
     EXPECT_EQ(PortLock::fileName("/dev/pts/3"), "LCK..pts_3");
 }
 

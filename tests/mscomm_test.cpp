@@ -21,7 +21,7 @@ protected:
     {
         opened.push_back({port, settings});
         if (refuse)
-            throw CommError(CommError::Kind::NoSuchDevice, "COM" + std::to_string(port) + " (/dev/ttyUSB9): no such device");
+            throw CommError(CommError::Kind::NoSuchDevice, "COM" + std::to_string(port) + " (/dev/board-adapter9): no such device");
         auto l = std::make_unique<ScriptedLines>();
         lines = l.get();
         return l;
@@ -84,7 +84,7 @@ TEST_F(Component, FailedOpeningRaisesAndIsTraced)
         EXPECT_EQ(e.kind(), CommError::Kind::NoSuchDevice);
     }
     EXPECT_FALSE(comm.PortOpen());
-    EXPECT_EQ(recorder.lines().at(0), "PortOpen = True !! COM1 (/dev/ttyUSB9): no such device");
+    EXPECT_EQ(recorder.lines().at(0), "PortOpen = True !! COM1 (/dev/board-adapter9): no such device");
 }
 
 TEST_F(Component, OpeningTwiceIsRefusedAndKeepsThePort)
@@ -125,7 +125,7 @@ TEST_F(Component, FailingDeviceIsReportedOnceAndThenActsClosed)
     EXPECT_EQ(reports.size(), 1u);
     EXPECT_FALSE(comm.PortOpen());
     auto l = recorder.lines();
-    EXPECT_EQ(l.at(0), "RTSEnable = False !! COM1 (/dev/ttyUSB0): the device stopped answering");
+    EXPECT_EQ(l.at(0), "RTSEnable = False !! COM1 (/dev/board-adapter): the device stopped answering");
     EXPECT_EQ(l.at(1), "DTREnable = False");
 
     // The port can be opened again afterwards.

@@ -119,7 +119,7 @@ TEST_F(Thermread, FailingDeviceIsReportedOnceAndClicksGoOn)
         bool cts() override { fail(); }
         bool dsr() override { fail(); }
         void write(std::uint8_t) override { fail(); }
-        [[noreturn]] static void fail() { throw CommError(CommError::Kind::DeviceFailed, "COM1 (/dev/ttyUSB0): gone"); }
+        [[noreturn]] static void fail() { throw CommError(CommError::Kind::DeviceFailed, "COM1 (/dev/board-adapter): gone"); }
     };
     ThermReadWindow w(MSComm::Setup{[](int, const LineSettings&) { return std::make_unique<Failing>(); }});
     w.MSComm1.setFailureHandler([&](const std::string&) { ++reports; });

@@ -3,6 +3,7 @@
 #include "FormsStyle.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -29,7 +30,13 @@ void quitOnSignals(QApplication& app)
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] { QCoreApplication::quit(); });
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+        // A message box may be up (even before the main loop runs): close it too.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
+                dialog->reject();
+        QCoreApplication::exit(0);
+    });
     struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);

@@ -30,4 +30,24 @@ kill -TERM $pid
 wait $pid
 status=$?
 [ $status -eq 0 ] || fail "SIGTERM ended the program with status $status"
+# A port that cannot be opened at start-up: its message on standard error (and in a box, which
+# SIGTERM closes here), then status 1.
+startup_failure() {
+    device=$1 expected=$2
+    QT_QPA_PLATFORM=offscreen "$thermconf" --com1="$device" 2>"$dir/err" &
+    pid=$!
+    n=0
+    until grep -q "^thermconf: " "$dir/err" 2>/dev/null; do
+        n=$((n + 1)); [ $n -gt 100 ] && { kill $pid; fail "no message for $device"; }
+        sleep 0.1
+    done
+    sleep 0.2
+    kill -TERM $pid 2>/dev/null
+    wait $pid
+    status=$?
+    [ $status -eq 1 ] || fail "$device: status $status"
+    grep -qxF "thermconf: $expected" "$dir/err" || fail "$device: message $(cat "$dir/err")"
+}
+startup_failure /dev/no-such-board-port "COM1 (/dev/no-such-board-port): no such device"
+startup_failure /dev/null "COM1 (/dev/null): not a serial port with modem-control lines"
 echo ok

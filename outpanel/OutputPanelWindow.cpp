@@ -17,6 +17,15 @@ const QString Off = QStringLiteral("OFF");
 // Left edge of the labels above the buttons, by column (bit index mod 8).
 constexpr int LabelLeft[8] = {5160, 4560, 3945, 3360, 2775, 2190, 1605, 1020};
 
+// The window font runs a pixel wider than the layout allows for "D10" … "D15": such a label
+// grows to its caption, keeping its place (there is room up to the next one).
+void fitCaption(QLabel* label)
+{
+    int needed = label->fontMetrics().horizontalAdvance(label->text());
+    if (needed > label->width())
+        label->resize(needed, label->height());
+}
+
 } // namespace
 
 OutputPanelWindow::OutputPanelWindow(MSComm::Setup setup, const QString& caption, QWidget* parent)
@@ -48,6 +57,7 @@ OutputPanelWindow::OutputPanelWindow(MSComm::Setup setup, const QString& caption
 
         auto* label = new QLabel(QStringLiteral("D%1").arg(i), this);
         forms::place(label, LabelLeft[i % 8], upper ? 180 : 1080, 285, 210);
+        fitCaption(label);
         lblD.add(label);
     }
 

@@ -151,14 +151,18 @@ TYPED_TEST(Panel, LayoutAndFocus)
     EXPECT_EQ(w->cmdD(7)->geometry(), forms::twipsRect(840, 1380, 615, 435));
     EXPECT_EQ(w->cmdD(0)->geometry(), forms::twipsRect(5040, 1380, 615, 435));
     EXPECT_EQ(w->lblD(0)->geometry(), forms::twipsRect(5160, 1080, 285, 210));
-    EXPECT_EQ(w->lblD(10)->geometry(), forms::twipsRect(3945, 180, 285, 210));
-    EXPECT_EQ(w->lblD(15)->geometry(), forms::twipsRect(1020, 180, 285, 210));
+    EXPECT_EQ(w->lblD(10)->pos(), forms::twipsRect(3945, 180, 285, 210).topLeft());
+    EXPECT_EQ(w->lblD(15)->pos(), forms::twipsRect(1020, 180, 285, 210).topLeft());
     for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(w->lblD(i)->text(), QString("D%1").arg(i));
-        // Each label stands above its own button.
-        QRect label = w->lblD(i)->geometry(), button = w->cmdD(i)->geometry();
-        EXPECT_LT(label.bottom(), button.top());
-        EXPECT_TRUE(label.left() >= button.left() && label.right() <= button.right()) << i;
+        QLabel* label = w->lblD(i);
+        EXPECT_EQ(label->text(), QString("D%1").arg(i));
+        EXPECT_EQ(label->height(), forms::pixels(210));
+        EXPECT_GE(label->width(), forms::pixels(285));
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << i;
+        // Each label stands above its own button, clear of its neighbours.
+        QRect button = w->cmdD(i)->geometry();
+        EXPECT_LT(label->geometry().bottom(), button.top());
+        EXPECT_TRUE(label->x() >= button.left() && label->geometry().right() <= button.right()) << i;
     }
     EXPECT_EQ(w->Label1->text(), "OUTH");
     EXPECT_EQ(w->Label1->geometry(), forms::twipsRect(120, 240, 465, 210));

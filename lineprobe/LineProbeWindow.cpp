@@ -1,0 +1,96 @@
+#include "LineProbeWindow.h"
+
+#include "ColorNumber.h"
+#include "Shape.h"
+#include "Twips.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+constexpr long LampBorder = forms::rgb(192, 0, 0);
+
+forms::Shape* lamp(QWidget* parent, int left, int top)
+{
+    auto* shape = new forms::Shape(forms::Shape::Kind::Circle, parent);
+    forms::place(shape, left, top, 255, 255);
+    shape->setBackColor(LineProbeWindow::Asserted);
+    shape->setBorderColor(LampBorder);
+    return shape;
+}
+
+// Three lamps in a column, as in the window, on a grey ground.
+QPixmap iconImage(int side)
+{
+    QPixmap image(side, side);
+    image.fill(QColor(192, 192, 192));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(forms::colorOf(LampBorder));
+    const qreal d = side / 3.0;
+    const long colours[3] = {LineProbeWindow::NotAsserted, LineProbeWindow::Asserted, LineProbeWindow::Asserted};
+    for (int row = 0; row < 3; ++row) {
+        painter.setBrush(forms::colorOf(colours[row]));
+        painter.drawEllipse(QRectF(side / 2.0 - d / 2 + 0.5, row * d + 0.5, d - 1, d - 1));
+    }
+    return image;
+}
+
+} // namespace
+
+LineProbeWindow::LineProbeWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(std::move(setup), parent)
+{
+    setWindowTitle(QStringLiteral(" Basic Input"));
+    forms::setClientArea(this, 3900, 2685);
+    QIcon icon;
+    icon.addPixmap(iconImage(32));
+    icon.addPixmap(iconImage(16));
+    setWindowIcon(icon);
+
+    Shape2 = lamp(this, 1005, 825);
+    Shape3 = lamp(this, 990, 1320);
+    Shape1 = lamp(this, 1005, 1785);
+    Label1 = new QLabel(QStringLiteral("CTS"), this);
+    forms::place(Label1, 1350, 1785, 525, 285);
+    Label2 = new QLabel(QStringLiteral("DCD"), this);
+    forms::place(Label2, 1350, 825, 525, 285);
+    Label3 = new QLabel(QStringLiteral("DSR"), this);
+    forms::place(Label3, 1350, 1305, 525, 285);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    Timer1->start();
+}
+
+void LineProbeWindow::Form_Load()
+{
+    try {
+        MSComm1.setPortOpen(true);
+    } catch (const CommError& e) {
+        if (e.kind() != CommError::Kind::HeldByAnother)
+            throw;
+        const QString name = QCoreApplication::applicationName();
+        // The box says only what the user must know; who holds the port goes to the log.
+        std::fprintf(stderr, "%s: %s\n", qPrintable(name), e.what());
+        QMessageBox box(QMessageBox::NoIcon, name, QStringLiteral("Port Is Use By Another Program"), QMessageBox::Ok,
+                        this);
+        box.exec();
+    }
+}
+
+void LineProbeWindow::Timer1_Timer()
+{
+    // Each line is read just before its own lamp is set.
+    Shape1->setBackColor(MSComm1.CTSHolding() ? Asserted : NotAsserted);
+    Shape2->setBackColor(MSComm1.CDHolding() ? Asserted : NotAsserted);
+    Shape3->setBackColor(MSComm1.DSRHolding() ? Asserted : NotAsserted);
+}

@@ -1,0 +1,12 @@
+#include "LatchedShiftRegister.h"
+#include "ProgramRunner.h"
+#include "ShiftOutWindow.h"
+
+int main(int argc, char** argv)
+{
+    ProgramInfo info;
+    info.name = QStringLiteral("shiftout");
+    info.buildBoard = [](Board& board) { board.add<LatchedShiftRegister>(); };
+    info.createWindow = [](MSComm::Setup setup) { return std::make_unique<ShiftOutWindow>(std::move(setup)); };
+    return runProgram(argc, argv, info);
+}

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QIcon>
 #include <QPixmap>
 #include <QTimer>
 

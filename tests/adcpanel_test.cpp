@@ -1,7 +1,6 @@
 #include "AdcPanelWindow.h"
 #include "Board.h"
 #include "LineRecorder.h"
-#include "MasterTransactions.h"
 #include "Pcf8591Converter.h"
 #include "TransactionDecoder.h"
 #include "Twips.h"
@@ -11,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QTest>
 #include <QTimer>
 
@@ -170,15 +168,6 @@ TEST_F(AdcPanel, ReadingTextIsVoltsInAtMostFifteenDigits)
     }
 }
 
-TEST_F(AdcPanel, ReadingsUseTheLocalesDecimalSeparator)
-{
-    stopTicks();
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    window->Timer1_Timer();
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(readings(), (std::vector<QString>{"2,50980392156863", "2", "2,50980392156863", "4"}));
-}
-
 TEST_F(AdcPanel, NoConverterAnsweringShowsFiveVolts)
 {
     Board empty;
@@ -277,20 +266,6 @@ TEST_F(AdcPanel, TicksDoNotPileUp)
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     EXPECT_EQ(seen.size(), 2u);  // one tick: its write and its read
-}
-
-TEST_F(AdcPanel, OnAClosedPortTheTrafficIsStillWhole)
-{
-    // The trace shows what the handlers put, whether or not a port listens.
-    AdcPanelWindow w(MSComm::Setup{{}, recorder.trace()});
-    w.Timer1->stop();
-    recorder.clear();
-    w.Timer1_Timer();
-    w.Text5->setText("7");
-    EXPECT_EQ(masterTransactions(recorder.lines()),
-              (Transactions{"S 90 W N 45 N P", "S 91 R N FF A FF A FF A FF N P", "S 90 W N 44 N FF N P",
-                            "S 90 W N 44 N FF N P"}));
-    EXPECT_EQ(w.Text1->text(), "5");
 }
 
 TEST_F(AdcPanel, LayoutCaptionsFontsAndTabOrder)

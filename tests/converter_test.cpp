@@ -139,16 +139,4 @@ TEST_F(Converter, InputsStartAtTheBoardsLevels)
     EXPECT_THROW(converter->input(-1), std::out_of_range);
 }
 
-TEST_F(Converter, AnswersOnlyItsOwnAddress)
-{
-    I2CStart();
-    WriteByte(0x92);
-    bool acked = GetAck();
-    I2CStop();
-    EXPECT_FALSE(acked);
-    write({0x94, 0x45});
-    EXPECT_EQ(converter->control(), 0);
-    EXPECT_EQ(seen.back(), "S 94 W N 45 N P");
-}
-
 } // namespace

@@ -85,12 +85,6 @@ TEST_F(Expanders, ReadGivesLatchAndWhatHoldsThePinsLow)
     EXPECT_EQ(read(0x41), std::vector<std::uint8_t>{0x7F});
 }
 
-TEST_F(Expanders, EveryByteOfALongReadIsThePinsAgain)
-{
-    second->setLatch(0x5A);
-    EXPECT_EQ(read(0x43, 3), (std::vector<std::uint8_t>{0x5A, 0x5A, 0x5A}));
-}
-
 TEST_F(Expanders, EachAnswersItsOwnAddressAndNoneTheAVariants)
 {
     write(0x42, 0x12);

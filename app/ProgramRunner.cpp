@@ -99,8 +99,11 @@ int runProgram(int argc, char** argv, const ProgramInfo& info)
     try {
         w->Form_Load();
     } catch (const CommError& e) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(info.name), e.what());
-        QMessageBox::critical(nullptr, info.name, QString::fromStdString(e.what()));
+        QString text = QString::fromStdString(e.what());
+        // The window goes before the box, so that none of its timers runs behind it.
+        window.reset();
+        std::fprintf(stderr, "%s: %s\n", qPrintable(info.name), qPrintable(text));
+        QMessageBox::critical(nullptr, info.name, text);
         return 1;
     }
     w->show();

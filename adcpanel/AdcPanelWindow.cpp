@@ -1,0 +1,156 @@
+#include "AdcPanelWindow.h"
+
+#include "I2CSboard.h"
+#include "NumberText.h"
+#include "NumericText.h"
+#include "Twips.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QIcon>
+#include <QPixmap>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace I2CSboard;
+
+namespace {
+
+constexpr std::uint8_t ConverterWrite = 0x90;
+constexpr std::uint8_t ConverterRead = 0x91;
+// Output enabled, four single-ended inputs, auto-increment, channel 1 (readings) or 0 (output).
+constexpr std::uint8_t ReadFromChannel1 = 0x45;
+constexpr std::uint8_t OutputControl = 0x44;
+constexpr double FullScaleVolts = 5.0;
+
+QString volts(std::uint8_t raw)
+{
+    std::int16_t scaled = std::int16_t(raw * 5);  // at most 1275
+    return forms::numberText(double(scaled) / 255.0);
+}
+
+// A small meter face with a needle: the window's icon.
+QIcon meterIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(QColor(255, 255, 200));
+    p.drawRoundedRect(QRectF(2, 4, 28, 24), 3, 3);
+    p.setPen(QPen(Qt::darkGray, 1));
+    p.drawArc(QRectF(6, 10, 20, 20), 30 * 16, 120 * 16);
+    p.setPen(QPen(Qt::red, 2));
+    p.drawLine(QPointF(16, 22), QPointF(22, 12));
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+AdcPanelWindow::AdcPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(std::move(setup), parent)
+{
+    setWindowTitle(QStringLiteral("I2C BUS ADC Control"));
+    setWindowIcon(meterIcon());
+    forms::setClientArea(this, 3570, 4005);
+
+    auto textBox = [this](const char* name, const QString& text, int top, int height) {
+        auto* box = new QLineEdit(text, this);
+        box->setObjectName(QLatin1String(name));
+        forms::place(box, 240, top, 1710, height);
+        return box;
+    };
+    Text1 = textBox("Text1", QStringLiteral(" "), 255, 450);
+    Text2 = textBox("Text2", QStringLiteral(" "), 840, 450);
+    Text3 = textBox("Text3", QStringLiteral(" "), 1455, 450);
+    Text4 = textBox("Text4", QStringLiteral(" "), 2040, 450);
+    Text5 = textBox("Text5", QStringLiteral("0"), 3270, 465);
+
+    // The face is the one the window was designed with; where it is missing Qt picks the
+    // nearest face it has.
+    QFont labelFont(QStringLiteral("JasmineUPC"));
+    labelFont.setPointSizeF(15.75);
+    labelFont.setBold(true);
+    struct LabelPlace {
+        const char* caption;
+        int left, top;
+    };
+    const LabelPlace labels[] = {{"CH-1", 2025, 285}, {"CH-2", 2040, 855}, {"CH-3", 2025, 1455},
+                                 {"CH-4", 2025, 2070}, {"Aout", 2055, 3270}};
+    for (const LabelPlace& l : labels) {
+        auto* label = new QLabel(QLatin1String(l.caption), this);
+        label->setFont(labelFont);
+        forms::place(label, l.left, l.top, 930, 450);
+        Label1.add(label);
+    }
+
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Text3);
+    setTabOrder(Text3, Text4);
+    setTabOrder(Text4, Text5);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(200);
+
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    // textChanged comes for typed and put text alike, and at once: a put inside the
+    // handler runs it again, nested, before the put returns.
+    connect(Text5, &QLineEdit::textChanged, this, [this] { Text5_Change(); });
+
+    Timer1->start();
+}
+
+void AdcPanelWindow::Form_Load()
+{
+    MSComm1.setPortOpen(true);
+}
+
+void AdcPanelWindow::Timer1_Timer()
+{
+    I2CStart();
+    WriteByte(ConverterWrite);
+    GetAck();
+    WriteByte(ReadFromChannel1);
+    GetAck();
+    I2CStop();
+
+    I2CStart();  // a new start after the stop
+    WriteByte(ConverterRead);
+    GetAck();
+    // Each box is written as soon as its byte is in, before that byte's acknowledge clock.
+    Text1->setText(volts(ReadByte()));
+    SendZero();
+    Text2->setText(volts(ReadByte()));
+    SendZero();
+    Text3->setText(volts(ReadByte()));
+    SendZero();
+    Text4->setText(volts(ReadByte()));
+    GetAck();  // the ninth clock with SDA released: not acknowledged, the read ends
+    I2CStop();
+}
+
+void AdcPanelWindow::Text5_Change()
+{
+    double x = forms::numericValue(Text5->text());
+    // Out-of-range values are clipped in the box itself; the put runs this handler again,
+    // nested, which sends the clipped value before this run sends it once more.
+    if (x > FullScaleVolts)
+        Text5->setText(QStringLiteral("5"));
+    else if (x < 0)
+        Text5->setText(QStringLiteral("0"));
+
+    I2CStart();
+    WriteByte(ConverterWrite);
+    GetAck();
+    WriteByte(OutputControl);
+    GetAck();
+    double v = forms::numericValue(Text5->text());
+    // After the clip v is within 0 to 5, so the clamp only guards the byte's range.
+    double b = std::clamp(forms::roundHalfToEven(v * 51), 0.0, 255.0);
+    WriteByte(std::uint8_t(b));
+    GetAck();
+    I2CStop();
+}

@@ -231,7 +231,7 @@ TEST_F(IoPanel, PortChoiceReleasesFirstAndAFailedChoiceLeavesNoPortOpen)
     open = [&](int port, const LineSettings&) -> std::unique_ptr<SerialLines> {
         aliveAtOpening.push_back(alive);
         if (port == 3)
-            throw CommError(CommError::Kind::HeldByAnother, "COM3 (/dev/ttyUSB2) is in use by process 4242", 4242);
+            throw CommError(CommError::Kind::HeldByAnother, "COM3 (/dev/board-adapter2) is in use by process 4242", 4242);
         return std::make_unique<CountedLines>(alive);
     };
     recorder.clear();

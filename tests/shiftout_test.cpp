@@ -79,11 +79,11 @@ TEST(ShiftOutStartUp, PortThatCannotBeOpenedSetsNoLine)
     auto& shifter = board.add<LatchedShiftRegister>();
     LineRecorder recorder;
     ShiftOutWindow window(MSComm::Setup{[](int, const LineSettings&) -> std::unique_ptr<SerialLines> {
-                                            throw CommError(CommError::Kind::NoSuchDevice, "COM1 (/dev/ttyS0): no such device");
+                                            throw CommError(CommError::Kind::NoSuchDevice, "COM1 (/dev/board-port): no such device");
                                         },
                                         recorder.trace()});
     EXPECT_THROW(window.Form_Load(), CommError);
-    EXPECT_EQ(recorder.lines(), (Lines{"PortOpen = True !! COM1 (/dev/ttyS0): no such device"}));
+    EXPECT_EQ(recorder.lines(), (Lines{"PortOpen = True !! COM1 (/dev/board-port): no such device"}));
     EXPECT_EQ(shifter.shifts(), 0);
 }
 

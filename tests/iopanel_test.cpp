@@ -45,7 +45,7 @@ protected:
             if (port == 1 || port == 2)
                 return std::make_unique<VirtualPort>(board, s);
             throw CommError(CommError::Kind::NoSuchDevice,
-                            "COM" + std::to_string(port) + " (/dev/ttyS" + std::to_string(port - 1) + "): no such device");
+                            "COM" + std::to_string(port) + " (/dev/board-port" + std::to_string(port) + "): no such device");
         };
         window = std::make_unique<IoPanelWindow>(MSComm::Setup{
             [this](int port, const LineSettings& s) {

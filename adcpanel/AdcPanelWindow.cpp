@@ -1,5 +1,9 @@
 #include "AdcPanelWindow.h"
 
+#include "Board.h"
+#include "Pcf8591Converter.h"
+#include "TwoWireBus.h"
+
 #include "I2CSboard.h"
 #include "NumberText.h"
 #include "NumericText.h"
@@ -153,4 +157,9 @@ void AdcPanelWindow::Text5_Change()
     WriteByte(std::uint8_t(b));
     GetAck();
     I2CStop();
+}
+
+void AdcPanelWindow::buildVirtualBoard(Board& board)
+{
+    board.add<TwoWireBus>().add<Pcf8591Converter>();
 }

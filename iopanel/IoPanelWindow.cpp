@@ -1,5 +1,9 @@
 #include "IoPanelWindow.h"
 
+#include "Board.h"
+#include "Pcf8574Expander.h"
+#include "TwoWireBus.h"
+
 #include "HexText.h"
 #include "I2CSboard.h"
 #include "LampPictures.h"
@@ -317,4 +321,12 @@ std::uint8_t IoPanelWindow::readPort(std::uint8_t readAddress)
     GetAck();  // the ninth clock with SDA released: not acknowledged, the one-byte read ends
     I2CStop();
     return value;
+}
+
+void IoPanelWindow::buildVirtualBoard(Board& board)
+{
+    auto& bus = board.add<TwoWireBus>();
+    // Address pins 000 and 001; nothing answers at the PCF8574A addresses.
+    bus.add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Base);
+    bus.add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574Base + 1));
 }

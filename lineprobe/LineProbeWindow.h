@@ -1,5 +1,7 @@
 #pragma once
 
+class Board;
+
 #include "FormWindow.h"
 
 class QLabel;
@@ -13,6 +15,9 @@ class Shape;
 // asserted, dark red while it is not.
 class LineProbeWindow : public FormWindow {
 public:
+    // The parts of this program's experiment, put on the virtual board.
+    static void buildVirtualBoard(Board& board);
+
     static constexpr long Asserted = 255;      // RGB(255, 0, 0)
     static constexpr long NotAsserted = 128;   // RGB(128, 0, 0)
 

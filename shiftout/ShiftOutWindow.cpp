@@ -1,5 +1,8 @@
 #include "ShiftOutWindow.h"
 
+#include "Board.h"
+#include "LatchedShiftRegister.h"
+
 ShiftOutWindow::ShiftOutWindow(MSComm::Setup setup, QWidget* parent)
     : OutputPanelWindow(std::move(setup), QStringLiteral("Shift Register 16 bit"), parent)
 {
@@ -41,4 +44,9 @@ void ShiftOutWindow::SetLinesIdle()
 {
     MSComm1.setDTREnable(true);
     MSComm1.setRTSEnable(true);
+}
+
+void ShiftOutWindow::buildVirtualBoard(Board& board)
+{
+    board.add<LatchedShiftRegister>();
 }

@@ -1,4 +1,3 @@
-#include "LatchedShiftRegister.h"
 #include "ProgramRunner.h"
 #include "ShiftOutWindow.h"
 
@@ -6,7 +5,7 @@ int main(int argc, char** argv)
 {
     ProgramInfo info;
     info.name = QStringLiteral("shiftout");
-    info.buildBoard = [](Board& board) { board.add<LatchedShiftRegister>(); };
+    info.buildBoard = &ShiftOutWindow::buildVirtualBoard;
     info.createWindow = [](MSComm::Setup setup) { return std::make_unique<ShiftOutWindow>(std::move(setup)); };
     return runProgram(argc, argv, info);
 }

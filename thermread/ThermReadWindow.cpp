@@ -1,5 +1,9 @@
 #include "ThermReadWindow.h"
 
+#include "Board.h"
+#include "TemperatureSensor.h"
+#include "TwoWireBus.h"
+
 #include "I2CSboard.h"
 #include "NumberText.h"
 #include "Twips.h"
@@ -94,4 +98,9 @@ void ThermReadWindow::cmdStartConvert_Click()
 void ThermReadWindow::cmdStopConvert_Click()
 {
     sendCommand(0x22);
+}
+
+void ThermReadWindow::buildVirtualBoard(Board& board)
+{
+    board.add<TwoWireBus>().add<TemperatureSensor>();
 }

@@ -1,34 +1,43 @@
-// Draws every window on the virtual board, as it looks after a first use, into PNG files:
-//   screenshots DIR
+// Draws every program's window on the virtual board, as it looks after a first use, into PNG
+// files:   screenshots DIR
+#include "AdcPanelWindow.h"
 #include "Board.h"
 #include "FormsStyle.h"
-#include "TemperatureSensor.h"
+#include "IoPanelWindow.h"
+#include "LineProbeWindow.h"
+#include "SerialOutWindow.h"
+#include "ShiftOutWindow.h"
 #include "ThermConfWindow.h"
-#include "TwoWireBus.h"
 #include "VirtualPort.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
+#include <QRadioButton>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
 
-MSComm::Setup onBoard(Board& board)
-{
-    return MSComm::Setup{[&board](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }};
-}
+QString directory;
+bool allWritten = true;
 
-bool save(QWidget& window, const QString& dir, const QString& name)
+// Builds the program's board and window, opens it, lets `use` act on it, saves the picture.
+template <class Window>
+void shoot(const QString& name, const std::function<void(Window&)>& use)
 {
+    Board board;
+    Window::buildVirtualBoard(board);
+    Window window(MSComm::Setup{[&board](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }});
+    window.Form_Load();
+    use(window);
     window.show();
     QCoreApplication::processEvents();
-    QString path = QDir(dir).filePath(name + ".png");
+    QString path = QDir(directory).filePath(name + ".png");
     bool ok = window.grab().save(path);
+    allWritten &= ok;
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
-    return ok;
 }
 
 } // namespace
@@ -38,24 +47,28 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     FormsStyle::apply(app);
-    QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(dir);
-    bool ok = true;
+    directory = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(directory);
 
-    Board board;
-    board.add<TwoWireBus>().add<TemperatureSensor>();
-
-    ThermReadWindow thermread(onBoard(board));
-    thermread.Form_Load();
-    thermread.cmdRdTemp_Click();
-    ok &= save(thermread, dir, "thermread");
-    thermread.MSComm1.setPortOpen(false);
-
-    ThermConfWindow thermconf(onBoard(board));
-    thermconf.Form_Load();
-    thermconf.cmdRdTemp_Click();
-    thermconf.cmdRdConfig_Click();
-    ok &= save(thermconf, dir, "thermconf");
-
-    return ok ? 0 : 1;
+    shoot<ThermReadWindow>("thermread", [](ThermReadWindow& w) { w.cmdRdTemp_Click(); });
+    shoot<ThermConfWindow>("thermconf", [](ThermConfWindow& w) {
+        w.cmdRdTemp_Click();
+        w.cmdRdConfig_Click();
+    });
+    shoot<AdcPanelWindow>("adcpanel", [](AdcPanelWindow& w) {
+        w.Timer1_Timer();
+        w.Timer1_Timer();
+    });
+    shoot<IoPanelWindow>("iopanel", [](IoPanelWindow& w) {
+        w.Option5(1)->click();
+        w.Timer1_Timer();
+        w.Timer2_Timer();
+    });
+    shoot<ShiftOutWindow>("shiftout", [](ShiftOutWindow& w) {
+        w.cmdD_Click(15);
+        w.cmdD_Click(0);
+    });
+    shoot<SerialOutWindow>("serialout", [](SerialOutWindow& w) { w.cmdD_Click(7); });
+    shoot<LineProbeWindow>("lineprobe", [](LineProbeWindow& w) { w.Timer1_Timer(); });
+    return allWritten ? 0 : 1;
 }

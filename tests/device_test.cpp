@@ -1,4 +1,6 @@
 #include "CommError.h"
+#include "I2CSboard.h"
+#include "MSComm.h"
 #include "PosixSerialPort.h"
 #include "PtyModemCalls.h"
 
@@ -299,6 +301,44 @@ TEST_F(PtyDevice, DeviceThatStopsAnsweringRaisesDeviceFailed)
     }
     EXPECT_THROW(port->cd(), CommError);
     EXPECT_THROW(port->write(0x55), CommError);
+}
+
+} // namespace
+
+namespace {
+
+void readTemperature()
+{
+    using namespace I2CSboard;
+    I2CStart();
+    WriteByte(0x90);
+    GetAck();
+    WriteByte(0xAA);
+    GetAck();
+    I2CStart();
+    WriteByte(0x91);
+    GetAck();
+    ReadByte();
+    SendZero();
+    ReadByte();
+    ClockPulse();
+    I2CStop();
+}
+
+TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
+{
+    MSComm comm(MSComm::Setup{[this](int, const LineSettings& s) {
+        return std::make_unique<PosixSerialPort>("COM1", device, s, calls, lockDir);
+    }});
+    comm.setPortOpen(true);
+    I2CSboard::useComponent(&comm);
+    readTemperature();  // from the levels that opening left
+    calls.reset();
+    readTemperature();  // from the idle bus between transactions
+    I2CSboard::useComponent(nullptr);
+    EXPECT_EQ(calls.calls["TIOCMGET"], 19);
+    EXPECT_EQ(calls.calls["TIOCMBIS"] + calls.calls["TIOCMBIC"], 118);
+    EXPECT_EQ(calls.total(), 137);
 }
 
 } // namespace

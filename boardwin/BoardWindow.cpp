@@ -39,7 +39,7 @@ BoardWindow::BoardWindow(Board& board, BusMonitor::Clock::time_point epoch, BusM
     refreshTimer = new QTimer(this);
     refreshTimer->setInterval(RefreshInterval);
     refreshTimer->start();
-    resize(std::max(sizeHint().width(), 380), sizeHint().height() + 80);
+    resize(std::max(sizeHint().width(), 380), sizeHint().height());
 
     connect(unplugged, &QCheckBox::toggled, this, [this](bool out) {
         board_.setUnplugged(out);

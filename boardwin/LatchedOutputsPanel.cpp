@@ -16,11 +16,12 @@ LatchedOutputsPanel::LatchedOutputsPanel(const QString& title, std::function<std
     for (int bit = 0; bit < Outputs; ++bit) {
         const int column = Outputs - 1 - bit;  // D15 leftmost
         auto* led = new LedIndicator(this);
-        grid->addWidget(new QLabel(QString::number(bit), this), 0, column, Qt::AlignHCenter);
+        grid->addWidget(new QLabel(QStringLiteral("D%1").arg(bit), this), 0, column, Qt::AlignHCenter);
         grid->addWidget(led, 1, column, Qt::AlignHCenter);
         leds[std::size_t(bit)] = led;
     }
     auto* footer = new QHBoxLayout;
+    footer->setSpacing(6);
     grid->addLayout(footer, 2, 0, 1, Outputs);
     footer->addWidget(new QLabel(QStringLiteral("Word"), this));
     wordText = new QLabel(this);

@@ -38,6 +38,10 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
                              QStringLiteral("Write one line per access of the serial-port component to FILE ('-' for standard error)."),
                              QStringLiteral("FILE"));
     parser.addOption(trace);
+    QCommandLineOption busLog(QStringLiteral("bus-log"),
+                              QStringLiteral("Write every transaction the virtual board sees to FILE, one line each, as it happens ('-' for standard error)."),
+                              QStringLiteral("FILE"));
+    parser.addOption(busLog);
 
     if (!parser.parse(arguments)) {
         exitText = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
@@ -72,5 +76,13 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
     }
     if (parser.isSet(trace))
         options.trace = parser.value(trace);
+    if (parser.isSet(busLog)) {
+        options.busLog = parser.value(busLog);
+        if (options.busLog.isEmpty() || !options.anyVirtual()) {
+            exitText = QStringLiteral("--bus-log needs a file and a port mapped to 'virtual' (e.g. --com1=virtual)\n");
+            exitCode = 2;
+            return std::nullopt;
+        }
+    }
     return options;
 }

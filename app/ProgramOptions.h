@@ -16,6 +16,8 @@ struct ProgramOptions {
                                          QStringLiteral("/dev/ttyS2"), QStringLiteral("/dev/ttyS3")};
     // Trace file, "-" for standard error; empty for none.
     QString trace;
+    // File for the virtual board's monitor lines; empty for none.
+    QString busLog;
 
     // The device of COMn (n from 1); ports above COM4 are /dev/ttyS(n-1).
     QString device(int commPort) const;

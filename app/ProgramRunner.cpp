@@ -1,5 +1,6 @@
 #include "ProgramRunner.h"
 
+#include "BoardWindow.h"
 #include "FormsStyle.h"
 
 #include <QApplication>
@@ -88,6 +89,17 @@ int runProgram(int argc, char** argv, const ProgramInfo& info)
         return 1;
     }
 
+    // The board's window comes first, so that its monitor sees the program's start-up traffic.
+    std::unique_ptr<BoardWindow> boardWindow;
+    if (Board* board = ports.board()) {
+        boardWindow = std::make_unique<BoardWindow>(*board, epoch);
+        std::string logError;
+        if (!boardWindow->monitor().openLog(options->busLog.toLocal8Bit().toStdString(), logError)) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(info.name), logError.c_str());
+            return 1;
+        }
+    }
+
     std::unique_ptr<FormWindow> window = info.createWindow(ports.setup());
     FormWindow* w = window.get();
     w->MSComm1.setFailureHandler([w, name = info.name](const std::string& message) {
@@ -102,12 +114,16 @@ int runProgram(int argc, char** argv, const ProgramInfo& info)
         QString text = QString::fromStdString(e.what());
         // The window goes before the box, so that none of its timers runs behind it.
         window.reset();
+        boardWindow.reset();
         std::fprintf(stderr, "%s: %s\n", qPrintable(info.name), qPrintable(text));
         QMessageBox::critical(nullptr, info.name, text);
         return 1;
     }
     w->show();
+    if (boardWindow)
+        boardWindow->showBeside(*w);
     int status = app.exec();
     window.reset();
+    boardWindow.reset();
     return status;
 }

@@ -7,6 +7,8 @@
 
 // The simulated training board at the far end of the cable. It answers only from what a real
 // board sees: the levels of DTR, RTS and break, and the bytes sent; and it sets CD, CTS, DSR.
+// Unplugged, it sees nothing of the port and asserts no status input: every bus read gives
+// ones and nothing acknowledges.
 class Board {
 public:
     Board() = default;
@@ -23,6 +25,13 @@ public:
         return ref;
     }
 
+    // The parts, in the order they were added (for a view that finds them by their type).
+    const std::vector<std::unique_ptr<BoardPart>>& parts() { return parts_; }
+
+    // Plugging in again shows the parts every output that changed meanwhile, one at a time.
+    void setUnplugged(bool unplugged);
+    bool unplugged() const { return unplugged_; }
+
     void setDtr(bool asserted) { change(&PortLines::dtr, asserted); }
     void setRts(bool asserted) { change(&PortLines::rts, asserted); }
     void setBreak(bool on) { change(&PortLines::txdBreak, on); }
@@ -31,19 +40,28 @@ public:
     bool cd() const;
     bool cts() const;
     bool dsr() const;
+    // The levels as the parts last saw them (while unplugged: as they were at unplugging).
     const PortLines& lines() const { return lines_; }
 
 private:
     void change(bool PortLines::*line, bool level)
     {
-        if (lines_.*line == level)
+        port_.*line = level;
+        if (!unplugged_)
+            deliver(line);
+    }
+    void deliver(bool PortLines::*line)
+    {
+        if (lines_.*line == port_.*line)
             return;
         PortLines before = lines_;
-        lines_.*line = level;
+        lines_.*line = port_.*line;
         for (auto& part : parts_)
             part->linesChanged(before, lines_);
     }
 
-    PortLines lines_;
+    PortLines port_;   // what the port drives
+    PortLines lines_;  // what the parts have seen
+    bool unplugged_ = false;
     std::vector<std::unique_ptr<BoardPart>> parts_;
 };

@@ -3,6 +3,7 @@
 #include "BoardPart.h"
 
 #include <cstdint>
+#include <functional>
 
 // A sixteen-bit shift register with an output latch on three port lines: TXD carries the
 // data (1 while TXD is not in break), each rising edge of DTR shifts it in, and each rising
@@ -10,6 +11,11 @@
 // bit shifted in first stands at D15.
 class LatchedShiftRegister : public BoardPart {
 public:
+    using LatchListener = std::function<void(std::uint16_t outputs)>;
+
+    // Told the outputs after every latch pulse; an empty function removes it.
+    void setLatchListener(LatchListener listener) { latchListener_ = std::move(listener); }
+
     void linesChanged(const PortLines& before, const PortLines& now) override;
 
     std::uint16_t shiftRegister() const { return register_; }
@@ -24,4 +30,5 @@ private:
     std::uint16_t outputs_ = 0;
     long shifts_ = 0;
     long latches_ = 0;
+    LatchListener latchListener_;
 };

@@ -41,14 +41,18 @@ void SerialReceiver::linesChanged(const PortLines& before, const PortLines& now)
         outH_ = earlier_;
         outL_ = last_;
         ++latches_;
+        if (latchListener_)
+            latchListener_(outputs());
     }
 }
 
-void SerialReceiver::take(std::uint8_t byte)
+void SerialReceiver::take(std::uint8_t byte, bool framingError)
 {
     received_.push_back(byte);
     earlier_ = last_;
     last_ = byte;
+    if (byteListener_)
+        byteListener_(byte, framingError);
 }
 
 void SerialReceiver::byteReceived(std::uint8_t byte, const LineSettings& sentWith)
@@ -88,9 +92,10 @@ void SerialReceiver::byteReceived(std::uint8_t byte, const LineSettings& sentWit
                 ++parityErrors_;
         }
         const int stop = 1 + settings_.dataBits + parity;
-        if (!sample(stop))
+        const bool framingError = !sample(stop);
+        if (framingError)
             ++framingErrors_;
-        take(std::uint8_t(data));
+        take(std::uint8_t(data), framingError);
         // Looks for the next start edge after the middle of the stop bit.
         searchFrom = edge + ownBit / 2 + stop * ownBit + 1;
     }

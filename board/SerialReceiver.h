@@ -3,6 +3,7 @@
 #include "BoardPart.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // An asynchronous receiver wired to TXD, with a sixteen-bit output latch: it keeps the last
@@ -16,7 +17,15 @@
 // a UART places it in its buffer. The line is taken to rest idle between the bytes sent.
 class SerialReceiver : public BoardPart {
 public:
+    using ByteListener = std::function<void(std::uint8_t byte, bool framingError)>;
+    using LatchListener = std::function<void(std::uint16_t outputs)>;
+
     explicit SerialReceiver(const LineSettings& settings = LineSettings{57600, 'n', 8, 1});
+
+    // Told every byte as it is received, and the outputs after every latch pulse; an empty
+    // function removes a listener.
+    void setByteListener(ByteListener listener) { byteListener_ = std::move(listener); }
+    void setLatchListener(LatchListener listener) { latchListener_ = std::move(listener); }
 
     void linesChanged(const PortLines& before, const PortLines& now) override;
     void byteReceived(std::uint8_t byte, const LineSettings& sentWith) override;
@@ -34,7 +43,7 @@ public:
     long latches() const { return latches_; }
 
 private:
-    void take(std::uint8_t byte);
+    void take(std::uint8_t byte, bool framingError);
 
     LineSettings settings_;
     std::vector<std::uint8_t> received_;
@@ -45,4 +54,6 @@ private:
     std::uint8_t outH_ = 0;
     std::uint8_t outL_ = 0;
     long latches_ = 0;
+    ByteListener byteListener_;
+    LatchListener latchListener_;
 };

@@ -1,7 +1,5 @@
 #include "TransactionDecoder.h"
 
-#include <cstdio>
-
 void TransactionDecoder::append(const std::string& item)
 {
     if (!line_.empty())
@@ -54,13 +52,13 @@ void TransactionDecoder::busLevels(bool scl, bool sda)
         ++bits_;
         return;
     }
-    char text[8];
-    if (addressByte_) {
-        std::snprintf(text, sizeof text, "%02X %c", byte_ & 0xFFu, (byte_ & 1u) ? 'R' : 'W');
+    // Formatted by hand: this runs for every byte on a monitored bus.
+    static constexpr char digits[] = "0123456789ABCDEF";
+    char text[] = {digits[(byte_ >> 4) & 0xFu], digits[byte_ & 0xFu], ' ', (byte_ & 1u) ? 'R' : 'W', '\0'};
+    if (addressByte_)
         addressByte_ = false;
-    } else {
-        std::snprintf(text, sizeof text, "%02X", byte_ & 0xFFu);
-    }
+    else
+        text[2] = '\0';
     append(text);
     append(sample_ ? "N" : "A");
     bits_ = 0;

@@ -21,6 +21,9 @@ public:
         return ref;
     }
 
+    // The chips, in the order they were added.
+    const std::vector<std::unique_ptr<I2cTarget>>& chips() { return chips_; }
+
     // The listener is not owned and must outlive the bus or be removed.
     void addListener(TwoWireListener* listener) { listeners_.push_back(listener); }
     void removeListener(TwoWireListener* listener);

@@ -1,7 +1,9 @@
-// Draws every program's window on the virtual board, as it looks after a first use, into PNG
-// files:   screenshots DIR
+// Draws every program's window on the virtual board, as it looks after a first use, and the
+// board's own window beside it, into PNG files:   screenshots DIR
+//   <program>.png, boards-<program>.png, and thermread-with-board.png (the two side by side).
 #include "AdcPanelWindow.h"
 #include "Board.h"
+#include "BoardWindow.h"
 #include "FormsStyle.h"
 #include "IoPanelWindow.h"
 #include "LineProbeWindow.h"
@@ -11,7 +13,9 @@
 #include "VirtualPort.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QPainter>
 #include <QRadioButton>
 
 #include <cstdio>
@@ -23,21 +27,52 @@ namespace {
 QString directory;
 bool allWritten = true;
 
-// Builds the program's board and window, opens it, lets `use` act on it, saves the picture.
+void save(const QPixmap& picture, const QString& name)
+{
+    QString path = QDir(directory).filePath(name + ".png");
+    bool ok = picture.save(path);
+    allWritten &= ok;
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+}
+
+// The two pictures side by side, top-aligned, on a transparent ground.
+QPixmap besideEachOther(const QPixmap& left, const QPixmap& right)
+{
+    constexpr int gap = 16;
+    QPixmap both(left.width() + gap + right.width(), std::max(left.height(), right.height()));
+    both.fill(Qt::transparent);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, left);
+    painter.drawPixmap(left.width() + gap, 0, right);
+    return both;
+}
+
+// Builds the program's board, its board window and the program's window, opens it, lets `use`
+// act on it, saves the pictures; `together` also saves the two side by side.
 template <class Window>
-void shoot(const QString& name, const std::function<void(Window&)>& use)
+void shoot(const QString& name, const std::function<void(Window&, BoardWindow&)>& use, bool together = false)
 {
     Board board;
     Window::buildVirtualBoard(board);
+    // A clock that steps 1.5 ms a reading, so that the monitor's times come out the same each run.
+    const BusMonitor::Clock::time_point epoch{};
+    BoardWindow boardWindow(board, epoch, [epoch, readings = 0]() mutable {
+        return epoch + std::chrono::microseconds(1500 * ++readings);
+    });
     Window window(MSComm::Setup{[&board](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }});
     window.Form_Load();
-    use(window);
+    use(window, boardWindow);
     window.show();
     QCoreApplication::processEvents();
-    QString path = QDir(directory).filePath(name + ".png");
-    bool ok = window.grab().save(path);
-    allWritten &= ok;
-    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+    const QPixmap program = window.grab();  // before the board window takes the focus
+    boardWindow.show();
+    boardWindow.refresh();
+    QCoreApplication::processEvents();
+    const QPixmap boards = boardWindow.grab();
+    save(program, name);
+    save(boards, "boards-" + name);
+    if (together)
+        save(besideEachOther(program, boards), name + "-with-board");
 }
 
 } // namespace
@@ -50,25 +85,33 @@ int main(int argc, char** argv)
     directory = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(directory);
 
-    shoot<ThermReadWindow>("thermread", [](ThermReadWindow& w) { w.cmdRdTemp_Click(); });
-    shoot<ThermConfWindow>("thermconf", [](ThermConfWindow& w) {
+    shoot<ThermReadWindow>(
+        "thermread",
+        [](ThermReadWindow& w, BoardWindow&) {
+            w.cmdStartConvert_Click();
+            w.cmdRdTemp_Click();
+        },
+        true);
+    shoot<ThermConfWindow>("thermconf", [](ThermConfWindow& w, BoardWindow&) {
         w.cmdRdTemp_Click();
         w.cmdRdConfig_Click();
     });
-    shoot<AdcPanelWindow>("adcpanel", [](AdcPanelWindow& w) {
+    shoot<AdcPanelWindow>("adcpanel", [](AdcPanelWindow& w, BoardWindow&) {
         w.Timer1_Timer();
         w.Timer1_Timer();
     });
-    shoot<IoPanelWindow>("iopanel", [](IoPanelWindow& w) {
+    shoot<IoPanelWindow>("iopanel", [](IoPanelWindow& w, BoardWindow& b) {
         w.Option5(1)->click();
+        // Something outside holds P1 of the second expander low.
+        b.findChildren<QCheckBox*>(QStringLiteral("P1low")).value(1)->setChecked(true);
         w.Timer1_Timer();
         w.Timer2_Timer();
     });
-    shoot<ShiftOutWindow>("shiftout", [](ShiftOutWindow& w) {
+    shoot<ShiftOutWindow>("shiftout", [](ShiftOutWindow& w, BoardWindow&) {
         w.cmdD_Click(15);
         w.cmdD_Click(0);
     });
-    shoot<SerialOutWindow>("serialout", [](SerialOutWindow& w) { w.cmdD_Click(7); });
-    shoot<LineProbeWindow>("lineprobe", [](LineProbeWindow& w) { w.Timer1_Timer(); });
+    shoot<SerialOutWindow>("serialout", [](SerialOutWindow& w, BoardWindow&) { w.cmdD_Click(7); });
+    shoot<LineProbeWindow>("lineprobe", [](LineProbeWindow& w, BoardWindow&) { w.Timer1_Timer(); });
     return allWritten ? 0 : 1;
 }

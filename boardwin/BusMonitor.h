@@ -1,0 +1,56 @@
+#pragma once
+
+#include "TransactionDecoder.h"
+#include "TwoWireListener.h"
+
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+class Board;
+
+// Everything the board is told, one line each, timed in milliseconds since the program
+// started: "12.345 S 90 W A AA A Sr 91 R A 19 A 80 N P" for a two-wire transaction (timed
+// at its start), "12.345 latched 8001" for the word an output part latches, "12.345 byte 80"
+// for a byte the serial receiver takes. Lines go to the log file as they happen and wait in a
+// buffer, which keeps the latest ones, until the monitor pane takes them.
+class BusMonitor : public TwoWireListener {
+public:
+    using Clock = std::chrono::steady_clock;
+    using Now = std::function<Clock::time_point()>;
+    static constexpr std::size_t Kept = 5000;
+
+    // Listens to every part of `board` that has something to tell; `board` must outlive this.
+    BusMonitor(Board& board, Clock::time_point epoch, Now now = &Clock::now);
+    ~BusMonitor() override;
+    BusMonitor(const BusMonitor&) = delete;
+    BusMonitor& operator=(const BusMonitor&) = delete;
+
+    // Writes every line from now on to `path` too (empty: no file; "-": standard error).
+    // False, with `error` filled, when the file cannot be written.
+    bool openLog(const std::string& path, std::string& error);
+
+    // A line of the monitor's own, timed now.
+    void note(const std::string& text);
+    // The lines added since the last call, oldest first.
+    std::vector<std::string> takeNew();
+    // Forgets the lines not yet taken.
+    void dropNew() { waiting_.clear(); }
+
+    void busLevels(bool scl, bool sda) override;
+
+private:
+    void add(Clock::time_point at, const std::string& text);
+    void closeLog();
+
+    Board& board_;
+    Clock::time_point epoch_;
+    Now now_;
+    TransactionDecoder decoder_;
+    Clock::time_point transactionStart_;
+    std::deque<std::string> waiting_;
+    std::FILE* log_ = nullptr;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "BoardPanel.h"
+
+class QCheckBox;
+class StatusInputs;
+
+// The three switches on the port's status inputs: checked = asserted.
+class StatusInputsPanel : public BoardPanel {
+public:
+    StatusInputsPanel(StatusInputs& inputs, QWidget* parent = nullptr);
+
+    void refresh() override;
+
+    QCheckBox* cts;
+    QCheckBox* cd;
+    QCheckBox* dsr;
+
+private:
+    StatusInputs& inputs_;
+};

@@ -1,0 +1,197 @@
+// The runner with the board window: each program started on the virtual board gets the board's
+// window beside its own, none without a virtual port, and --bus-log writes the monitor's lines.
+// Each case runs the whole runner (its own application object) in this process.
+#include "AdcPanelWindow.h"
+#include "BoardPanel.h"
+#include "BoardWindow.h"
+#include "IoPanelWindow.h"
+#include "LineProbeWindow.h"
+#include "MasterTransactions.h"
+#include "ProgramRunner.h"
+#include "SerialOutWindow.h"
+#include "ShiftOutWindow.h"
+#include "ThermConfWindow.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+
+namespace {
+
+template <class Window>
+ProgramInfo programInfo(const char* name)
+{
+    ProgramInfo info;
+    info.name = QString::fromLatin1(name);
+    info.buildBoard = &Window::buildVirtualBoard;
+    info.createWindow = [](MSComm::Setup setup) { return std::make_unique<Window>(std::move(setup)); };
+    return info;
+}
+
+enum class Then { Quit, Wait };
+constexpr int HangStatus = 3;
+
+// Runs the program with `arguments`; once its event loop runs, `inspect` is given its window,
+// then the program is ended (or, with Then::Wait, left to end by itself). Gives the exit status.
+template <class Window>
+int runWith(ProgramInfo info, std::vector<std::string> arguments, std::function<void(Window&)> inspect,
+            Then then = Then::Quit)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    auto create = info.createWindow;
+    info.createWindow = [create, inspect, then](MSComm::Setup setup) {
+        std::unique_ptr<FormWindow> window = create(std::move(setup));
+        auto* w = static_cast<Window*>(window.get());
+        QTimer::singleShot(0, [w, inspect, then] {
+            inspect(*w);
+            if (then == Then::Quit)
+                QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(HangStatus); });  // a hang fails, it does not block
+        return window;
+    };
+    arguments.insert(arguments.begin(), info.name.toStdString());
+    std::vector<char*> argv;
+    for (std::string& a : arguments)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    return runProgram(int(argv.size() - 1), argv.data(), info);
+}
+
+std::vector<BoardWindow*> shownBoardWindows()
+{
+    std::vector<BoardWindow*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* board = dynamic_cast<BoardWindow*>(w); board && board->isVisible())
+            out.push_back(board);
+    return out;
+}
+
+std::vector<std::string> fileLines(const QString& path)
+{
+    std::ifstream in(path.toStdString());
+    std::vector<std::string> out;
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
+    return out;
+}
+
+template <class Window>
+void expectBoardWindowBeside(const char* name, int panels)
+{
+    SCOPED_TRACE(name);
+    int shown = -1, panelCount = -1;
+    bool apart = false;
+    int status = runWith<Window>(programInfo<Window>(name), {"--com1=virtual"}, [&](Window& w) {
+        auto boards = shownBoardWindows();
+        shown = int(boards.size());
+        if (boards.size() == 1) {
+            panelCount = int(boards[0]->panels().size());
+            apart = !boards[0]->frameGeometry().intersects(w.frameGeometry());
+            EXPECT_EQ(boards[0]->windowTitle(), "Virtual board");
+        }
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(panelCount, panels);
+    EXPECT_TRUE(apart) << "the board window covers the program's";
+}
+
+TEST(BoardWindowAtStartUp, EveryProgramOnTheVirtualBoardShowsItBeside)
+{
+    expectBoardWindowBeside<ThermReadWindow>("thermread", 1);
+    expectBoardWindowBeside<ThermConfWindow>("thermconf", 1);
+    expectBoardWindowBeside<AdcPanelWindow>("adcpanel", 1);
+    expectBoardWindowBeside<IoPanelWindow>("iopanel", 2);
+    expectBoardWindowBeside<ShiftOutWindow>("shiftout", 1);
+    expectBoardWindowBeside<SerialOutWindow>("serialout", 1);
+    expectBoardWindowBeside<LineProbeWindow>("lineprobe", 1);
+}
+
+TEST(BoardWindowAtStartUp, NoneWithoutAVirtualPort)
+{
+    // iopanel opens no port until one is chosen, so its default devices are never touched.
+    int shown = -1;
+    int status = runWith<IoPanelWindow>(programInfo<IoPanelWindow>("iopanel"), {},
+                                        [&](IoPanelWindow&) { shown = int(shownBoardWindows().size()); });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(shown, 0);
+}
+
+TEST(BoardWindowAtStartUp, ClosingTheProgramsWindowEndsTheProgram)
+{
+    bool boardShown = false;
+    int status = runWith<ThermReadWindow>(programInfo<ThermReadWindow>("thermread"), {"--com1=virtual"},
+                                          [&boardShown](ThermReadWindow& w) {
+                                              boardShown = shownBoardWindows().size() == 1;
+                                              w.close();
+                                          },
+                                          Then::Wait);
+    EXPECT_TRUE(boardShown);
+    EXPECT_EQ(status, 0) << "the board window kept the program running";
+}
+
+TEST(BusLogOption, ReadTempIsOneTimedLine)
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath("bus.log");
+    int status = runWith<ThermReadWindow>(programInfo<ThermReadWindow>("thermread"),
+                                          {"--com1=virtual", "--bus-log=" + log.toStdString()},
+                                          [](ThermReadWindow& w) { w.cmdRdTemp->click(); });
+    EXPECT_EQ(status, 0);
+    auto lines = fileLines(log);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_TRUE(std::regex_match(lines[0], std::regex(R"([0-9]+\.[0-9]{3} S 90 W A AA A Sr 91 R A 19 A 80 N P)")))
+        << lines[0];
+}
+
+TEST(BusLogOption, MonitorDecodesEveryTransactionTheProgramMakes)
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath("bus.log"), trace = dir.filePath("trace");
+    int status = runWith<IoPanelWindow>(programInfo<IoPanelWindow>("iopanel"),
+                                        {"--com2=virtual", "--bus-log=" + log.toStdString(), "--trace=" + trace.toStdString()},
+                                        [](IoPanelWindow& w) {
+                                            w.Timer1->stop();
+                                            w.Timer2->stop();
+                                            w.Option5(2)->click();  // COM2: the board
+                                            w.Timer1_Timer();
+                                            w.Timer2_Timer();
+                                            w.Option1(1)->click();
+                                            w.Command1(5)->click();
+                                        });
+    EXPECT_EQ(status, 0);
+    std::vector<std::string> accesses;
+    for (const std::string& line : fileLines(trace))
+        accesses.push_back(line.substr(line.find(' ') + 1));  // without the time
+    std::vector<std::string> sent = masterTransactions(accesses), seen;
+    for (const std::string& line : fileLines(log))
+        seen.push_back(line.substr(line.find(' ') + 1));
+    ASSERT_EQ(seen.size(), 6u);
+    EXPECT_EQ(seen, (std::vector<std::string>{"S 40 W A FF A P", "S 41 R A FF N P", "S 42 W A FF A P", "S 43 R A FF N P",
+                                              "S 41 R A FF N P", "S 40 W A DF A P"}));
+    ASSERT_EQ(sent.size(), seen.size());
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        EXPECT_EQ(sent[i].substr(0, 6), seen[i].substr(0, 6)) << "transaction " << i;
+}
+
+TEST(BusLogOption, NeedsAVirtualPortAndAWritableFile)
+{
+    bool ran = false;
+    auto note = [&ran](IoPanelWindow&) { ran = true; };
+    EXPECT_EQ(runWith<IoPanelWindow>(programInfo<IoPanelWindow>("iopanel"), {"--bus-log=/tmp/x.log"}, note), 2);
+    EXPECT_EQ(runWith<IoPanelWindow>(programInfo<IoPanelWindow>("iopanel"),
+                                     {"--com1=virtual", "--bus-log=/nonexistent-dir/bus.log"}, note),
+              1);
+    EXPECT_FALSE(ran);
+}
+
+} // namespace

@@ -1,0 +1,348 @@
+// The virtual board's window beside each program: what the user does there reaches the next
+// bus transaction, what the program does shows there, and the monitor decodes it.
+#include "AdcPanelWindow.h"
+#include "ConverterPanel.h"
+#include "ExpanderPanel.h"
+#include "IoPanelWindow.h"
+#include "LatchedOutputsPanel.h"
+#include "LedIndicator.h"
+#include "LineProbeWindow.h"
+#include "Pcf8574Expander.h"
+#include "ProgramWithBoard.h"
+#include "SensorPanel.h"
+#include "SerialOutWindow.h"
+#include "SerialReceiver.h"
+#include "Shape.h"
+#include "ShiftOutWindow.h"
+#include "StatusInputsPanel.h"
+#include "ThermConfWindow.h"
+#include "TwoWireBus.h"
+#include "VoltMeter.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <fstream>
+#include <sstream>
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+using ThermReadWithBoard = ProgramWithBoard<ThermReadWindow>;
+using ThermConfWithBoard = ProgramWithBoard<ThermConfWindow>;
+using AdcPanelWithBoard = ProgramWithBoard<AdcPanelWindow>;
+using IoPanelWithBoard = ProgramWithBoard<IoPanelWindow>;
+using LineProbeWithBoard = ProgramWithBoard<LineProbeWindow>;
+using ShiftOutWithBoard = ProgramWithBoard<ShiftOutWindow>;
+using SerialOutWithBoard = ProgramWithBoard<SerialOutWindow>;
+
+QStringList titles(const BoardWindow& w)
+{
+    QStringList out;
+    for (BoardPanel* p : w.panels())
+        out << p->title();
+    return out;
+}
+
+template <class Window>
+QStringList panelTitlesOf()
+{
+    Board board;
+    Window::buildVirtualBoard(board);
+    BoardWindow w(board, BusMonitor::Clock::now());
+    return titles(w);
+}
+
+TEST(BoardWindowParts, EachProgramsBoardGetsOnePanelPerPart)
+{
+    EXPECT_EQ(panelTitlesOf<ThermReadWindow>(), QStringList{"Temperature sensor 90/91"});
+    EXPECT_EQ(panelTitlesOf<ThermConfWindow>(), QStringList{"Temperature sensor 90/91"});
+    EXPECT_EQ(panelTitlesOf<AdcPanelWindow>(), QStringList{"PCF8591 converter 90/91"});
+    EXPECT_EQ(panelTitlesOf<IoPanelWindow>(), (QStringList{"PCF8574 expander 40/41", "PCF8574 expander 42/43"}));
+    EXPECT_EQ(panelTitlesOf<ShiftOutWindow>(), QStringList{"Shift register outputs"});
+    EXPECT_EQ(panelTitlesOf<SerialOutWindow>(), QStringList{"Serial receiver outputs"});
+    EXPECT_EQ(panelTitlesOf<LineProbeWindow>(), QStringList{"Status inputs"});
+
+    Board board;
+    board.add<TwoWireBus>().add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574ABase + 7));
+    BoardWindow w(board, BusMonitor::Clock::now());
+    EXPECT_EQ(titles(w), QStringList{"PCF8574A expander 7E/7F"});
+    EXPECT_EQ(w.windowTitle(), "Virtual board");
+    EXPECT_EQ(w.unplugged->text(), "Board unplugged");
+}
+
+TEST_F(AdcPanelWithBoard, MovingAnInputSliderChangesTheNextTicksReading)
+{
+    window->Timer1->stop();
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Text2->text(), "2");  // input 1 starts at 2 V
+    QSlider* ain1 = panel<ConverterPanel>()->inputs[1];
+    ain1->setFocus();
+    QTest::keyClick(ain1, Qt::Key_End);
+    EXPECT_EQ(panel<ConverterPanel>()->inputVolts[1]->text(), "5.00 V");
+    EXPECT_EQ(window->Text2->text(), "2");  // nothing is sent by the slider itself
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Text2->text(), "5");
+    EXPECT_EQ(window->Text3->text(), "2.50980392156863");  // the others as they were
+    QTest::keyClick(ain1, Qt::Key_PageDown);                // one page down: 1 V less
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Text2->text(), "4");
+}
+
+TEST_F(AdcPanelWithBoard, MeterShowsTheOutputOnceTheProgramEnablesIt)
+{
+    VoltMeter* meter = panel<ConverterPanel>()->output;
+    boardWindow->refresh();
+    EXPECT_EQ(meter->reading(), "off");  // nothing sent yet: the output is not enabled
+    window->Text5->setText("2.5");
+    EXPECT_EQ(meter->reading(), "off");  // shown at the next refresh only
+    boardWindow->refresh();
+    EXPECT_EQ(meter->reading(), "2.51 V");  // byte 128
+    window->Text5->setText("7");
+    boardWindow->refresh();
+    EXPECT_EQ(meter->reading(), "5.00 V");
+}
+
+TEST_F(IoPanelWithBoard, PinPulledLowShowsInTheNextPoll)
+{
+    window->Timer1->stop();
+    window->Timer2->stop();
+    click(window->Option5(1));  // opens COM1: the board
+    ExpanderPanel* first = panel<ExpanderPanel>(0);
+    click(first->pullLow[2]);
+    window->Timer1_Timer();
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(window->Image1(i)->isHidden(), i == 2) << "lamp " << i;
+        EXPECT_EQ(window->Image2(i)->isHidden(), i != 2) << "lamp " << i;
+    }
+    window->Timer2_Timer();  // the other expander is not touched
+    for (int i = 0; i < 8; ++i)
+        EXPECT_FALSE(window->Image3(i)->isHidden()) << "lamp " << i;
+
+    boardWindow->refresh();
+    EXPECT_FALSE(first->levels[2]->isLit());
+    EXPECT_TRUE(first->levels[3]->isLit());
+    EXPECT_EQ(first->pinsText->text(), "FB");
+    EXPECT_EQ(panel<ExpanderPanel>(1)->pinsText->text(), "FF");
+
+    click(first->pullLow[2]);  // let go
+    window->Timer1_Timer();
+    EXPECT_FALSE(window->Image1(2)->isHidden());
+}
+
+TEST_F(IoPanelWithBoard, PinsAreShownWithP7LeftmostAndFollowWhatTheProgramWrites)
+{
+    window->Timer1->stop();
+    window->Timer2->stop();
+    click(window->Option5(1));
+    click(window->Option1(1));  // panel 1 writes
+    click(window->Command1(0));  // reads FF, writes FE
+    ExpanderPanel* first = panel<ExpanderPanel>(0);
+    boardWindow->refresh();
+    EXPECT_FALSE(first->levels[0]->isLit());
+    EXPECT_EQ(first->pinsText->text(), "FE");
+    for (int pin = 1; pin < 8; ++pin)
+        EXPECT_LT(first->levels[pin]->x(), first->levels[pin - 1]->x());
+    EXPECT_EQ(monitored(), (Lines{"S 41 R A FF N P", "S 40 W A FE A P"}));
+}
+
+TEST_F(LineProbeWithBoard, StatusSwitchTurnsItsLamp)
+{
+    window->Timer1->stop();
+    StatusInputsPanel* inputs = panel<StatusInputsPanel>();
+    EXPECT_TRUE(inputs->cts->isChecked());
+    EXPECT_FALSE(inputs->cd->isChecked());
+    EXPECT_TRUE(inputs->dsr->isChecked());
+    click(inputs->cts);
+    click(inputs->cd);
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Shape1->BackColor(), LineProbeWindow::NotAsserted);  // CTS
+    EXPECT_EQ(window->Shape2->BackColor(), LineProbeWindow::Asserted);     // CD
+    EXPECT_EQ(window->Shape3->BackColor(), LineProbeWindow::Asserted);     // DSR
+}
+
+TEST_F(LineProbeWithBoard, UnpluggedBoardAssertsNoStatusLine)
+{
+    window->Timer1->stop();
+    click(boardWindow->unplugged);
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Shape1->BackColor(), LineProbeWindow::NotAsserted);
+    EXPECT_EQ(window->Shape2->BackColor(), LineProbeWindow::NotAsserted);
+    EXPECT_EQ(window->Shape3->BackColor(), LineProbeWindow::NotAsserted);
+    click(boardWindow->unplugged);
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Shape1->BackColor(), LineProbeWindow::Asserted);
+}
+
+TEST_F(ShiftOutWithBoard, LedsFollowTheLatchedWordD15Leftmost)
+{
+    LatchedOutputsPanel* outputs = panel<LatchedOutputsPanel>();
+    boardWindow->refresh();
+    EXPECT_EQ(outputs->wordText->text(), "0000");
+    click(window->cmdD(15));
+    click(window->cmdD(0));
+    EXPECT_TRUE(!outputs->leds[15]->isLit());  // until the next refresh
+    boardWindow->refresh();
+    for (int bit = 0; bit < 16; ++bit)
+        EXPECT_EQ(outputs->leds[bit]->isLit(), bit == 15 || bit == 0) << "D" << bit;
+    EXPECT_EQ(outputs->wordText->text(), "8001");
+    EXPECT_EQ(outputs->framingErrorsText, nullptr);
+    for (int bit = 1; bit < 16; ++bit)
+        EXPECT_LT(outputs->leds[bit]->x(), outputs->leds[bit - 1]->x());
+    EXPECT_EQ(monitored(), (Lines{"latched 0000", "latched 8000", "latched 8001"}));
+}
+
+TEST_F(SerialOutWithBoard, LedsFollowTheLatchedWordAndFramingErrorsAreCounted)
+{
+    LatchedOutputsPanel* outputs = panel<LatchedOutputsPanel>();
+    click(window->cmdD(15));
+    click(window->cmdD(0));
+    boardWindow->refresh();
+    for (int bit = 0; bit < 16; ++bit)
+        EXPECT_EQ(outputs->leds[bit]->isLit(), bit == 15 || bit == 0) << "D" << bit;
+    EXPECT_EQ(outputs->wordText->text(), "8001");
+    EXPECT_EQ(outputs->framingErrorsText->text(), "0");
+    EXPECT_EQ(monitored(), (Lines{"byte 00", "byte 00", "latched 0000", "byte 80", "byte 00", "latched 8000", "byte 80",
+                                  "byte 01", "latched 8001"}));
+
+    board.receive(0x00, LineSettings{9600, 'n', 8, 1});  // a sender six times too slow
+    boardWindow->refresh();
+    EXPECT_EQ(outputs->framingErrorsText->text(), "1");
+    EXPECT_EQ(monitored().back(), "byte 00 framing error");
+}
+
+TEST_F(ThermReadWithBoard, UnpluggedBoardReadsAllOnes)
+{
+    click(boardWindow->unplugged);
+    click(window->cmdRdTemp);
+    EXPECT_EQ(window->txtTemp->text(), "255.5");
+    click(window->cmdStartConvert);
+    click(boardWindow->unplugged);
+    click(window->cmdRdTemp);
+    EXPECT_EQ(window->txtTemp->text(), "25.5");
+    boardWindow->refresh();
+    EXPECT_FALSE(panel<SensorPanel>()->converting->isLit());  // the start went nowhere
+    EXPECT_EQ(monitored(), (Lines{"board unplugged", "board plugged in", "S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
+}
+
+TEST_F(ThermReadWithBoard, TemperatureSliderSetsWhatTheNextReadGives)
+{
+    SensorPanel* sensor = panel<SensorPanel>();
+    sensor->temperature->setFocus();
+    QTest::keyClick(sensor->temperature, Qt::Key_End);
+    EXPECT_EQ(sensor->temperatureText->text(), "125.0 °C");
+    click(window->cmdRdTemp);
+    EXPECT_EQ(window->txtTemp->text(), "125");
+    QTest::keyClick(sensor->temperature, Qt::Key_Home);
+    EXPECT_EQ(sensor->temperatureText->text(), "-55.0 °C");
+    click(window->cmdRdTemp);
+    EXPECT_EQ(window->txtTemp->text(), "201");  // C9 00: the program takes the byte unsigned
+    QTest::keyClick(sensor->temperature, Qt::Key_Right);
+    click(window->cmdRdTemp);
+    EXPECT_EQ(window->txtTemp->text(), "201.5");  // -54.5 °C is C9 80
+}
+
+TEST_F(ThermConfWithBoard, ConvertingAndConfigurationFollowTheProgram)
+{
+    SensorPanel* sensor = panel<SensorPanel>();
+    boardWindow->refresh();
+    EXPECT_FALSE(sensor->converting->isLit());
+    EXPECT_EQ(sensor->config->text(), "8C");
+    click(window->cmdStartConvert);
+    window->txtConfig->setText("a");
+    click(window->cmdWrConfig);
+    boardWindow->refresh();
+    EXPECT_TRUE(sensor->converting->isLit());
+    EXPECT_EQ(sensor->config->text(), "0A");
+    click(window->cmdStopConvert);
+    boardWindow->refresh();
+    EXPECT_FALSE(sensor->converting->isLit());
+}
+
+TEST_F(ThermReadWithBoard, BusLogOfReadTempIsOneTimedLine)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("bus.log").toStdString();
+    std::string error;
+    ASSERT_TRUE(boardWindow->monitor().openLog(path, error)) << error;
+    now = epoch + std::chrono::microseconds(1234567);
+    click(window->cmdRdTemp);
+    now = epoch + std::chrono::microseconds(2000001);
+    click(window->cmdStopConvert);
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "1234.567 S 90 W A AA A Sr 91 R A 19 A 80 N P\n"
+                          "2000.001 S 90 W A 22 A P\n");
+    boardWindow->refresh();
+    EXPECT_EQ(boardWindow->monitorPane->lines->toPlainText(), "1234.567 S 90 W A AA A Sr 91 R A 19 A 80 N P\n"
+                                                              "2000.001 S 90 W A 22 A P");
+
+    std::string refused;
+    EXPECT_FALSE(boardWindow->monitor().openLog(dir.filePath("no/such/dir/bus.log").toStdString(), refused));
+    EXPECT_NE(refused.find("cannot write the bus log"), std::string::npos);
+}
+
+TEST_F(ThermReadWithBoard, PaneKeepsTheLatestLinesAndClears)
+{
+    for (std::size_t i = 0; i < BusMonitor::Kept + 10; ++i)
+        boardWindow->monitor().note("note " + std::to_string(i));
+    boardWindow->refresh();
+    QPlainTextEdit* lines = boardWindow->monitorPane->lines;
+    EXPECT_EQ(std::size_t(lines->blockCount()), BusMonitor::Kept);
+    EXPECT_EQ(lines->document()->firstBlock().text(), "0.000 note 10");
+    EXPECT_EQ(lines->document()->lastBlock().text(), "0.000 note " + QString::number(BusMonitor::Kept + 9));
+
+    click(window->cmdRdTemp);  // not yet shown when Clear is clicked: cleared too
+    click(boardWindow->monitorPane->clearButton);
+    EXPECT_TRUE(monitored().empty());
+    click(window->cmdStopConvert);
+    EXPECT_EQ(monitored(), (Lines{"S 90 W A 22 A P"}));
+}
+
+// Counts the paint events of the widgets it is installed on.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints[watched];
+        return false;
+    }
+    std::map<QObject*, int> paints;
+};
+
+TEST_F(ShiftOutWithBoard, IdleBoardRepaintsNothingAndAChangeOnlyWhatChanged)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(boardWindow.get()));
+    QTest::qWait(3 * BoardWindow::RefreshInterval);
+    PaintCounter counter;
+    LatchedOutputsPanel* outputs = panel<LatchedOutputsPanel>();
+    for (LedIndicator* led : outputs->leds)
+        led->installEventFilter(&counter);
+    QTest::qWait(5 * BoardWindow::RefreshInterval);
+    EXPECT_TRUE(counter.paints.empty());
+
+    click(window->cmdD(3));
+    QTest::qWait(3 * BoardWindow::RefreshInterval);
+    EXPECT_TRUE(outputs->leds[3]->isLit());
+    EXPECT_GE(counter.paints[outputs->leds[3]], 1);
+    EXPECT_EQ(counter.paints.size(), 1u) << "other LEDs repainted";
+}
+
+TEST_F(ThermReadWithBoard, BoardWorksOnWithoutItsWindow)
+{
+    boardWindow.reset();  // its monitor stops listening
+    click(window->cmdRdTemp);
+    EXPECT_EQ(window->txtTemp->text(), "25.5");
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+// The board with its cable pulled, and what its output parts tell the ones who listen.
+#include "Board.h"
+#include "I2CSboard.h"
+#include "LatchedShiftRegister.h"
+#include "MSComm.h"
+#include "SerialReceiver.h"
+#include "StatusInputs.h"
+#include "TemperatureSensor.h"
+#include "TransactionDecoder.h"
+#include "TwoWireBus.h"
+#include "VirtualPort.h"
+
+#include <gtest/gtest.h>
+
+using namespace I2CSboard;
+using Transactions = std::vector<std::string>;
+
+namespace {
+
+class UnpluggedSensorBoard : public ::testing::Test {
+protected:
+    UnpluggedSensorBoard()
+    {
+        bus->addListener(&decoder);
+        comm.setPortOpen(true);
+        useComponent(&comm);
+    }
+    ~UnpluggedSensorBoard() override { useComponent(nullptr); }
+
+    // Read Temp; gives the two bytes and whether the sensor acknowledged its address.
+    std::tuple<std::uint8_t, std::uint8_t, bool> readTemp()
+    {
+        I2CStart();
+        WriteByte(0x90);
+        const bool acked = GetAck();
+        WriteByte(0xAA);
+        GetAck();
+        I2CStart();
+        WriteByte(0x91);
+        GetAck();
+        std::uint8_t first = ReadByte();
+        SendZero();
+        std::uint8_t second = ReadByte();
+        ClockPulse();
+        I2CStop();
+        return {first, second, acked};
+    }
+
+    Board board;
+    TwoWireBus* bus = &board.add<TwoWireBus>();
+    TemperatureSensor* sensor = &bus->add<TemperatureSensor>();
+    Transactions seen;
+    TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
+    MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
+};
+
+TEST_F(UnpluggedSensorBoard, NothingAnswersAndTheBusSeesNothingUntilPluggedInAgain)
+{
+    board.setUnplugged(true);
+    EXPECT_EQ(readTemp(), std::make_tuple(std::uint8_t(0xFF), std::uint8_t(0xFF), false));
+    I2CStart();
+    WriteByte(0x90);
+    GetAck();
+    WriteByte(TemperatureSensor::StartConvert);
+    GetAck();
+    I2CStop();
+    EXPECT_FALSE(sensor->converting());
+    EXPECT_TRUE(seen.empty());
+
+    board.setUnplugged(false);
+    EXPECT_EQ(readTemp(), std::make_tuple(std::uint8_t(0x19), std::uint8_t(0x80), true));
+    EXPECT_EQ(seen, (Transactions{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
+}
+
+TEST(UnpluggedBoard, StatusInputsReadNotAssertedAndComeBackWithThePlug)
+{
+    Board board;
+    auto& inputs = board.add<StatusInputs>();
+    inputs.setCd(true);
+    board.setUnplugged(true);
+    EXPECT_FALSE(board.cts());
+    EXPECT_FALSE(board.cd());
+    EXPECT_FALSE(board.dsr());
+    board.setUnplugged(false);
+    EXPECT_TRUE(board.cts());
+    EXPECT_TRUE(board.cd());
+    EXPECT_TRUE(board.dsr());
+}
+
+TEST(UnpluggedBoard, PartsSeeOnlyTheLevelsLeftAtPluggingIn)
+{
+    Board board;
+    auto& reg = board.add<LatchedShiftRegister>();
+    board.setUnplugged(true);
+    board.setDtr(false);
+    board.setDtr(true);  // a whole clock pulse while unplugged: never seen
+    board.setRts(false);
+    board.setBreak(true);
+    EXPECT_TRUE(board.lines().rts);
+    board.setUnplugged(false);
+    EXPECT_FALSE(board.lines().rts);
+    EXPECT_TRUE(board.lines().txdBreak);
+    EXPECT_EQ(reg.shifts(), 0);
+    EXPECT_EQ(reg.latches(), 0);
+    board.setRts(true);  // the rising edge after plugging in latches
+    EXPECT_EQ(reg.latches(), 1);
+}
+
+TEST(UnpluggedBoard, BytesSentMeanwhileAreLost)
+{
+    Board board;
+    auto& receiver = board.add<SerialReceiver>();
+    board.setUnplugged(true);
+    board.receive(0x12, receiver.settings());
+    board.setUnplugged(false);
+    board.receive(0x34, receiver.settings());
+    EXPECT_EQ(receiver.received(), (std::vector<std::uint8_t>{0x34}));
+}
+
+TEST(OutputListeners, ShiftRegisterTellsEveryLatchedWord)
+{
+    Board board;
+    auto& reg = board.add<LatchedShiftRegister>();
+    std::vector<std::uint16_t> words;
+    reg.setLatchListener([&words](std::uint16_t w) { words.push_back(w); });
+    for (std::uint16_t word : {std::uint16_t(0x8001), std::uint16_t(0x00FF)}) {
+        for (int bit = 15; bit >= 0; --bit) {
+            board.setBreak(!((word >> bit) & 1));
+            board.setDtr(false);
+            board.setDtr(true);
+        }
+        board.setRts(false);
+        board.setRts(true);
+    }
+    EXPECT_EQ(words, (std::vector<std::uint16_t>{0x8001, 0x00FF}));
+    reg.setLatchListener(nullptr);
+    board.setRts(false);
+    board.setRts(true);
+    EXPECT_EQ(words.size(), 2u);
+}
+
+TEST(OutputListeners, ReceiverTellsEveryByteWithItsFramingAndEveryLatch)
+{
+    Board board;
+    auto& receiver = board.add<SerialReceiver>();
+    std::vector<std::pair<std::uint8_t, bool>> bytes;
+    std::vector<std::uint16_t> words;
+    receiver.setByteListener([&bytes](std::uint8_t b, bool framingError) { bytes.emplace_back(b, framingError); });
+    receiver.setLatchListener([&words](std::uint16_t w) { words.push_back(w); });
+    board.receive(0x80, receiver.settings());
+    board.receive(0x01, receiver.settings());
+    board.setRts(false);
+    board.setRts(true);
+    board.receive(0x00, LineSettings{9600, 'n', 8, 1});  // six times too slow: the stop bit is sampled low
+    ASSERT_EQ(bytes.size(), 3u);
+    EXPECT_EQ(bytes[0], std::make_pair(std::uint8_t(0x80), false));
+    EXPECT_EQ(bytes[1], std::make_pair(std::uint8_t(0x01), false));
+    EXPECT_EQ(bytes[2], std::make_pair(std::uint8_t(0x00), true));
+    EXPECT_EQ(receiver.framingErrors(), 1);
+    EXPECT_EQ(words, (std::vector<std::uint16_t>{0x8001}));
+}
+
+} // namespace

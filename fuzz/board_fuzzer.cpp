@@ -81,6 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "the virtual port reported a device failure\n");
         std::abort();
     }
-    (void)bus;
+    if (!bus.malformed().empty()) {
+        std::fprintf(stderr, "malformed transaction: %s\n", bus.malformed().front().c_str());
+        std::abort();
+    }
     return 0;
 }

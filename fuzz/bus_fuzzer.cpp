@@ -71,10 +71,11 @@ std::string hex(std::uint8_t b)
     return text;
 }
 
-void expectDecoded(const DecodedBus& decoded, long before, const std::string& expected)
+void expectDecoded(const DecodedBus& decoded, std::size_t before, const std::string& expected)
 {
-    if (decoded.transactions() != before + 1 || decoded.last() != expected)
-        fail("decoded \"" + decoded.last() + "\" where \"" + expected + "\" went out");
+    const auto& seen = decoded.transactions();
+    if (seen.size() != before + 1 || seen.back() != expected)
+        fail("decoded \"" + (seen.empty() ? std::string() : seen.back()) + "\" where \"" + expected + "\" went out");
 }
 
 void write(std::uint8_t address, std::initializer_list<std::uint8_t> bytes)
@@ -127,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // A write, then a read, of the expander: the read gives the pins as written.
             std::uint8_t value = in.byte();
             recoverBus();
-            long before = decoded.transactions();
+            std::size_t before = decoded.transactions().size();
             write(0x40, {value});
             expectDecoded(decoded, before, "S 40 W A " + hex(value) + " A P");
             if (expander.latch() != value)
@@ -148,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // The sensor's configuration register, written and read back after a repeated start.
             std::uint8_t value = in.byte();
             recoverBus();
-            long before = decoded.transactions();
+            std::size_t before = decoded.transactions().size();
             write(0x90, {0xAC, value});
             I2CStart();
             WriteByte(0x90);
@@ -170,7 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // The converter's analogue output; the A-type expander at its highest address.
             std::uint8_t value = in.byte();
             recoverBus();
-            long before = decoded.transactions();
+            std::size_t before = decoded.transactions().size();
             write(0x92, {0x44, value});
             expectDecoded(decoded, before, "S 92 W A 44 A " + hex(value) + " A P");
             if (converter.output() != value || converter.control() != 0x44)
@@ -183,7 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         default: {
             // Nothing answers at an empty address: the byte is not acknowledged.
             recoverBus();
-            long before = decoded.transactions();
+            std::size_t before = decoded.transactions().size();
             write(0x5A, {0x00});
             expectDecoded(decoded, before, "S 5A W N 00 N P");
             break;
@@ -191,5 +192,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     useComponent(nullptr);
+    if (!decoded.malformed().empty())
+        fail("malformed transaction: " + decoded.malformed().front());
     return 0;
 }

@@ -285,7 +285,7 @@ protected:
 
     void expectOneReportThenClosed(MSComm& comm)
     {
-        run(400);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !reports.empty(); }, 5000)) << "no report";
         ASSERT_EQ(reports.size(), 1u);
         EXPECT_NE(reports[0].find("COM1 (" + first.device + "): the device stopped answering"), std::string::npos)
             << reports[0];
@@ -312,8 +312,8 @@ TEST_F(PulledCable, AdcPanelReportsOnceAndReadsAsClosed)
     AdcPanelWindow window(setup());
     watch(window.MSComm1);
     window.Form_Load();
-    run(450);
-    EXPECT_EQ(window.Text1->text(), "5");  // the pty answers nothing: every bit reads 1
+    // The pty answers nothing: every bit reads 1.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Text1->text() == "5"; }, 5000));
     pull();
     expectOneReportThenClosed(window.MSComm1);
     EXPECT_EQ(window.Text1->text(), "5");
@@ -321,11 +321,12 @@ TEST_F(PulledCable, AdcPanelReportsOnceAndReadsAsClosed)
 
 TEST_F(PulledCable, LineProbeReportsOnceAndShowsTheLinesNotAsserted)
 {
-    calls.modemBits |= TIOCM_CTS | TIOCM_DSR;
+    calls.modemBits |= TIOCM_CTS;
     LineProbeWindow window(setup());
     watch(window.MSComm1);
     window.Form_Load();
-    run(250);
+    // The lamps start bright; a tick shows DSR not asserted, CTS asserted.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Shape3->BackColor() == LineProbeWindow::NotAsserted; }, 5000));
     EXPECT_EQ(window.Shape1->BackColor(), LineProbeWindow::Asserted);
     pull();
     expectOneReportThenClosed(window.MSComm1);
@@ -348,8 +349,7 @@ TEST_F(PulledCable, IoPanelReportsOnceAndAnotherPortCanBeChosen)
     window.Option5(2)->click();
     ASSERT_TRUE(window.MSComm1.PortOpen());
     const int before = calls.total();
-    run(250);
-    EXPECT_GT(calls.total(), before);  // the polls reach the new device
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls.total() > before; }, 5000));  // the polls reach the new device
     EXPECT_EQ(reports.size(), 1u);
 }
 

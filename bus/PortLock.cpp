@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,9 +14,14 @@ namespace {
 // PID named by an existing lock file: >0 a PID, 0 garbage (stale), -1 unreadable.
 long readOwner(const std::string& path)
 {
-    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // Only a regular file is a lock: anything else is never opened (a device could act on
+    // being opened) and counts as garbage.
+    struct stat link {};
+    if (::lstat(path.c_str(), &link) == 0 && !S_ISREG(link.st_mode))
+        return 0;
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ELOOP ? 0 : -1;  // a symlink is no lock of ours to honour
+        return errno == ELOOP || errno == ENOENT ? 0 : -1;  // a symlink is no lock of ours to honour; a lock gone is stale
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -26,9 +32,13 @@ long readOwner(const std::string& path)
     ::close(fd);
     if (n <= 0)
         return 0;
-    char* end = nullptr;
-    long pid = std::strtol(text, &end, 10);
-    return pid > 0 ? pid : 0;
+    errno = 0;
+    long pid = std::strtol(text, nullptr, 10);
+    // A number beyond what a PID can be is garbage: cut down to pid_t it could name -1 (every
+    // process) or another live process.
+    if (errno == ERANGE || pid <= 0 || pid > long(std::numeric_limits<pid_t>::max()))
+        return 0;
+    return pid;
 }
 
 bool alive(long pid)

@@ -17,6 +17,11 @@ public:
     bool emulateModem = true;
     int openErrno = 0;       // nonzero: open fails with it
     int failAfter = -1;      // >=0: modem ioctls and writes fail with EIO after so many succeed
+    // The emulated modem ioctls fail as the kernel fails a hung-up terminal (the pty's master
+    // closed: the cable pulled), with EIO, instead of answering from the emulated bits.
+    bool followHangup = false;
+    // The descriptor keeps O_NONBLOCK after opening, so that a full output buffer gives EAGAIN.
+    bool keepNonBlocking = false;
     std::map<std::string, int> calls;
     termios lastSet{};  // what the last tcsetattr asked for (a pty itself keeps only CS8, no parity)
 
@@ -58,6 +63,13 @@ public:
             return -1;
         if (!modem || !emulateModem)
             return Syscalls::ioctl(fd, request, argument);
+        if (followHangup) {
+            // A pty has no modem lines of its own: the kernel refuses TIOCMGET, with EIO once
+            // the terminal is hung up.
+            int real = 0;
+            if (Syscalls::ioctl(fd, TIOCMGET, &real) != 0 && errno == EIO)
+                return -1;
+        }
         int* bits = static_cast<int*>(argument);
         if (request == TIOCMGET)
             *bits = modemBits;
@@ -88,6 +100,8 @@ public:
     int fcntl(int fd, int command, int argument) override
     {
         ++calls["fcntl"];
+        if (keepNonBlocking && command == F_SETFL)
+            argument |= O_NONBLOCK;
         return Syscalls::fcntl(fd, command, argument);
     }
 

@@ -1,0 +1,230 @@
+// The programs as built, started as processes on a pseudo-terminal that a preloaded shim makes
+// answer the modem ioctls, so that they open it as a serial port and lock it in /run/lock:
+// SIGTERM and SIGINT end them and remove the lock, SIGKILL leaves a stale lock that the next
+// start replaces, a start-up box goes with SIGTERM too, and a cable pulled under a polling
+// program gives one message, not a storm.
+
+#include "PortLock.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <pty.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::string LockDir = "/run/lock";
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Waits up to `limit` for `done`; true when it came.
+template <class Condition>
+bool waitFor(Condition done, std::chrono::milliseconds limit = 10s)
+{
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+        if (done())
+            return true;
+        std::this_thread::sleep_for(20ms);
+    }
+    return done();
+}
+
+class Program {
+public:
+    Program(const std::string& binary, const std::string& device)
+    {
+        char errName[] = "/tmp/board-program-XXXXXX";
+        int err = mkstemp(errName);
+        errFile_ = errName;
+        char runtime[] = "/tmp/board-runtime-XXXXXX";
+        runtimeDir_ = mkdtemp(runtime);
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(err, 2);
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            setenv("XDG_RUNTIME_DIR", runtimeDir_.c_str(), 1);  // else Qt says that it made one
+            setenv("LD_PRELOAD", PTY_MODEM_SHIM, 1);
+            setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);  // the shim comes before the sanitizer
+            std::string com1 = "--com1=" + device;
+            execl(binary.c_str(), binary.c_str(), com1.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        ::close(err);
+    }
+    ~Program()
+    {
+        if (pid_ > 0 && !exited_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        fs::remove(errFile_);
+        fs::remove_all(runtimeDir_);
+    }
+
+    pid_t pid() const { return pid_; }
+    std::string errors() const { return readFile(errFile_); }
+    bool running()
+    {
+        if (exited_)
+            return false;
+        pid_t r = waitpid(pid_, &status_, WNOHANG);
+        if (r == pid_)
+            exited_ = true;
+        return !exited_;
+    }
+    // The exit status after `signal`; -1 when the program did not end within ten seconds.
+    int stop(int signal)
+    {
+        kill(pid_, signal);
+        if (!waitFor([this] { return !running(); }))
+            return -1;
+        return WIFEXITED(status_) ? WEXITSTATUS(status_) : 128 + WTERMSIG(status_);
+    }
+
+private:
+    pid_t pid_ = -1;
+    int status_ = 0;
+    bool exited_ = false;
+    std::string errFile_;
+    std::string runtimeDir_;
+};
+
+class ProgramOnPty : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (access(LockDir.c_str(), W_OK) != 0)
+            GTEST_SKIP() << LockDir << " is not writable here: no lock file to test";
+        char name[128];
+        ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+        // The programs must not inherit the master: closing it here is pulling the cable.
+        fcntl(master, F_SETFD, FD_CLOEXEC);
+        device = name;
+        ::close(slave);  // the program opens the slave side itself
+        lockFile = LockDir + "/" + PortLock::fileName(device);
+    }
+    void TearDown() override
+    {
+        if (master >= 0)
+            ::close(master);
+    }
+
+    // True once the lock file names `pid`.
+    bool lockedBy(pid_t pid)
+    {
+        return waitFor([&] {
+            std::istringstream in(readFile(lockFile));
+            long owner = 0;
+            return (in >> owner) && owner == pid;
+        });
+    }
+
+    int master = -1, slave = -1;
+    std::string device, lockFile;
+};
+
+struct Case {
+    const char* binary;
+    int signal;
+};
+
+class EndedBySignal : public ProgramOnPty, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(EndedBySignal, RemovesItsLockFile)
+{
+    Program program(GetParam().binary, device);
+    ASSERT_TRUE(lockedBy(program.pid())) << program.errors();
+    std::this_thread::sleep_for(300ms);  // a few ticks on the port
+    EXPECT_EQ(program.stop(GetParam().signal), 0) << program.errors();
+    EXPECT_FALSE(fs::exists(lockFile));
+    EXPECT_EQ(program.errors(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, EndedBySignal,
+                         ::testing::Values(Case{ADCPANEL, SIGTERM}, Case{ADCPANEL, SIGINT}, Case{LINEPROBE, SIGTERM},
+                                           Case{LINEPROBE, SIGINT}, Case{SHIFTOUT, SIGTERM}, Case{SERIALOUT, SIGINT},
+                                           Case{THERMREAD, SIGTERM}),
+                         [](const auto& info) {
+                             std::string name = fs::path(info.param.binary).filename().string();
+                             return name + (info.param.signal == SIGTERM ? "_SIGTERM" : "_SIGINT");
+                         });
+
+TEST_F(ProgramOnPty, AKilledProgramsLockIsStaleForTheNextStart)
+{
+    pid_t first = 0;
+    {
+        Program program(LINEPROBE, device);
+        ASSERT_TRUE(lockedBy(program.pid())) << program.errors();
+        first = program.pid();
+        EXPECT_EQ(program.stop(SIGKILL), 128 + SIGKILL);
+    }
+    ASSERT_TRUE(fs::exists(lockFile));  // nothing could remove it
+    Program next(LINEPROBE, device);
+    ASSERT_TRUE(lockedBy(next.pid())) << next.errors();
+    EXPECT_NE(next.pid(), first);
+    EXPECT_EQ(next.stop(SIGTERM), 0);
+    EXPECT_EQ(next.errors(), "");
+    EXPECT_FALSE(fs::exists(lockFile));
+}
+
+TEST_F(ProgramOnPty, SigtermEndsLineprobeWhileItsInUseBoxIsUp)
+{
+    // This test holds the port: lineprobe says so in its box, which SIGTERM must close, and
+    // the program must end rather than go on to its window.
+    char own[16];
+    std::snprintf(own, sizeof own, "%10ld\n", long(getpid()));
+    std::ofstream(lockFile) << own;
+    Program program(LINEPROBE, device);
+    ASSERT_TRUE(waitFor([&] { return program.errors().find("held by another program") != std::string::npos; }))
+        << program.errors();
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(program.stop(SIGTERM), 0) << program.errors();
+    EXPECT_EQ(readFile(lockFile), own);  // another's lock is left alone
+    fs::remove(lockFile);
+}
+
+class PulledCable : public ProgramOnPty, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PulledCable, GivesOneMessageAndTheProgramGoesOn)
+{
+    const std::string name = fs::path(GetParam()).filename().string();
+    Program program(GetParam(), device);
+    ASSERT_TRUE(lockedBy(program.pid())) << program.errors();
+    std::this_thread::sleep_for(400ms);
+    ::close(master);  // the kernel hangs the terminal up: EIO from now on
+    master = -1;
+    const std::string message = name + ": COM1 (" + device + "): the device stopped answering";
+    ASSERT_TRUE(waitFor([&] { return program.errors().find(message) != std::string::npos; })) << program.errors();
+    EXPECT_TRUE(waitFor([&] { return !fs::exists(lockFile); }, 2s));  // released with the port
+    std::this_thread::sleep_for(1500ms);  // many more ticks, on a closed port
+    EXPECT_TRUE(program.running());
+    // The program's own messages (the offscreen platform adds a note of its own when the box
+    // comes up).
+    const std::string errors = program.errors();
+    std::istringstream in(errors);
+    std::size_t messages = 0;
+    for (std::string line; std::getline(in, line);)
+        messages += line.rfind(name + ": ", 0) == 0;
+    EXPECT_EQ(messages, 1u) << errors;
+    EXPECT_EQ(program.stop(SIGTERM), 0) << "SIGTERM with the message box up";
+}
+
+INSTANTIATE_TEST_SUITE_P(PollingPrograms, PulledCable, ::testing::Values(ADCPANEL, LINEPROBE),
+                         [](const auto& info) { return fs::path(info.param).filename().string(); });
+
+} // namespace

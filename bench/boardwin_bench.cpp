@@ -6,6 +6,7 @@
 //   boardwin_bench [SECONDS, default 2]
 //   boardwin_bench --fixed REPETITIONS   (a fixed amount of work for bench/boardwin_instructions.sh)
 
+#include "SensorTransactions.h"
 #include "Board.h"
 #include "BoardWindow.h"
 #include "FormsStyle.h"
@@ -30,23 +31,6 @@ using namespace I2CSboard;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-void readTemp()
-{
-    I2CStart();
-    WriteByte(0x90);
-    GetAck();
-    WriteByte(0xAA);
-    GetAck();
-    I2CStart();
-    WriteByte(0x91);
-    GetAck();
-    ReadByte();
-    SendZero();
-    ReadByte();
-    ClockPulse();
-    I2CStop();
-}
 
 // Counts the accesses that reach the port.
 class CountingLines : public SerialLines {
@@ -78,7 +62,7 @@ long accessesPerReadTemp()
     comm.setPortOpen(true);
     useComponent(&comm);
     counter->count = 0;
-    readTemp();
+    sensorBus::readTemperature();
     useComponent(nullptr);
     return counter->count;
 }
@@ -114,7 +98,7 @@ struct Setup {
     if (s.boardWindow)
         return;
     for (int i = 0; i < repetitions; ++i)
-        readTemp();
+        sensorBus::readTemperature();
 }
 
 [[gnu::noinline]] void readTempsWithWindow(Setup& s, int repetitions)
@@ -122,7 +106,7 @@ struct Setup {
     if (!s.boardWindow)
         return;
     for (int i = 0; i < repetitions; ++i)
-        readTemp();
+        sensorBus::readTemperature();
 }
 
 [[gnu::noinline]] void idleRefreshes(BoardWindow& w, int repetitions)
@@ -144,7 +128,7 @@ double readTempsPerSecond(Setup& setup, double seconds)
         const auto sliceEnd = Clock::now() + std::chrono::milliseconds(5);
         do {
             for (int i = 0; i < 16; ++i)
-                readTemp();
+                sensorBus::readTemperature();
             done += 16;
         } while (Clock::now() < sliceEnd);
         QCoreApplication::processEvents();

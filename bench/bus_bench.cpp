@@ -8,6 +8,7 @@
 #include "MSComm.h"
 #include "PosixSerialPort.h"
 #include "PtyModemCalls.h"
+#include "SensorTransactions.h"
 #include "TemperatureSensor.h"
 #include "TwoWireBus.h"
 #include "VirtualPort.h"
@@ -25,48 +26,6 @@
 using namespace I2CSboard;
 
 namespace {
-
-void readTemp()
-{
-    I2CStart();
-    WriteByte(0x90);
-    GetAck();
-    WriteByte(0xAA);
-    GetAck();
-    I2CStart();
-    WriteByte(0x91);
-    GetAck();
-    ReadByte();
-    SendZero();
-    ReadByte();
-    ClockPulse();
-    I2CStop();
-}
-
-void command(std::uint8_t c)
-{
-    I2CStart();
-    WriteByte(0x90);
-    GetAck();
-    WriteByte(c);
-    GetAck();
-    I2CStop();
-}
-
-void readConfig()
-{
-    I2CStart();
-    WriteByte(0x90);
-    GetAck();
-    WriteByte(0xAC);
-    GetAck();
-    I2CStart();
-    WriteByte(0x91);
-    GetAck();
-    ReadByte();
-    ClockPulse();
-    I2CStop();
-}
 
 struct Transaction {
     const char* name;
@@ -222,10 +181,10 @@ int main(int argc, char** argv)
     }
 
     const Transaction transactions[] = {
-        {"Read Temp", readTemp},
-        {"Start Convert", [] { command(0xEE); }},
-        {"Stop Convert", [] { command(0x22); }},
-        {"Read Config", readConfig},
+        {"Read Temp", [] { sensorBus::readTemperature(); }},
+        {"Start Convert", [] { sensorBus::sendCommand(0xEE); }},
+        {"Stop Convert", [] { sensorBus::sendCommand(0x22); }},
+        {"Read Config", [] { sensorBus::readConfig(); }},
     };
 
     std::puts("Kernel calls per transaction on a serial device (a pty with emulated modem lines):\n");

@@ -3,6 +3,7 @@
 #include "MSComm.h"
 #include "PosixSerialPort.h"
 #include "PtyModemCalls.h"
+#include "SensorTransactions.h"
 
 #include <gtest/gtest.h>
 
@@ -307,24 +308,6 @@ TEST_F(PtyDevice, DeviceThatStopsAnsweringRaisesDeviceFailed)
 
 namespace {
 
-void readTemperature()
-{
-    using namespace I2CSboard;
-    I2CStart();
-    WriteByte(0x90);
-    GetAck();
-    WriteByte(0xAA);
-    GetAck();
-    I2CStart();
-    WriteByte(0x91);
-    GetAck();
-    ReadByte();
-    SendZero();
-    ReadByte();
-    ClockPulse();
-    I2CStop();
-}
-
 TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
 {
     MSComm comm(MSComm::Setup{[this](int, const LineSettings& s) {
@@ -332,9 +315,9 @@ TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
     }});
     comm.setPortOpen(true);
     I2CSboard::useComponent(&comm);
-    readTemperature();  // from the levels that opening left
+    sensorBus::readTemperature();  // from the levels that opening left
     calls.reset();
-    readTemperature();  // from the idle bus between transactions
+    sensorBus::readTemperature();  // from the idle bus between transactions
     I2CSboard::useComponent(nullptr);
     EXPECT_EQ(calls.calls["TIOCMGET"], 19);
     EXPECT_EQ(calls.calls["TIOCMBIS"] + calls.calls["TIOCMBIC"], 118);

@@ -1,6 +1,7 @@
 #include "Board.h"
 #include "I2CSboard.h"
 #include "MSComm.h"
+#include "SensorTransactions.h"
 #include "TemperatureSensor.h"
 #include "TransactionDecoder.h"
 #include "TwoWireBus.h"
@@ -26,24 +27,6 @@ protected:
     }
     ~VirtualSensor() override { useComponent(nullptr); }
 
-    std::pair<std::uint8_t, std::uint8_t> readTemperature()
-    {
-        I2CStart();
-        WriteByte(0x90);
-        GetAck();
-        WriteByte(0xAA);
-        GetAck();
-        I2CStart();
-        WriteByte(0x91);
-        GetAck();
-        std::uint8_t a = ReadByte();
-        SendZero();
-        std::uint8_t b = ReadByte();
-        ClockPulse();
-        I2CStop();
-        return {a, b};
-    }
-
     void write(std::initializer_list<std::uint8_t> bytes, std::vector<bool>* acks = nullptr)
     {
         I2CStart();
@@ -66,7 +49,7 @@ protected:
 
 TEST_F(VirtualSensor, ReadsTwentyFiveAndAHalfUntilToldOtherwise)
 {
-    auto [whole, half] = readTemperature();
+    auto [whole, half] = sensorBus::readTemperature();
     EXPECT_EQ(whole, 0x19);
     EXPECT_EQ(half, 0x80);
     EXPECT_EQ(seen, (Transactions{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
@@ -82,7 +65,7 @@ TEST_F(VirtualSensor, TemperatureBytesFollowTheModel)
     } cases[] = {{50, 0x19, 0x00}, {1, 0x00, 0x80}, {0, 0x00, 0x00}, {-1, 0xFF, 0x80}, {-50, 0xE7, 0x00}, {250, 0x7D, 0x00}};
     for (auto c : cases) {
         sensor->setHalfDegrees(c.halfDegrees);
-        auto [whole, half] = readTemperature();
+        auto [whole, half] = sensorBus::readTemperature();
         EXPECT_EQ(whole, c.whole) << c.halfDegrees;
         EXPECT_EQ(half, c.half) << c.halfDegrees;
     }
@@ -100,24 +83,10 @@ TEST_F(VirtualSensor, StartsAndStopsConversions)
 
 TEST_F(VirtualSensor, ConfigurationRegisterKeepsWhatIsWritten)
 {
-    auto readConfig = [this] {
-        I2CStart();
-        WriteByte(0x90);
-        GetAck();
-        WriteByte(0xAC);
-        GetAck();
-        I2CStart();
-        WriteByte(0x91);
-        GetAck();
-        std::uint8_t v = ReadByte();
-        ClockPulse();
-        I2CStop();
-        return v;
-    };
-    EXPECT_EQ(readConfig(), 0x8C);
+    EXPECT_EQ(sensorBus::readConfig(), 0x8C);
     write({0x90, 0xAC, 0x0A});
     EXPECT_EQ(sensor->config(), 0x0A);
-    EXPECT_EQ(readConfig(), 0x0A);
+    EXPECT_EQ(sensorBus::readConfig(), 0x0A);
     EXPECT_EQ(seen.back(), "S 90 W A AC A Sr 91 R A 0A N P");
 }
 
@@ -178,7 +147,7 @@ TEST_F(VirtualSensor, ReadEndedAfterOneByteLeavesTheBusFree)
     ReadByte();
     ClockPulse();  // not acknowledged
     I2CStop();
-    auto [whole, half] = readTemperature();
+    auto [whole, half] = sensorBus::readTemperature();
     EXPECT_EQ(whole, 0x19);
     EXPECT_EQ(half, 0x80);
 }

@@ -1,9 +1,6 @@
 #include "AdcPanelWindow.h"
 
-#include "Board.h"
-#include "Pcf8591Converter.h"
-#include "TwoWireBus.h"
-
+#include "ChipCommands.h"
 #include "I2CSboard.h"
 #include "NumberText.h"
 #include "NumericText.h"
@@ -23,17 +20,14 @@ using namespace I2CSboard;
 
 namespace {
 
-constexpr std::uint8_t ConverterWrite = 0x90;
-constexpr std::uint8_t ConverterRead = 0x91;
 // Output enabled, four single-ended inputs, auto-increment, channel 1 (readings) or 0 (output).
 constexpr std::uint8_t ReadFromChannel1 = 0x45;
 constexpr std::uint8_t OutputControl = 0x44;
-constexpr double FullScaleVolts = 5.0;
 
 QString volts(std::uint8_t raw)
 {
-    std::int16_t scaled = std::int16_t(raw * 5);  // at most 1275
-    return forms::numberText(double(scaled) / 255.0);
+    std::int16_t scaled = std::int16_t(raw * converter::FullScaleVolts);  // at most 1275
+    return forms::numberText(double(scaled) / converter::Steps);
 }
 
 // A small meter face with a needle: the window's icon.
@@ -115,14 +109,14 @@ void AdcPanelWindow::Form_Load()
 void AdcPanelWindow::Timer1_Timer()
 {
     I2CStart();
-    WriteByte(ConverterWrite);
+    WriteByte(converter::WriteAddress);
     GetAck();
     WriteByte(ReadFromChannel1);
     GetAck();
     I2CStop();
 
     I2CStart();  // a new start after the stop
-    WriteByte(ConverterRead);
+    WriteByte(converter::ReadAddress);
     GetAck();
     // Each box is written as soon as its byte is in, before that byte's acknowledge clock.
     Text1->setText(volts(ReadByte()));
@@ -141,25 +135,20 @@ void AdcPanelWindow::Text5_Change()
     double x = forms::numericValue(Text5->text());
     // Out-of-range values are clipped in the box itself; the put runs this handler again,
     // nested, which sends the clipped value before this run sends it once more.
-    if (x > FullScaleVolts)
+    if (x > converter::FullScaleVolts)
         Text5->setText(QStringLiteral("5"));
     else if (x < 0)
         Text5->setText(QStringLiteral("0"));
 
     I2CStart();
-    WriteByte(ConverterWrite);
+    WriteByte(converter::WriteAddress);
     GetAck();
     WriteByte(OutputControl);
     GetAck();
     double v = forms::numericValue(Text5->text());
     // After the clip v is within 0 to 5, so the clamp only guards the byte's range.
-    double b = std::clamp(forms::roundHalfToEven(v * 51), 0.0, 255.0);
+    double b = std::clamp(forms::roundHalfToEven(v * (converter::Steps / converter::FullScaleVolts)), 0.0, double(converter::Steps));
     WriteByte(std::uint8_t(b));
     GetAck();
     I2CStop();
-}
-
-void AdcPanelWindow::buildVirtualBoard(Board& board)
-{
-    board.add<TwoWireBus>().add<Pcf8591Converter>();
 }

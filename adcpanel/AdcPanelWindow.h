@@ -1,7 +1,5 @@
 #pragma once
 
-class Board;
-
 #include "ControlArray.h"
 #include "FormWindow.h"
 
@@ -13,9 +11,6 @@ class QTimer;
 // the four readings as volts, and every change of the output box sends its volts.
 class AdcPanelWindow : public FormWindow {
 public:
-    // The parts of this program's experiment, put on the virtual board.
-    static void buildVirtualBoard(Board& board);
-
     explicit AdcPanelWindow(MSComm::Setup setup, QWidget* parent = nullptr);
 
     void Form_Load() override;

@@ -1,9 +1,5 @@
 #include "IoPanelWindow.h"
 
-#include "Board.h"
-#include "Pcf8574Expander.h"
-#include "TwoWireBus.h"
-
 #include "HexText.h"
 #include "I2CSboard.h"
 #include "LampPictures.h"
@@ -24,8 +20,9 @@ using namespace I2CSboard;
 
 namespace {
 
-constexpr std::uint8_t Pcf8574Base = 0x40;
-constexpr std::uint8_t Pcf8574ABase = 0x70;
+// Address bytes (the seven-bit address shifted left) with the three address pins at 0.
+constexpr std::uint8_t Pcf8574AddressByte = 0x40;
+constexpr std::uint8_t Pcf8574AAddressByte = 0x70;
 constexpr std::uint8_t ReadFlag = 0x01;
 constexpr int Bits = 8;
 constexpr int Ports = 4;
@@ -256,7 +253,7 @@ void IoPanelWindow::modeClicked(const Panel& panel)
 
 void IoPanelWindow::chipClicked(const Panel& panel)
 {
-    std::uint8_t base = panel.chip(0)->isChecked() ? Pcf8574Base : Pcf8574ABase;
+    std::uint8_t base = panel.chip(0)->isChecked() ? Pcf8574AddressByte : Pcf8574AAddressByte;
     panel.address = std::uint8_t((panel.address & 0x0F) | base);
     showAddress(panel);
 }
@@ -321,12 +318,4 @@ std::uint8_t IoPanelWindow::readPort(std::uint8_t readAddress)
     GetAck();  // the ninth clock with SDA released: not acknowledged, the one-byte read ends
     I2CStop();
     return value;
-}
-
-void IoPanelWindow::buildVirtualBoard(Board& board)
-{
-    auto& bus = board.add<TwoWireBus>();
-    // Address pins 000 and 001; nothing answers at the PCF8574A addresses.
-    bus.add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Base);
-    bus.add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574Base + 1));
 }

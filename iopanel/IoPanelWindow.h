@@ -1,7 +1,5 @@
 #pragma once
 
-class Board;
-
 #include "ControlArray.h"
 #include "FormWindow.h"
 
@@ -21,9 +19,6 @@ class QTimer;
 // picks among COM1 to COM4; none is open until then.
 class IoPanelWindow : public FormWindow {
 public:
-    // The parts of this program's experiment, put on the virtual board.
-    static void buildVirtualBoard(Board& board);
-
     explicit IoPanelWindow(MSComm::Setup setup, QWidget* parent = nullptr);
 
     void Form_Load() override;

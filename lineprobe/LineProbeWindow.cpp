@@ -1,8 +1,5 @@
 #include "LineProbeWindow.h"
 
-#include "Board.h"
-#include "StatusInputs.h"
-
 #include "ColorNumber.h"
 #include "Shape.h"
 #include "Twips.h"
@@ -96,9 +93,4 @@ void LineProbeWindow::Timer1_Timer()
     Shape1->setBackColor(MSComm1.CTSHolding() ? Asserted : NotAsserted);
     Shape2->setBackColor(MSComm1.CDHolding() ? Asserted : NotAsserted);
     Shape3->setBackColor(MSComm1.DSRHolding() ? Asserted : NotAsserted);
-}
-
-void LineProbeWindow::buildVirtualBoard(Board& board)
-{
-    board.add<StatusInputs>();
 }

@@ -1,5 +1,6 @@
 #include "ThermConfWindow.h"
 
+#include "ChipCommands.h"
 #include "HexText.h"
 #include "I2CSboard.h"
 #include "Twips.h"
@@ -10,12 +11,6 @@
 #include <QPushButton>
 
 using namespace I2CSboard;
-
-namespace {
-constexpr std::uint8_t SensorWrite = 0x90;
-constexpr std::uint8_t SensorRead = 0x91;
-constexpr std::uint8_t AccessConfig = 0xAC;
-} // namespace
 
 ThermConfWindow::ThermConfWindow(MSComm::Setup setup, QWidget* parent)
     : ThermReadWindow(std::move(setup), Layout{120, 5235, 1935}, parent)
@@ -40,12 +35,12 @@ ThermConfWindow::ThermConfWindow(MSComm::Setup setup, QWidget* parent)
 void ThermConfWindow::cmdRdConfig_Click()
 {
     I2CStart();
-    WriteByte(SensorWrite);
+    WriteByte(sensor::WriteAddress);
     GetAck();
-    WriteByte(AccessConfig);
+    WriteByte(sensor::AccessConfig);
     GetAck();
     I2CStart();  // repeated start
-    WriteByte(SensorRead);
+    WriteByte(sensor::ReadAddress);
     GetAck();
     std::uint8_t value = ReadByte();
     txtConfig->setText(forms::hexByteText(value));
@@ -66,9 +61,9 @@ void ThermConfWindow::cmdWrConfig_Click()
         return;
     }
     I2CStart();
-    WriteByte(SensorWrite);
+    WriteByte(sensor::WriteAddress);
     GetAck();
-    WriteByte(AccessConfig);
+    WriteByte(sensor::AccessConfig);
     GetAck();
     WriteByte(*value);
     GetAck();

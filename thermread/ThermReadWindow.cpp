@@ -1,9 +1,6 @@
 #include "ThermReadWindow.h"
 
-#include "Board.h"
-#include "TemperatureSensor.h"
-#include "TwoWireBus.h"
-
+#include "ChipCommands.h"
 #include "I2CSboard.h"
 #include "NumberText.h"
 #include "Twips.h"
@@ -13,11 +10,6 @@
 #include <QPushButton>
 
 using namespace I2CSboard;
-
-namespace {
-constexpr std::uint8_t SensorWrite = 0x90;
-constexpr std::uint8_t SensorRead = 0x91;
-} // namespace
 
 ThermReadWindow::ThermReadWindow(MSComm::Setup setup, QWidget* parent)
     : ThermReadWindow(std::move(setup), Layout{240, 5250, 1155}, parent)
@@ -62,12 +54,12 @@ void ThermReadWindow::Form_Load()
 void ThermReadWindow::cmdRdTemp_Click()
 {
     I2CStart();
-    WriteByte(SensorWrite);
+    WriteByte(sensor::WriteAddress);
     GetAck();
-    WriteByte(0xAA);
+    WriteByte(sensor::ReadTemperature);
     GetAck();
     I2CStart();  // repeated start
-    WriteByte(SensorRead);
+    WriteByte(sensor::ReadAddress);
     GetAck();
     std::uint8_t whole = ReadByte();
     SendZero();  // acknowledge: one more byte wanted
@@ -83,7 +75,7 @@ void ThermReadWindow::cmdRdTemp_Click()
 void ThermReadWindow::sendCommand(std::uint8_t command)
 {
     I2CStart();
-    WriteByte(SensorWrite);
+    WriteByte(sensor::WriteAddress);
     GetAck();
     WriteByte(command);
     GetAck();
@@ -92,15 +84,10 @@ void ThermReadWindow::sendCommand(std::uint8_t command)
 
 void ThermReadWindow::cmdStartConvert_Click()
 {
-    sendCommand(0xEE);
+    sendCommand(sensor::StartConvert);
 }
 
 void ThermReadWindow::cmdStopConvert_Click()
 {
-    sendCommand(0x22);
-}
-
-void ThermReadWindow::buildVirtualBoard(Board& board)
-{
-    board.add<TwoWireBus>().add<TemperatureSensor>();
+    sendCommand(sensor::StopConvert);
 }

@@ -52,8 +52,8 @@ Costs measure(const Transaction& t, const std::string& device, const std::string
     calls.reset();
     t.run();
     Costs c;
-    c.puts = recorder.count("RTSEnable") + recorder.count("DTREnable");
-    c.reads = recorder.count("CDHolding");
+    c.puts = recorder.counts().puts;
+    c.reads = recorder.counts().reads;
     c.kernelCalls = calls.total();
     return c;
 }

@@ -4,27 +4,20 @@
 // latch), and every transaction on the bus is well formed.
 
 #include "AdcPanelWindow.h"
-#include "DecodedBus.h"
 #include "FrameWatcher.h"
 #include "HexText.h"
 #include "IoPanelWindow.h"
 #include "LineProbeWindow.h"
-#include "Programs.h"
+#include "ModalBoxCloser.h"
+#include "ProgramTest.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
 #include "ThermConfWindow.h"
-#include "VirtualPort.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -87,22 +80,9 @@ void typeInto(QLineEdit* box, const QString& text, Entry entry = Entry::TypedIfP
 // A program's window on its own virtual board, as the program builds it, with a decoder on
 // the bus and a watcher on the latch lines. Every message box that comes up is closed.
 template <class Window>
-class TypedText : public ::testing::Test {
+class TypedText : public ProgramTest<Window> {
 public:
-    TypedText()
-    {
-        window = std::make_unique<Window>(
-            MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }});
-        window->Form_Load();
-        window->show();
-        QObject::connect(&boxCloser, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                ++boxes;
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        boxCloser.start(5);
-    }
+    using ProgramTest<Window>::click;
 
     // Between handlers: no transaction under way, both bus lines released, nothing waiting
     // for a latch pulse, and nothing malformed so far.
@@ -110,8 +90,8 @@ public:
     {
         SCOPED_TRACE(std::string("after ") + after + " with \"" + text.left(40).toStdString() + "\"");
         EXPECT_EQ(bus.pending(), "");
-        EXPECT_TRUE(board.lines().dtr);
-        EXPECT_TRUE(board.lines().rts);
+        EXPECT_TRUE(this->board.lines().dtr);
+        EXPECT_TRUE(this->board.lines().rts);
         EXPECT_EQ(latch.open(), (FrameWatcher::Frame{0, 0}));
         ASSERT_TRUE(bus.malformed().empty()) << bus.malformed().front();
     }
@@ -119,9 +99,9 @@ public:
     // Types every nasty text into every text box, running `act` after each.
     void typeEverywhere(const std::function<void()>& act)
     {
-        const auto boxes = window->template findChildren<QLineEdit*>();
-        ASSERT_FALSE(boxes.isEmpty());
-        for (QLineEdit* box : boxes) {
+        const auto textBoxes = this->window->template findChildren<QLineEdit*>();
+        ASSERT_FALSE(textBoxes.isEmpty());
+        for (QLineEdit* box : textBoxes) {
             for (const QString& text : nastyTexts()) {
                 typeInto(box, text);
                 expectBetweenFrames(text, "typing");
@@ -131,27 +111,22 @@ public:
         }
     }
 
-    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    int boxes() const { return closer.count(); }
 
-    Board board;
-    // The program's own parts first: the watchers below must see the bus settled.
-    bool built = (programOf<Window>().buildBoard(board), true);
-    FrameWatcher& latch = board.add<FrameWatcher>();
-    DecodedBus& bus = board.add<DecodedBus>(board);
-    std::unique_ptr<Window> window;
-    QTimer boxCloser;
-    int boxes = 0;
+    FrameWatcher& latch = this->board.template add<FrameWatcher>();
+    DecodedBus& bus = this->decoded;
+    ModalBoxCloser closer;
 };
 
-using Thermread = TypedText<ThermReadWindow>;
-using Thermconf = TypedText<ThermConfWindow>;
-using AdcPanel = TypedText<AdcPanelWindow>;
-using IoPanel = TypedText<IoPanelWindow>;
-using ShiftOut = TypedText<ShiftOutWindow>;
-using SerialOut = TypedText<SerialOutWindow>;
-using LineProbe = TypedText<LineProbeWindow>;
+using ThermreadTyping = TypedText<ThermReadWindow>;
+using ThermconfTyping = TypedText<ThermConfWindow>;
+using AdcPanelTyping = TypedText<AdcPanelWindow>;
+using IoPanelTyping = TypedText<IoPanelWindow>;
+using ShiftOutTyping = TypedText<ShiftOutWindow>;
+using SerialOutTyping = TypedText<SerialOutWindow>;
+using LineProbeTyping = TypedText<LineProbeWindow>;
 
-TEST_F(Thermread, AnyTextLeavesTheButtonsWorking)
+TEST_F(ThermreadTyping, AnyTextLeavesTheButtonsWorking)
 {
     typeEverywhere([this] {
         click(window->cmdStartConvert);
@@ -159,30 +134,30 @@ TEST_F(Thermread, AnyTextLeavesTheButtonsWorking)
         click(window->cmdRdTemp);
         EXPECT_EQ(window->txtTemp->text(), "25.5");
     });
-    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(boxes(), 0);
 }
 
-TEST_F(Thermconf, AnyConfigTextIsWrittenWholeOrNotAtAll)
+TEST_F(ThermconfTyping, AnyConfigTextIsWrittenWholeOrNotAtAll)
 {
     typeEverywhere([this] {
         const std::size_t before = bus.transactions().size();
         const auto typed = forms::parseHexByte(window->txtConfig->text());
-        const int boxesBefore = boxes;
+        const int boxesBefore = boxes();
         click(window->cmdWrConfig);
         if (typed) {
             ASSERT_EQ(bus.transactions().size(), before + 1);
             EXPECT_EQ(bus.transactions().back(), "S 90 W A AC A " + forms::hexByteText(*typed).rightJustified(2, u'0').toStdString() + " A P");
-            EXPECT_EQ(boxes, boxesBefore);
+            EXPECT_EQ(boxes(), boxesBefore);
         } else {
             EXPECT_EQ(bus.transactions().size(), before);  // refused before anything went out
-            EXPECT_EQ(boxes, boxesBefore + 1);
+            EXPECT_EQ(boxes(), boxesBefore + 1);
         }
         click(window->cmdRdConfig);
         click(window->cmdRdTemp);
     });
 }
 
-TEST_F(AdcPanel, AnyOutputTextSendsWholeTransactionsWithinTheByteRange)
+TEST_F(AdcPanelTyping, AnyOutputTextSendsWholeTransactionsWithinTheByteRange)
 {
     window->Timer1->stop();
     typeEverywhere([this] {
@@ -194,7 +169,7 @@ TEST_F(AdcPanel, AnyOutputTextSendsWholeTransactionsWithinTheByteRange)
     });
 }
 
-TEST_F(AdcPanel, OutOfRangeTextsAreClippedInTheBox)
+TEST_F(AdcPanelTyping, OutOfRangeTextsAreClippedInTheBox)
 {
     window->Timer1->stop();
     struct Case {
@@ -218,7 +193,7 @@ TEST_F(AdcPanel, OutOfRangeTextsAreClippedInTheBox)
     }
 }
 
-TEST_F(IoPanel, TextInTheAddressBoxesChangesNothingOnTheBus)
+TEST_F(IoPanelTyping, TextInTheAddressBoxesChangesNothingOnTheBus)
 {
     window->Timer1->stop();
     window->Timer2->stop();
@@ -232,7 +207,7 @@ TEST_F(IoPanel, TextInTheAddressBoxesChangesNothingOnTheBus)
         EXPECT_EQ(bus.transactions()[0], "S 42 W A FF A P");
         EXPECT_EQ(bus.transactions()[2].substr(0, 9), "S 41 R A ");
     });
-    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(boxes(), 0);
 }
 
 template <class Fixture>
@@ -240,31 +215,31 @@ void outputPanelActions(Fixture& f)
 {
     auto* w = f.window.get();
     const std::size_t before = f.latch.frames.size();
-    const int boxesBefore = f.boxes;
+    const int boxesBefore = f.boxes();
     const bool good = forms::parseHexByte(w->txtOutH->text()) && forms::parseHexByte(w->txtOutL->text());
     f.click(w->cmdOut);
     EXPECT_EQ(f.latch.frames.size(), before + (good ? 1 : 0));
-    EXPECT_EQ(f.boxes, boxesBefore + (good ? 0 : 1));
+    EXPECT_EQ(f.boxes(), boxesBefore + (good ? 0 : 1));
     f.click(w->cmdReset);
     f.click(w->cmdD(0));
     f.click(w->cmdD(0));
 }
 
-TEST_F(ShiftOut, EveryWordIsSixteenShiftsAndOneLatch)
+TEST_F(ShiftOutTyping, EveryWordIsSixteenShiftsAndOneLatch)
 {
     typeEverywhere([this] { outputPanelActions(*this); });
     for (const auto& frame : latch.frames)
         ASSERT_EQ(frame, (FrameWatcher::Frame{16, 0}));
 }
 
-TEST_F(SerialOut, EveryWordIsTwoBytesAndOneLatch)
+TEST_F(SerialOutTyping, EveryWordIsTwoBytesAndOneLatch)
 {
     typeEverywhere([this] { outputPanelActions(*this); });
     for (const auto& frame : latch.frames)
         ASSERT_EQ(frame, (FrameWatcher::Frame{0, 2}));
 }
 
-TEST_F(LineProbe, HasNoTextBox)
+TEST_F(LineProbeTyping, HasNoTextBox)
 {
     EXPECT_TRUE(window->template findChildren<QLineEdit*>().isEmpty());
 }

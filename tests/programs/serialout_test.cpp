@@ -1,19 +1,14 @@
-#include "PanelOnBoard.h"
-#include "PosixSerialPort.h"
-#include "PtyModemCalls.h"
+#include "OutputPanelTest.h"
+#include "PtySerialDevice.h"
 #include "SerialOutWindow.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <poll.h>
-#include <pty.h>
-#include <unistd.h>
 
 using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
 using Bytes = std::vector<std::uint8_t>;
-using SerialOut = PanelOnBoard<SerialOutWindow>;
+using SerialOut = OutputPanelTest<SerialOutWindow>;
 
 namespace {
 
@@ -181,38 +176,16 @@ TEST(SerialOutWait, WaitAcrossMidnightEndsAfterTenMilliseconds)
 // zero byte, and only RTS moving.
 TEST(SerialOutOnDevice, BytesAndSettingsOnAPty)
 {
-    int master = -1, slave = -1;
-    char name[128];
-    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-    char dir[] = "/tmp/serialout-locks-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    PtyModemCalls calls;
-    // The pty passes bytes on in chunks of its own: reads until `count` have come (or a
-    // second has passed), then gives whatever else follows within a moment.
-    auto readBytes = [master](std::size_t count) {
-        Bytes got;
-        pollfd p{master, POLLIN, 0};
-        while (::poll(&p, 1, got.size() < count ? 1000 : 50) == 1 && (p.revents & POLLIN)) {
-            unsigned char buffer[64];
-            ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            got.insert(got.end(), buffer, buffer + n);
-        }
-        return got;
-    };
+    PtySerialDevice pty;
+    PtyModemCalls& calls = pty.calls;
     {
         LineRecorder recorder;
-        SerialOutWindow window(MSComm::Setup{[&](int port, const LineSettings& s) {
-                                                 return std::make_unique<PosixSerialPort>("COM" + std::to_string(port),
-                                                                                          name, s, calls, dir);
-                                             },
-                                             recorder.trace()});
+        SerialOutWindow window(pty.setup(recorder.trace()));
         window.Form_Load();
-        EXPECT_EQ(readBytes(2), (Bytes{0x00, 0x00}));
+        EXPECT_EQ(pty.readBytes(2), (Bytes{0x00, 0x00}));
 
         termios t{};
-        ASSERT_EQ(tcgetattr(slave, &t), 0);
+        ASSERT_EQ(tcgetattr(pty.slave(), &t), 0);
         EXPECT_EQ(cfgetospeed(&t), B57600);
         EXPECT_EQ(cfgetispeed(&t), B57600);
         EXPECT_FALSE(t.c_lflag & (ICANON | ECHO | ISIG));
@@ -229,7 +202,7 @@ TEST(SerialOutOnDevice, BytesAndSettingsOnAPty)
         window.txtOutH->setText("0a");
         window.txtOutL->setText("0d");
         window.cmdOut_Click();
-        EXPECT_EQ(readBytes(6), (Bytes{0x80, 0x00, 0x80, 0x08, 0x0A, 0x0D}));
+        EXPECT_EQ(pty.readBytes(6), (Bytes{0x80, 0x00, 0x80, 0x08, 0x0A, 0x0D}));
         EXPECT_EQ(calls.calls["write"], 6);
         EXPECT_EQ(calls.calls["TIOCMBIC"], 3);  // RTS down, once a word
         EXPECT_EQ(calls.calls["TIOCMBIS"], 3);
@@ -237,7 +210,4 @@ TEST(SerialOutOnDevice, BytesAndSettingsOnAPty)
         EXPECT_EQ(calls.modemBits & (TIOCM_DTR | TIOCM_RTS), TIOCM_DTR | TIOCM_RTS);
         EXPECT_EQ(recorder.counts().of(TraceCounter::Access::Dtr) + recorder.counts().of(TraceCounter::Access::Break), 0u);
     }
-    ::close(master);
-    ::close(slave);
-    std::filesystem::remove_all(dir);
 }

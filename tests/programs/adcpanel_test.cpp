@@ -1,48 +1,28 @@
 #include "AdcPanelWindow.h"
-#include "Board.h"
-#include "LineRecorder.h"
+#include "CaptionFit.h"
 #include "Pcf8591Converter.h"
-#include "TransactionDecoder.h"
+#include "ProgramTest.h"
+#include "TabOrder.h"
 #include "Twips.h"
-#include "TwoWireBus.h"
-#include "VirtualPort.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 using Transactions = std::vector<std::string>;
 
 namespace {
 
-// The window on a board with the converter, its traffic decoded and its accesses traced.
-class AdcPanel : public ::testing::Test {
+class AdcPanel : public ProgramTest<AdcPanelWindow> {
 protected:
-    AdcPanel()
-    {
-        bus = &board.add<TwoWireBus>();
-        converter = &bus->add<Pcf8591Converter>();
-        bus->addListener(&decoder);
-        clock.start();
-        window = std::make_unique<AdcPanelWindow>(MSComm::Setup{
-            [this](int port, const LineSettings& s) {
-                openedPorts.push_back(port);
-                return std::make_unique<VirtualPort>(board, s);
-            },
-            recorder.trace()});
-        window->Form_Load();
-        window->show();
-    }
+    AdcPanel() { clock.start(); }
 
     // Handlers run one by one from here on, not from the timer.
     void stopTicks()
     {
         window->Timer1->stop();
-        seen.clear();
+        decoded.clear();
         recorder.clear();
     }
 
@@ -54,7 +34,7 @@ protected:
     Transactions outputs() const
     {
         Transactions out;
-        for (const auto& t : seen)
+        for (const auto& t : seen())
             if (t.rfind("S 90 W A 44", 0) == 0)
                 out.push_back(t);
         return out;
@@ -62,15 +42,9 @@ protected:
 
     static std::string output(const char* byte) { return std::string("S 90 W A 44 A ") + byte + " A P"; }
 
-    Board board;
-    TwoWireBus* bus;
-    Pcf8591Converter* converter;
-    Transactions seen;
-    TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
-    LineRecorder recorder;
-    std::vector<int> openedPorts;
+    Pcf8591Converter& converter = part<Pcf8591Converter>();
+    TwoWireBus& bus = part<TwoWireBus>();
     QElapsedTimer clock;
-    std::unique_ptr<AdcPanelWindow> window;
 };
 
 const std::vector<QString> FirstTick{"2.50980392156863", "2", "2.50980392156863", "4"};
@@ -80,23 +54,24 @@ TEST_F(AdcPanel, StartUpOpensComOneAndSendsNothing)
 {
     EXPECT_EQ(openedPorts, std::vector<int>{1});
     EXPECT_TRUE(window->MSComm1.PortOpen());
-    EXPECT_EQ(recorder.lines(), (std::vector<std::string>{"PortOpen = True", "PortOpen -> True"}));
-    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(startup, std::vector<std::string>{"PortOpen = True"});
+    EXPECT_EQ(recorder.lines(), std::vector<std::string>{"PortOpen -> True"});  // the check above
+    EXPECT_TRUE(seen().empty());
     EXPECT_EQ(readings(), (std::vector<QString>{" ", " ", " ", " "}));
     EXPECT_EQ(window->Text5->text(), "0");
-    EXPECT_EQ(converter->output(), 0);
+    EXPECT_EQ(converter.output(), 0);
 }
 
 TEST_F(AdcPanel, TimerShowsTheReadingsFromTwoHundredMillisecondsOn)
 {
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_EQ(window->Timer1->interval(), 200);
-    for (int i = 0; i < 100 && seen.size() < 2; ++i)
+    for (int i = 0; i < 100 && seen().size() < 2; ++i)
         QTest::qWait(20);
-    ASSERT_EQ(seen.size(), 2u) << "no tick within two seconds";
+    ASSERT_EQ(seen().size(), 2u) << "no tick within two seconds";
     EXPECT_GE(clock.elapsed(), 180);  // a coarse timer may come up to 5 % early
     EXPECT_EQ(readings(), FirstTick);
-    for (int i = 0; i < 100 && seen.size() < 4; ++i)
+    for (int i = 0; i < 100 && seen().size() < 4; ++i)
         QTest::qWait(20);
     EXPECT_EQ(readings(), LaterTicks);
 }
@@ -106,18 +81,18 @@ TEST_F(AdcPanel, TickWritesTheControlByteThenReadsFourBytes)
     stopTicks();
     window->Timer1_Timer();
     EXPECT_EQ(readings(), FirstTick);
-    EXPECT_EQ(seen, (Transactions{"S 90 W A 45 A P", "S 91 R A 80 A 66 A 80 A CC N P"}));
+    EXPECT_EQ(seen(), (Transactions{"S 90 W A 45 A P", "S 91 R A 80 A 66 A 80 A CC N P"}));
     EXPECT_EQ(recorder.counts().puts, 203u);
     EXPECT_EQ(recorder.counts().reads, 36u);
     EXPECT_EQ(recorder.lines().size(), 239u);
-    EXPECT_TRUE(bus->scl());
-    EXPECT_TRUE(bus->sda());
+    EXPECT_TRUE(bus.scl());
+    EXPECT_TRUE(bus.sda());
 
     for (int tick = 2; tick <= 4; ++tick) {
         window->Timer1_Timer();
         EXPECT_EQ(readings(), LaterTicks) << "tick " << tick;
     }
-    EXPECT_EQ(seen.back(), "S 91 R A 33 A 66 A 80 A CC N P");
+    EXPECT_EQ(seen().back(), "S 91 R A 33 A 66 A 80 A CC N P");
 }
 
 TEST_F(AdcPanel, EachBoxIsWrittenBeforeItsByteIsAcknowledged)
@@ -125,7 +100,7 @@ TEST_F(AdcPanel, EachBoxIsWrittenBeforeItsByteIsAcknowledged)
     stopTicks();
     std::vector<std::string> decodedAtWrite;
     for (QLineEdit* box : {window->Text1, window->Text2, window->Text3, window->Text4})
-        QObject::connect(box, &QLineEdit::textChanged, [&] { decodedAtWrite.push_back(decoder.pending()); });
+        QObject::connect(box, &QLineEdit::textChanged, [&] { decodedAtWrite.push_back(decoded.pending()); });
     window->Timer1_Timer();
     EXPECT_EQ(decodedAtWrite, (std::vector<std::string>{"S 91 R A", "S 91 R A 80 A", "S 91 R A 80 A 66 A",
                                                         "S 91 R A 80 A 66 A 80 A"}));
@@ -135,7 +110,7 @@ TEST_F(AdcPanel, ReadingsFollowTheInputsOneReadBehindForTheFirst)
 {
     stopTicks();
     for (int ch = 0; ch < 4; ++ch)
-        converter->setInput(ch, std::uint8_t(10 * (ch + 1)));
+        converter.setInput(ch, std::uint8_t(10 * (ch + 1)));
     window->Timer1_Timer();
     EXPECT_EQ(window->Text1->text(), "2.50980392156863");  // power-on result
     window->Timer1_Timer();
@@ -161,7 +136,7 @@ TEST_F(AdcPanel, ReadingTextIsVoltsInAtMostFifteenDigits)
                  {5, "0.0980392156862745"}};
     for (const Case& c : cases) {
         for (int ch = 0; ch < 4; ++ch)
-            converter->setInput(ch, c.raw);
+            converter.setInput(ch, c.raw);
         window->Timer1_Timer();
         window->Timer1_Timer();
         EXPECT_EQ(readings(), (std::vector<QString>(4, c.text))) << int(c.raw);
@@ -195,11 +170,11 @@ TEST_F(AdcPanel, OutputSendsTheVoltsOfTheText)
                  {"4.5", "E6", 230}};
     for (const Case& c : cases) {
         window->Text5->setText("x");  // a different text first, so that every case is a change
-        seen.clear();
+        decoded.clear();
         recorder.clear();
         window->Text5->setText(c.text);
-        EXPECT_EQ(seen, Transactions{output(c.byte)}) << c.text;
-        EXPECT_EQ(converter->output(), c.output) << c.text;
+        EXPECT_EQ(seen(), Transactions{output(c.byte)}) << c.text;
+        EXPECT_EQ(converter.output(), c.output) << c.text;
         EXPECT_EQ(window->Text5->text(), c.text);
         EXPECT_EQ(recorder.counts().puts, 88u) << c.text;
         EXPECT_EQ(recorder.counts().reads, 3u) << c.text;
@@ -210,19 +185,19 @@ TEST_F(AdcPanel, TypingSevenClipsToFiveAndSendsItTwice)
 {
     stopTicks();
     window->Text5->clear();
-    seen.clear();
+    decoded.clear();
     // Connected after the window's handler: runs when the nested run of the clip has ended.
     std::vector<std::size_t> sentWhenClipped;
     QObject::connect(window->Text5, &QLineEdit::textChanged, [&](const QString& t) {
         if (t == "5")
-            sentWhenClipped.push_back(seen.size() + (decoder.pending().empty() ? 0 : 100));
+            sentWhenClipped.push_back(seen().size() + (decoded.pending().empty() ? 0 : 100));
     });
     QTest::keyClick(window->Text5, Qt::Key_7);
     EXPECT_EQ(window->Text5->text(), "5");
-    EXPECT_EQ(seen, (Transactions{output("FF"), output("FF")}));
+    EXPECT_EQ(seen(), (Transactions{output("FF"), output("FF")}));
     // The nested run sent its transaction whole, inside the put, before the typed change's run sent any.
     EXPECT_EQ(sentWhenClipped, std::vector<std::size_t>{1});
-    EXPECT_EQ(converter->output(), 255);
+    EXPECT_EQ(converter.output(), 255);
 }
 
 TEST_F(AdcPanel, ValuesOutsideZeroToFiveClipInTheBox)
@@ -237,10 +212,10 @@ TEST_F(AdcPanel, ValuesOutsideZeroToFiveClipInTheBox)
                  {"-1e999", "0", "00"},  {"-5.5", "0", "00"}};
     for (const Case& c : cases) {
         window->Text5->setText("x");
-        seen.clear();
+        decoded.clear();
         window->Text5->setText(c.text);
         EXPECT_EQ(window->Text5->text(), c.shown) << c.text;
-        EXPECT_EQ(seen, (Transactions{output(c.byte), output(c.byte)})) << c.text;
+        EXPECT_EQ(seen(), (Transactions{output(c.byte), output(c.byte)})) << c.text;
     }
 }
 
@@ -248,9 +223,9 @@ TEST_F(AdcPanel, TypingKeyByKeySendsEveryChange)
 {
     stopTicks();
     window->Text5->clear();
-    seen.clear();
+    decoded.clear();
     QTest::keyClicks(window->Text5, "2.5");
-    EXPECT_EQ(seen, (Transactions{output("66"), output("66"), output("80")}));
+    EXPECT_EQ(seen(), (Transactions{output("66"), output("66"), output("80")}));
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(window->Text5, Qt::Key_Backspace);
     EXPECT_EQ(window->Text5->text(), "");
@@ -261,11 +236,11 @@ TEST_F(AdcPanel, TypingKeyByKeySendsEveryChange)
 TEST_F(AdcPanel, TicksDoNotPileUp)
 {
     QTest::qWait(0);
-    seen.clear();
+    decoded.clear();
     QTest::qSleep(1100);  // five intervals with no event handled
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    EXPECT_EQ(seen.size(), 2u);  // one tick: its write and its read
+    EXPECT_EQ(seen().size(), 2u);  // one tick: its write and its read
 }
 
 TEST_F(AdcPanel, LayoutCaptionsFontsAndTabOrder)
@@ -292,11 +267,10 @@ TEST_F(AdcPanel, LayoutCaptionsFontsAndTabOrder)
         EXPECT_EQ(label->font().pointSizeF(), 15.75);
         EXPECT_TRUE(label->font().bold());
         // Whatever face stands in, the caption fits its label.
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << labels[i].caption;
+        EXPECT_TRUE(CaptionFit::fits(label)) << labels[i].caption;
     }
-    QWidget* order[] = {window->Text1, window->Text2, window->Text3, window->Text4, window->Text5};
-    for (int i = 0; i + 1 < 5; ++i)
-        EXPECT_EQ(order[i]->nextInFocusChain(), order[i + 1]);
+    EXPECT_EQ(TabOrder::walk(window->Text1, 5),
+              (std::vector<QWidget*>{window->Text1, window->Text2, window->Text3, window->Text4, window->Text5}));
     EXPECT_FALSE(window->Text1->isReadOnly());
 }
 

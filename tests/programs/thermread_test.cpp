@@ -1,30 +1,39 @@
+#include "CaptionFit.h"
+#include "ProgramTest.h"
+#include "TabOrder.h"
+#include "TemperatureSensor.h"
 #include "ThermReadWindow.h"
 #include "Twips.h"
-#include "WindowFixture.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QLocale>
 
-using Thermread = WindowOnSensorBoard<ThermReadWindow>;
+namespace {
+
+class Thermread : public ProgramTest<ThermReadWindow> {
+protected:
+    TemperatureSensor& sensor = part<TemperatureSensor>();
+    TwoWireBus& bus = part<TwoWireBus>();
+};
 
 TEST_F(Thermread, LoadOpensComOne)
 {
-    EXPECT_EQ(openedPort, 1);
+    EXPECT_EQ(openedPorts, std::vector<int>{1});
     EXPECT_TRUE(window->MSComm1.PortOpen());
-    EXPECT_TRUE(seen.empty());  // nothing goes on the bus at start-up
+    EXPECT_TRUE(seen().empty());  // nothing goes on the bus at start-up
 }
 
 TEST_F(Thermread, ReadTempShowsTheSensorsTemperature)
 {
     click(window->cmdRdTemp);
     EXPECT_EQ(window->txtTemp->text(), "25.5");
-    EXPECT_EQ(seen, (std::vector<std::string>{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
+    EXPECT_EQ(seen(), (std::vector<std::string>{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
     EXPECT_EQ(recorder.counts().puts, 145u);
     EXPECT_EQ(recorder.counts().reads, 19u);
     EXPECT_EQ(recorder.lines().size(), 164u);
-    EXPECT_TRUE(bus->scl());
-    EXPECT_TRUE(bus->sda());
+    EXPECT_TRUE(bus.scl());
+    EXPECT_TRUE(bus.sda());
 }
 
 TEST_F(Thermread, TemperatureTextIsShortestDecimalUnsigned)
@@ -34,7 +43,7 @@ TEST_F(Thermread, TemperatureTextIsShortestDecimalUnsigned)
         const char* text;
     } cases[] = {{50, "25"}, {1, "0.5"}, {0, "0"}, {-50, "231"}, {-1, "255.5"}, {250, "125"}};
     for (auto c : cases) {
-        sensor->setHalfDegrees(c.halfDegrees);
+        sensor.setHalfDegrees(c.halfDegrees);
         click(window->cmdRdTemp);
         EXPECT_EQ(window->txtTemp->text(), c.text) << c.halfDegrees;
     }
@@ -61,10 +70,10 @@ TEST_F(Thermread, NoSensorAnsweringShowsAllOnes)
 TEST_F(Thermread, ConvertButtonsSendTheirCommands)
 {
     click(window->cmdStartConvert);
-    EXPECT_TRUE(sensor->converting());
+    EXPECT_TRUE(sensor.converting());
     click(window->cmdStopConvert);
-    EXPECT_FALSE(sensor->converting());
-    EXPECT_EQ(seen, (std::vector<std::string>{"S 90 W A EE A P", "S 90 W A 22 A P"}));
+    EXPECT_FALSE(sensor.converting());
+    EXPECT_EQ(seen(), (std::vector<std::string>{"S 90 W A EE A P", "S 90 W A 22 A P"}));
     EXPECT_EQ(recorder.counts().puts, 2u * 61u);
 }
 
@@ -86,15 +95,14 @@ TEST_F(Thermread, LayoutCaptionsAndTabOrder)
     EXPECT_TRUE(window->txtTemp->text().isEmpty());
     EXPECT_FALSE(window->txtTemp->isReadOnly());
 
-    EXPECT_EQ(nextByTab(window->txtTemp), window->cmdRdTemp);
-    EXPECT_EQ(nextByTab(window->cmdRdTemp), window->cmdStartConvert);
-    EXPECT_EQ(nextByTab(window->cmdStartConvert), window->cmdStopConvert);
+    EXPECT_EQ(TabOrder::walk(window->txtTemp, 4),
+              (std::vector<QWidget*>{window->txtTemp, window->cmdRdTemp, window->cmdStartConvert, window->cmdStopConvert}));
 }
 
 TEST_F(Thermread, CaptionsFitTheirButtons)
 {
     for (QPushButton* b : {window->cmdRdTemp, window->cmdStartConvert, window->cmdStopConvert})
-        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), captionRoom(b)) << b->text().toStdString();
+        EXPECT_TRUE(CaptionFit::fits(b)) << b->text().toStdString();
 }
 
 TEST_F(Thermread, KeyboardReachesTheButtons)
@@ -107,27 +115,4 @@ TEST_F(Thermread, KeyboardReachesTheButtons)
     EXPECT_EQ(window->txtTemp->text(), "25.5");
 }
 
-TEST_F(Thermread, FailingDeviceIsReportedOnceAndClicksGoOn)
-{
-    int reports = 0;
-    window->MSComm1.setFailureHandler([&](const std::string&) { ++reports; });
-    struct Failing : SerialLines {
-        void setDtr(bool) override { fail(); }
-        void setRts(bool) override { fail(); }
-        void setBreak(bool) override { fail(); }
-        bool cd() override { fail(); }
-        bool cts() override { fail(); }
-        bool dsr() override { fail(); }
-        void write(std::uint8_t) override { fail(); }
-        [[noreturn]] static void fail() { throw CommError(CommError::Kind::DeviceFailed, "COM1 (/dev/board-adapter): gone"); }
-    };
-    ThermReadWindow w(MSComm::Setup{[](int, const LineSettings&) { return std::make_unique<Failing>(); }});
-    w.MSComm1.setFailureHandler([&](const std::string&) { ++reports; });
-    w.Form_Load();
-    w.cmdRdTemp_Click();
-    w.cmdRdTemp_Click();
-    w.cmdStartConvert_Click();
-    EXPECT_EQ(reports, 1);
-    EXPECT_FALSE(w.MSComm1.PortOpen());
-    EXPECT_EQ(w.txtTemp->text(), "255.5");
-}
+} // namespace

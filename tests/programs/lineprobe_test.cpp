@@ -1,67 +1,38 @@
-#include "Board.h"
 #include "ColorNumber.h"
 #include "LineProbeWindow.h"
-#include "LineRecorder.h"
-#include "ModalBox.h"
-#include "PosixSerialPort.h"
-#include "PtyModemCalls.h"
+#include "LiveProcess.h"
+#include "ModalBoxCloser.h"
+#include "ProgramTest.h"
+#include "PtySerialDevice.h"
 #include "Shape.h"
 #include "StatusInputs.h"
 #include "Twips.h"
-#include "VirtualPort.h"
 
-#include <QCoreApplication>
 #include <QLabel>
-#include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
-#include <csignal>
-#include <filesystem>
 #include <fstream>
-#include <pty.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using Lines = std::vector<std::string>;
-namespace fs = std::filesystem;
 
 namespace {
 
 constexpr long Bright = 255, Dark = 128;
 
-class LineProbe : public ::testing::Test {
+class LineProbe : public ProgramTest<LineProbeWindow> {
 protected:
-    LineProbe()
-    {
-        window = std::make_unique<LineProbeWindow>(MSComm::Setup{
-            [this](int port, const LineSettings& s) {
-                openedPort = port;
-                return std::make_unique<VirtualPort>(board, s);
-            },
-            recorder.trace()});
-        window->Form_Load();
-        window->show();
-        recorder.clear();
-    }
-
     // Top to bottom: CD, DSR, CTS.
     std::array<long, 3> lamps() const
     {
         return {window->Shape2->BackColor(), window->Shape3->BackColor(), window->Shape1->BackColor()};
     }
 
-    Board board;
-    StatusInputs& inputs = board.add<StatusInputs>();
-    LineRecorder recorder;
-    int openedPort = 0;
-    std::unique_ptr<LineProbeWindow> window;
+    StatusInputs& inputs = part<StatusInputs>();
 };
 
 TEST_F(LineProbe, AllLampsBrightUntilTheFirstTick)
 {
-    EXPECT_EQ(openedPort, 1);
+    EXPECT_EQ(openedPorts, std::vector<int>{1});
     EXPECT_TRUE(window->MSComm1.PortOpen());
     EXPECT_EQ(lamps(), (std::array<long, 3>{Bright, Bright, Bright}));  // though CD is not asserted
     window->Timer1_Timer();
@@ -147,62 +118,19 @@ TEST_F(LineProbe, Layout)
 // On a device, through the real device layer: a pty whose status lines are emulated.
 class LineProbeOnDevice : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char name[128];
-        ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-        device = name;
-        char dir[] = "/tmp/lineprobe-locks-XXXXXX";
-        ASSERT_NE(mkdtemp(dir), nullptr);
-        lockDir = dir;
-        lockFile = lockDir + "/" + PortLock::fileName(device);
-        QCoreApplication::setApplicationName("lineprobe");
-        window = std::make_unique<LineProbeWindow>(MSComm::Setup{[this](int port, const LineSettings& s) {
-            return std::make_unique<PosixSerialPort>("COM" + std::to_string(port), device, s, calls, lockDir);
-        }});
-    }
-    void TearDown() override
-    {
-        window.reset();
-        if (holder > 0) {
-            kill(holder, SIGKILL);
-            waitpid(holder, nullptr, 0);
-        }
-        ::close(master);
-        ::close(slave);
-        fs::remove_all(lockDir);
-        QCoreApplication::setApplicationName(appName);
-    }
+    ~LineProbeOnDevice() override { QCoreApplication::setApplicationName(appName); }
 
-    // Another program holding the port: a live child process named in the lock file.
-    void lockedByAnotherProcess()
-    {
-        holder = fork();
-        if (holder == 0) {
-            pause();
-            _exit(0);
-        }
-        std::ofstream(lockFile) << std::string(10 - std::to_string(holder).size(), ' ') << holder << '\n';
-    }
-
-    std::string lockOwner()
-    {
-        std::ifstream in(lockFile);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    int master = -1, slave = -1;
-    pid_t holder = -1;
-    std::string device, lockDir, lockFile;
-    PtyModemCalls calls;
     QString appName = QCoreApplication::applicationName();
-    std::unique_ptr<LineProbeWindow> window;
+    bool named = (QCoreApplication::setApplicationName("lineprobe"), true);
+    PtySerialDevice pty;
+    PtyModemCalls& calls = pty.calls;
+    LineProbeWindow window{pty.setup()};
 };
 
 TEST_F(LineProbeOnDevice, FollowsTheStatusLines)
 {
-    window->Form_Load();
-    ASSERT_TRUE(window->MSComm1.PortOpen());
+    window.Form_Load();
+    ASSERT_TRUE(window.MSComm1.PortOpen());
     struct {
         int bits;
         std::array<long, 3> cdDsrCts;
@@ -214,9 +142,9 @@ TEST_F(LineProbeOnDevice, FollowsTheStatusLines)
     for (auto& c : cases) {
         calls.modemBits = TIOCM_DTR | TIOCM_RTS | c.bits;
         calls.reset();
-        window->Timer1_Timer();
-        EXPECT_EQ((std::array<long, 3>{window->Shape2->BackColor(), window->Shape3->BackColor(),
-                                       window->Shape1->BackColor()}),
+        window.Timer1_Timer();
+        EXPECT_EQ((std::array<long, 3>{window.Shape2->BackColor(), window.Shape3->BackColor(),
+                                       window.Shape1->BackColor()}),
                   c.cdDsrCts)
             << c.bits;
         EXPECT_EQ(calls.calls["TIOCMGET"], 3);  // each line read at its own moment
@@ -226,49 +154,41 @@ TEST_F(LineProbeOnDevice, FollowsTheStatusLines)
 
 TEST_F(LineProbeOnDevice, PortHeldByAnotherProgramIsReportedAndLeftClosed)
 {
-    lockedByAnotherProcess();
-    const std::string lock = lockOwner();
-    SeenBox box = closeBoxRaisedBy([&] { window->Form_Load(); });
-    ASSERT_TRUE(box.shown);
-    EXPECT_EQ(box.text, "Port Is Use By Another Program");
-    EXPECT_EQ(box.title, "lineprobe");
-    EXPECT_EQ(box.icon, QMessageBox::NoIcon);
-    EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    EXPECT_FALSE(window->isVisible());  // the box came before the window
-    EXPECT_FALSE(window->MSComm1.PortOpen());
+    LiveProcess holder;
+    const std::string lock = PtySerialDevice::lockText(holder.pid());
+    std::ofstream(pty.lockFile()) << lock;
+    auto box = ModalBoxCloser::closeRaisedBy([&] { window.Form_Load(); });
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text, "Port Is Use By Another Program");
+    EXPECT_EQ(box->title, "lineprobe");
+    EXPECT_EQ(box->icon, QMessageBox::NoIcon);
+    EXPECT_EQ(box->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_FALSE(window.isVisible());  // the box came before the window
+    EXPECT_FALSE(window.MSComm1.PortOpen());
     EXPECT_EQ(calls.calls["open"], 0);
-    EXPECT_EQ(lockOwner(), lock);  // the other program's lock stays
+    EXPECT_EQ(pty.lockFileText(), lock);  // the other program's lock stays
 
     // The window comes up; a closed port reads every line as not asserted.
-    window->show();
-    window->Timer1_Timer();
-    EXPECT_EQ(window->Shape1->BackColor(), Dark);
-    EXPECT_EQ(window->Shape2->BackColor(), Dark);
-    EXPECT_EQ(window->Shape3->BackColor(), Dark);
-}
-
-TEST_F(LineProbeOnDevice, ExclusiveOpenRefusedIsHeldByAnotherProgram)
-{
-    calls.openErrno = EBUSY;
-    SeenBox box = closeBoxRaisedBy([&] { window->Form_Load(); });
-    EXPECT_TRUE(box.shown);
-    EXPECT_EQ(box.text, "Port Is Use By Another Program");
-    EXPECT_FALSE(window->MSComm1.PortOpen());
+    window.show();
+    window.Timer1_Timer();
+    EXPECT_EQ(window.Shape1->BackColor(), Dark);
+    EXPECT_EQ(window.Shape2->BackColor(), Dark);
+    EXPECT_EQ(window.Shape3->BackColor(), Dark);
 }
 
 TEST_F(LineProbeOnDevice, OtherFailuresOfTheOpeningEndStartUp)
 {
     for (int error : {ENOENT, EACCES}) {
         calls.openErrno = error;
-        SeenBox box = closeBoxRaisedBy([&] {
+        auto box = ModalBoxCloser::closeRaisedBy([&] {
             try {
-                window->Form_Load();
+                window.Form_Load();
                 ADD_FAILURE() << "Form_Load went on after errno " << error;
             } catch (const CommError& e) {
                 EXPECT_NE(e.kind(), CommError::Kind::HeldByAnother);
             }
         });
-        EXPECT_FALSE(box.shown) << error;
+        EXPECT_FALSE(box) << error;
     }
 }
 

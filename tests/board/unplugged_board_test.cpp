@@ -1,74 +1,33 @@
-// The board with its cable pulled, and what its output parts tell the ones who listen.
-#include "Board.h"
-#include "I2CSboard.h"
+#include "ChipOnBus.h"
 #include "LatchedShiftRegister.h"
-#include "MSComm.h"
+#include "SensorTransactions.h"
 #include "SerialReceiver.h"
 #include "StatusInputs.h"
 #include "TemperatureSensor.h"
-#include "TransactionDecoder.h"
-#include "TwoWireBus.h"
-#include "VirtualPort.h"
 
 #include <gtest/gtest.h>
 
-using namespace I2CSboard;
 using Transactions = std::vector<std::string>;
+using Bytes = std::pair<std::uint8_t, std::uint8_t>;
 
 namespace {
 
-class UnpluggedSensorBoard : public ::testing::Test {
+class UnpluggedSensorBoard : public ::testing::Test, public ChipOnBus {
 protected:
-    UnpluggedSensorBoard()
-    {
-        bus->addListener(&decoder);
-        comm.setPortOpen(true);
-    }
-
-    // Read Temp; gives the two bytes and whether the sensor acknowledged its address.
-    std::tuple<std::uint8_t, std::uint8_t, bool> readTemp()
-    {
-        I2CStart();
-        WriteByte(0x90);
-        const bool acked = GetAck();
-        WriteByte(0xAA);
-        GetAck();
-        I2CStart();
-        WriteByte(0x91);
-        GetAck();
-        std::uint8_t first = ReadByte();
-        SendZero();
-        std::uint8_t second = ReadByte();
-        ClockPulse();
-        I2CStop();
-        return {first, second, acked};
-    }
-
-    Board board;
-    TwoWireBus* bus = &board.add<TwoWireBus>();
-    TemperatureSensor* sensor = &bus->add<TemperatureSensor>();
-    Transactions seen;
-    TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
-    MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
-    ComponentScope busScope{comm};
+    TemperatureSensor* sensor = &add<TemperatureSensor>();
 };
 
 TEST_F(UnpluggedSensorBoard, NothingAnswersAndTheBusSeesNothingUntilPluggedInAgain)
 {
     board.setUnplugged(true);
-    EXPECT_EQ(readTemp(), std::make_tuple(std::uint8_t(0xFF), std::uint8_t(0xFF), false));
-    I2CStart();
-    WriteByte(0x90);
-    GetAck();
-    WriteByte(sensor::StartConvert);
-    GetAck();
-    I2CStop();
+    EXPECT_EQ(sensorBus::readTemperature(), Bytes(0xFF, 0xFF));
+    EXPECT_EQ(write(0x90, {sensor::StartConvert}), (std::vector<bool>{false, false}));  // not even the address
     EXPECT_FALSE(sensor->converting());
-    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(seen().empty());
 
     board.setUnplugged(false);
-    EXPECT_EQ(readTemp(), std::make_tuple(std::uint8_t(0x19), std::uint8_t(0x80), true));
-    EXPECT_EQ(seen, (Transactions{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
+    EXPECT_EQ(sensorBus::readTemperature(), Bytes(0x19, 0x80));
+    EXPECT_EQ(seen(), (Transactions{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
 }
 
 TEST(UnpluggedBoard, StatusInputsReadNotAssertedAndComeBackWithThePlug)

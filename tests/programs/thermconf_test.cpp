@@ -1,17 +1,27 @@
+#include "CaptionFit.h"
+#include "ModalBoxCloser.h"
+#include "ProgramTest.h"
+#include "TabOrder.h"
+#include "TemperatureSensor.h"
 #include "ThermConfWindow.h"
 #include "Twips.h"
-#include "WindowFixture.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
 
-using Thermconf = WindowOnSensorBoard<ThermConfWindow>;
+namespace {
+
+class Thermconf : public ProgramTest<ThermConfWindow> {
+protected:
+    TemperatureSensor& sensor = part<TemperatureSensor>();
+    TwoWireBus& bus = part<TwoWireBus>();
+};
 
 TEST_F(Thermconf, ReadConfigShowsTheRegisterInHex)
 {
     click(window->cmdRdConfig);
     EXPECT_EQ(window->txtConfig->text(), "8C");
-    EXPECT_EQ(seen, (std::vector<std::string>{"S 90 W A AC A Sr 91 R A 8C N P"}));
+    EXPECT_EQ(seen(), (std::vector<std::string>{"S 90 W A AC A Sr 91 R A 8C N P"}));
 }
 
 TEST_F(Thermconf, WriteConfigSendsTheTypedValue)
@@ -24,12 +34,12 @@ TEST_F(Thermconf, WriteConfigSendsTheTypedValue)
                  {"00A", 0x0A, "S 90 W A AC A 0A A P"}, {"ff", 0xFF, "S 90 W A AC A FF A P"},
                  {"FF", 0xFF, "S 90 W A AC A FF A P"}, {"0", 0x00, "S 90 W A AC A 00 A P"}};
     for (auto c : cases) {
-        seen.clear();
+        decoded.clear();
         window->txtConfig->clear();
         QTest::keyClicks(window->txtConfig, c.typed);
         click(window->cmdWrConfig);
-        EXPECT_EQ(sensor->config(), c.sent) << c.typed;
-        EXPECT_EQ(seen, (std::vector<std::string>{c.decoded})) << c.typed;
+        EXPECT_EQ(sensor.config(), c.sent) << c.typed;
+        EXPECT_EQ(seen(), (std::vector<std::string>{c.decoded})) << c.typed;
         EXPECT_EQ(window->txtConfig->text(), c.typed);
     }
 }
@@ -42,8 +52,8 @@ TEST_F(Thermconf, WritingBackWhatWasReadSendsTheSameValue)
     click(window->cmdRdConfig);
     EXPECT_EQ(window->txtConfig->text(), "A");
     click(window->cmdWrConfig);
-    EXPECT_EQ(sensor->config(), 0x0A);
-    EXPECT_EQ(seen.back(), "S 90 W A AC A 0A A P");
+    EXPECT_EQ(sensor.config(), 0x0A);
+    EXPECT_EQ(seen().back(), "S 90 W A AC A 0A A P");
 }
 
 TEST_F(Thermconf, RefusedTextSendsNothing)
@@ -51,15 +61,16 @@ TEST_F(Thermconf, RefusedTextSendsNothing)
     for (const char* typed : {"zz", "", "100", "1 ", "-1", "0x1"}) {
         window->txtConfig->setText(typed);
         recorder.clear();
-        QString box = clickExpectingBox(window->cmdWrConfig);
-        EXPECT_TRUE(box.contains("0 to FF")) << typed;
+        auto box = ModalBoxCloser::closeRaisedBy([this] { click(window->cmdWrConfig); });
+        ASSERT_TRUE(box) << typed;
+        EXPECT_TRUE(box->text.contains("0 to FF")) << typed;
         EXPECT_TRUE(recorder.lines().empty()) << typed;
         EXPECT_EQ(window->txtConfig->text(), typed);
     }
-    EXPECT_TRUE(seen.empty());
-    EXPECT_EQ(sensor->config(), 0x8C);
-    EXPECT_TRUE(bus->scl());
-    EXPECT_TRUE(bus->sda());
+    EXPECT_TRUE(seen().empty());
+    EXPECT_EQ(sensor.config(), 0x8C);
+    EXPECT_TRUE(bus.scl());
+    EXPECT_TRUE(bus.sda());
 }
 
 TEST_F(Thermconf, KeepsTheTemperaturePanel)
@@ -83,9 +94,10 @@ TEST_F(Thermconf, LayoutCaptionsAndTabOrder)
     EXPECT_EQ(window->cmdWrConfig->text(), "Write Config");
     EXPECT_TRUE(window->txtConfig->text().isEmpty());
 
-    EXPECT_EQ(nextByTab(window->cmdStopConvert), window->txtConfig);
-    EXPECT_EQ(nextByTab(window->txtConfig), window->cmdRdConfig);
-    EXPECT_EQ(nextByTab(window->cmdRdConfig), window->cmdWrConfig);
+    EXPECT_EQ(TabOrder::walk(window->cmdStopConvert, 4),
+              (std::vector<QWidget*>{window->cmdStopConvert, window->txtConfig, window->cmdRdConfig, window->cmdWrConfig}));
     for (QPushButton* b : {window->cmdRdConfig, window->cmdWrConfig, window->cmdStartConvert})
-        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), captionRoom(b)) << b->text().toStdString();
+        EXPECT_TRUE(CaptionFit::fits(b)) << b->text().toStdString();
 }
+
+} // namespace

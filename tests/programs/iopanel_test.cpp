@@ -1,27 +1,20 @@
-#include "Board.h"
 #include "IoPanelWindow.h"
 #include "LampPictures.h"
-#include "LineRecorder.h"
 #include "MasterTransactions.h"
+#include "ModalBoxCloser.h"
 #include "Pcf8574Expander.h"
+#include "ProgramTest.h"
 #include "ScriptedLines.h"
-#include "TransactionDecoder.h"
+#include "TabOrder.h"
 #include "Twips.h"
-#include "TwoWireBus.h"
-#include "VirtualPort.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -31,37 +24,26 @@ using Lines = std::vector<std::string>;
 namespace {
 
 // The window on the I/O board (expanders at address pins 000 and 001). COM1 and COM2 lead to
-// the board, other ports cannot be opened; `open` may be replaced by a test.
-class IoPanel : public ::testing::Test {
+// the board, other ports cannot be opened; `open` may be replaced by a test. Every message box
+// is closed and kept.
+class IoPanel : public ProgramTest<IoPanelWindow> {
 protected:
     IoPanel()
     {
         QCoreApplication::setApplicationName(QStringLiteral("iopanel"));
-        bus = &board.add<TwoWireBus>();
-        chip1 = &bus->add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Address7);
-        chip2 = &bus->add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574Address7 + 1));
-        bus->addListener(&decoder);
         open = [this](int port, const LineSettings& s) -> std::unique_ptr<SerialLines> {
             if (port == 1 || port == 2)
                 return std::make_unique<VirtualPort>(board, s);
             throw CommError(CommError::Kind::NoSuchDevice,
                             "COM" + std::to_string(port) + " (/dev/board-port" + std::to_string(port) + "): no such device");
         };
-        window = std::make_unique<IoPanelWindow>(MSComm::Setup{
-            [this](int port, const LineSettings& s) {
-                openedPorts.push_back(port);
-                return open(port, s);
-            },
-            recorder.trace()});
-        window->Form_Load();
-        window->show();
     }
 
     void stopPolls()
     {
         window->Timer1->stop();
         window->Timer2->stop();
-        seen.clear();
+        decoded.clear();
         recorder.clear();
     }
 
@@ -73,26 +55,7 @@ protected:
         else
             QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(7, control->height() / 2));
     }
-
-    struct Box {
-        QString title, text, detail;
-    };
-
-    // Clicks COMn and closes, with OK, every message box that the click raises.
-    void choose(int n)
-    {
-        QTimer closer;
-        closer.setInterval(5);
-        QObject::connect(&closer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes.push_back({box->windowTitle(), box->text(), box->informativeText()});
-                EXPECT_EQ(box->buttons().size(), 1);
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        closer.start();
-        click(window->Option5(n));
-    }
+    void choose(int n) { click(window->Option5(n)); }
 
     // The trace lines of the port choice alone.
     Lines portLines()
@@ -117,34 +80,12 @@ protected:
     std::string panel1Lamps() const { return lamps(window->Image1, window->Image2); }
     std::string panel2Lamps() const { return lamps(window->Image3, window->Image4); }
 
-    // The next widget that Tab can stop at, enabled or not.
-    static QWidget* nextTabStop(QWidget* from)
-    {
-        for (QWidget* w = from->nextInFocusChain(); w != from; w = w->nextInFocusChain())
-            if (w->focusPolicy() & Qt::TabFocus)
-                return w;
-        return from;
-    }
 
-    template <class Pred>
-    static bool waitFor(Pred done)
-    {
-        for (int i = 0; i < 250 && !done(); ++i)
-            QTest::qWait(20);
-        return done();
-    }
-
-    Board board;
-    TwoWireBus* bus;
-    Pcf8574Expander* chip1;
-    Pcf8574Expander* chip2;
-    Transactions seen;
-    TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
-    LineRecorder recorder;
-    std::vector<int> openedPorts;
-    std::vector<Box> boxes;
-    std::function<std::unique_ptr<SerialLines>(int, const LineSettings&)> open;
-    std::unique_ptr<IoPanelWindow> window;
+    Pcf8574Expander& chip1 = part<Pcf8574Expander>(0);
+    Pcf8574Expander& chip2 = part<Pcf8574Expander>(1);
+    TwoWireBus& bus = part<TwoWireBus>();
+    ModalBoxCloser closer;
+    const std::vector<ModalBoxCloser::Box>& boxes = closer.boxes();
 };
 
 TEST_F(IoPanel, StartsWithNoPortAndBothPanelsInReadMode)
@@ -182,7 +123,7 @@ TEST_F(IoPanel, PollsBothPanelsFromStartUpBeforeAnyPortIsOpen)
         Transactions t = masterTransactions(recorder.lines());
         return std::find(t.begin(), t.end(), read) != t.end();
     };
-    ASSERT_TRUE(waitFor([&] { return polled("S 41 R N FF N P") && polled("S 43 R N FF N P"); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return polled("S 41 R N FF N P") && polled("S 43 R N FF N P"); }));
     Transactions t = masterTransactions(recorder.lines());
     // Every poll is a write of FF to the write address, then a one-byte read; nothing else goes out.
     ASSERT_EQ(t.size() % 2, 0u);
@@ -192,7 +133,7 @@ TEST_F(IoPanel, PollsBothPanelsFromStartUpBeforeAnyPortIsOpen)
         EXPECT_TRUE(panel1 || panel2) << t[i] << " / " << t[i + 1];
     }
     EXPECT_TRUE(openedPorts.empty());
-    EXPECT_TRUE(seen.empty());  // no port: the board saw nothing
+    EXPECT_TRUE(seen().empty());  // no port: the board saw nothing
     // With no port a read gives all ones.
     EXPECT_EQ(panel1Lamps(), "11111111");
     EXPECT_EQ(panel2Lamps(), "11111111");
@@ -207,16 +148,16 @@ TEST_F(IoPanel, ChoosingComOneOpensItAndThePollsReachTheChips)
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(openedPorts, std::vector<int>{1});
     EXPECT_TRUE(window->MSComm1.PortOpen());
-    chip1->setExternalLow(0x0F);
-    chip2->setExternalLow(0x81);
+    chip1.setExternalLow(0x0F);
+    chip2.setExternalLow(0x81);
     window->Timer1_Timer();
     window->Timer2_Timer();
-    EXPECT_EQ(seen, (Transactions{"S 40 W A FF A P", "S 41 R A F0 N P", "S 42 W A FF A P", "S 43 R A 7E N P"}));
+    EXPECT_EQ(seen(), (Transactions{"S 40 W A FF A P", "S 41 R A F0 N P", "S 42 W A FF A P", "S 43 R A 7E N P"}));
     EXPECT_EQ(panel1Lamps(), "11110000");
     EXPECT_EQ(panel2Lamps(), "01111110");
     EXPECT_EQ(recorder.counts().puts, 2u * (61 + 61));
-    EXPECT_TRUE(bus->scl());
-    EXPECT_TRUE(bus->sda());
+    EXPECT_TRUE(bus.scl());
+    EXPECT_TRUE(bus.sda());
 }
 
 TEST_F(IoPanel, PortChoiceReleasesFirstAndAFailedChoiceLeavesNoPortOpen)
@@ -253,6 +194,7 @@ TEST_F(IoPanel, PortChoiceReleasesFirstAndAFailedChoiceLeavesNoPortOpen)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Please Select Another Comport");
     EXPECT_EQ(boxes[0].title, "iopanel");
+    EXPECT_EQ(boxes[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_TRUE(boxes[0].detail.contains("in use by process 4242")) << boxes[0].detail.toStdString();
     EXPECT_FALSE(window->MSComm1.PortOpen());
     EXPECT_EQ(alive, 0);
@@ -270,33 +212,6 @@ TEST_F(IoPanel, PortChoiceReleasesFirstAndAFailedChoiceLeavesNoPortOpen)
     EXPECT_EQ(aliveAtOpening, (std::vector<int>{0, 0, 0, 0}));
     window->MSComm1.setPortOpen(false);  // before `alive` goes
     EXPECT_EQ(alive, 0);
-}
-
-TEST_F(IoPanel, ADeviceFailingIsReportedOnceAndAPortCanBeChosenAgain)
-{
-    stopPolls();
-    int reports = 0;
-    window->MSComm1.setFailureHandler([&](const std::string&) { ++reports; });
-    int openings = 0;
-    open = [&](int, const LineSettings&) -> std::unique_ptr<SerialLines> {
-        auto lines = std::make_unique<ScriptedLines>();
-        if (++openings == 1)
-            lines->callsUntilFailure = 30;
-        return lines;
-    };
-    choose(1);
-    window->Timer1_Timer();
-    window->Timer2_Timer();
-    window->Timer1_Timer();
-    EXPECT_EQ(reports, 1);
-    EXPECT_FALSE(window->MSComm1.PortOpen());
-    EXPECT_EQ(panel1Lamps(), "11111111");
-    choose(1);
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(window->MSComm1.PortOpen());
-    window->Timer1_Timer();
-    EXPECT_EQ(reports, 1);
-    EXPECT_TRUE(window->MSComm1.PortOpen());
 }
 
 TEST_F(IoPanel, AddressBytesChangeBitByBit)
@@ -332,7 +247,7 @@ TEST_F(IoPanel, AddressBytesChangeBitByBit)
     EXPECT_EQ(window->Addr2, 0x43);  // panel 2 untouched by panel 1
 
     // Settings go nowhere near the bus.
-    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(seen().empty());
     EXPECT_TRUE(masterTransactions(recorder.lines()).empty());
 }
 
@@ -350,7 +265,7 @@ TEST_F(IoPanel, ModeSwitchesButtonsAndPollOnlyAndSendsNothing)
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_FALSE(window->Command1(7)->isEnabled());
     window->Timer1->stop();
-    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(seen().empty());
     EXPECT_EQ(panel1Lamps(), "00000000");  // lamps left as they were
 }
 
@@ -360,28 +275,28 @@ TEST_F(IoPanel, OutputButtonTogglesItsPinFromThePinsAsRead)
     stopPolls();
     click(window->Option1(1));
     click(window->Command1(3));
-    EXPECT_EQ(seen, (Transactions{"S 41 R A FF N P", "S 40 W A F7 A P"}));
-    EXPECT_EQ(chip1->latch(), 0xF7);
+    EXPECT_EQ(seen(), (Transactions{"S 41 R A FF N P", "S 40 W A F7 A P"}));
+    EXPECT_EQ(chip1.latch(), 0xF7);
     EXPECT_EQ(window->PortData1, 0xF7);
     EXPECT_EQ(panel1Lamps(), "11110111");
     EXPECT_EQ(panel2Lamps(), "00000000");
     click(window->Command1(3));
-    EXPECT_EQ(seen.back(), "S 40 W A FF A P");
-    EXPECT_EQ(seen[2], "S 41 R A F7 N P");
-    EXPECT_EQ(chip1->latch(), 0xFF);
+    EXPECT_EQ(seen().back(), "S 40 W A FF A P");
+    EXPECT_EQ(seen()[2], "S 41 R A F7 N P");
+    EXPECT_EQ(chip1.latch(), 0xFF);
     EXPECT_EQ(panel1Lamps(), "11111111");
     EXPECT_EQ(window->Text1->text(), "40");  // clicks do not touch the address text
-    EXPECT_EQ(chip2->latch(), 0xFF);
+    EXPECT_EQ(chip2.latch(), 0xFF);
 
     // A pin held low from outside is read as 0, and so written as 0 by a click of another button.
-    chip1->setExternalLow(0x20);
+    chip1.setExternalLow(0x20);
     click(window->Command1(0));
-    EXPECT_EQ(chip1->latch(), 0xDE);
+    EXPECT_EQ(chip1.latch(), 0xDE);
     EXPECT_EQ(panel1Lamps(), "11011110");
-    chip1->setExternalLow(0);
+    chip1.setExternalLow(0);
     click(window->Option1(0));
     window->Timer1_Timer();  // the poll writes FF, which lets the pin go
-    EXPECT_EQ(chip1->latch(), 0xFF);
+    EXPECT_EQ(chip1.latch(), 0xFF);
     EXPECT_EQ(panel1Lamps(), "11111111");
 }
 
@@ -392,9 +307,9 @@ TEST_F(IoPanel, PanelTwoDrivesItsOwnChip)
     click(window->Option3(1));
     EXPECT_EQ(window->Text2->text(), "42");
     click(window->Command2(7));
-    EXPECT_EQ(seen, (Transactions{"S 43 R A FF N P", "S 42 W A 7F A P"}));
-    EXPECT_EQ(chip2->latch(), 0x7F);
-    EXPECT_EQ(chip1->latch(), 0xFF);
+    EXPECT_EQ(seen(), (Transactions{"S 43 R A FF N P", "S 42 W A 7F A P"}));
+    EXPECT_EQ(chip2.latch(), 0x7F);
+    EXPECT_EQ(chip1.latch(), 0xFF);
     EXPECT_EQ(panel2Lamps(), "01111111");
     EXPECT_EQ(panel1Lamps(), "00000000");
 }
@@ -403,10 +318,10 @@ TEST_F(IoPanel, NothingAnsweringReadsAllOnes)
 {
     choose(1);
     stopPolls();
-    chip1->setExternalLow(0xFF);  // at 0x40/0x41, which panel 1 no longer addresses
+    chip1.setExternalLow(0xFF);  // at 0x40/0x41, which panel 1 no longer addresses
     click(window->Option2(1));
     window->Timer1_Timer();
-    EXPECT_EQ(seen, (Transactions{"S 70 W N FF N P", "S 71 R N FF N P"}));
+    EXPECT_EQ(seen(), (Transactions{"S 70 W N FF N P", "S 71 R N FF N P"}));
     EXPECT_EQ(panel1Lamps(), "11111111");
 }
 
@@ -514,7 +429,7 @@ TEST_F(IoPanel, LayoutCaptionsAndTabOrder)
     add(window->Option5);
     ASSERT_EQ(order.size(), 37u);
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
-        EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << i;
+        EXPECT_EQ(TabOrder::next(order[i], TabOrder::Stops::Any), order[i + 1]) << i;
 }
 
 TEST_F(IoPanel, AltXEndsTheProgram)
@@ -544,13 +459,13 @@ TEST_F(IoPanel, PollsDoNotPileUp)
 {
     choose(1);
     QTest::qWait(0);
-    seen.clear();
+    decoded.clear();
     QTest::qSleep(1100);  // eleven and five intervals with no event handled
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), "S 41 R A FF N P"), 1);
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), "S 43 R A FF N P"), 1);
-    EXPECT_EQ(seen.size(), 4u);
+    EXPECT_EQ(std::count(seen().begin(), seen().end(), "S 41 R A FF N P"), 1);
+    EXPECT_EQ(std::count(seen().begin(), seen().end(), "S 43 R A FF N P"), 1);
+    EXPECT_EQ(seen().size(), 4u);
 }
 
 } // namespace

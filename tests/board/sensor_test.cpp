@@ -1,49 +1,20 @@
-#include "Board.h"
-#include "I2CSboard.h"
-#include "MSComm.h"
+#include "ChipOnBus.h"
 #include "SensorTransactions.h"
 #include "TemperatureSensor.h"
-#include "TransactionDecoder.h"
-#include "TwoWireBus.h"
 #include "VirtualPort.h"
 
 #include <gtest/gtest.h>
 
 using namespace I2CSboard;
 using Transactions = std::vector<std::string>;
+using Acks = std::vector<bool>;
 
 namespace {
 
-// A board with the sensor, watched by a decoder, behind an open component.
-class VirtualSensor : public ::testing::Test {
+// The sensor alone on the bus.
+class VirtualSensor : public ::testing::Test, public ChipOnBus {
 protected:
-    VirtualSensor()
-    {
-        bus = &board.add<TwoWireBus>();
-        sensor = &bus->add<TemperatureSensor>();
-        bus->addListener(&decoder);
-        comm.setPortOpen(true);
-    }
-
-    void write(std::initializer_list<std::uint8_t> bytes, std::vector<bool>* acks = nullptr)
-    {
-        I2CStart();
-        for (auto b : bytes) {
-            WriteByte(b);
-            bool a = GetAck();
-            if (acks)
-                acks->push_back(a);
-        }
-        I2CStop();
-    }
-
-    Board board;
-    TwoWireBus* bus;
-    TemperatureSensor* sensor;
-    Transactions seen;
-    TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
-    MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
-    ComponentScope busScope{comm};
+    TemperatureSensor* sensor = &add<TemperatureSensor>();
 };
 
 TEST_F(VirtualSensor, ReadsTwentyFiveAndAHalfUntilToldOtherwise)
@@ -51,9 +22,9 @@ TEST_F(VirtualSensor, ReadsTwentyFiveAndAHalfUntilToldOtherwise)
     auto [whole, half] = sensorBus::readTemperature();
     EXPECT_EQ(whole, 0x19);
     EXPECT_EQ(half, 0x80);
-    EXPECT_EQ(seen, (Transactions{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
-    EXPECT_TRUE(bus->scl());
-    EXPECT_TRUE(bus->sda());
+    EXPECT_EQ(seen(), (Transactions{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
+    EXPECT_TRUE(bus.scl());
+    EXPECT_TRUE(bus.sda());
 }
 
 TEST_F(VirtualSensor, TemperatureBytesFollowTheModel)
@@ -73,31 +44,29 @@ TEST_F(VirtualSensor, TemperatureBytesFollowTheModel)
 TEST_F(VirtualSensor, StartsAndStopsConversions)
 {
     EXPECT_FALSE(sensor->converting());
-    write({0x90, 0xEE});
+    write(0x90, {0xEE});
     EXPECT_TRUE(sensor->converting());
-    write({0x90, 0x22});
+    write(0x90, {0x22});
     EXPECT_FALSE(sensor->converting());
-    EXPECT_EQ(seen, (Transactions{"S 90 W A EE A P", "S 90 W A 22 A P"}));
+    EXPECT_EQ(seen(), (Transactions{"S 90 W A EE A P", "S 90 W A 22 A P"}));
 }
 
 TEST_F(VirtualSensor, ConfigurationRegisterKeepsWhatIsWritten)
 {
     EXPECT_EQ(sensorBus::readConfig(), 0x8C);
-    write({0x90, 0xAC, 0x0A});
+    write(0x90, {0xAC, 0x0A});
     EXPECT_EQ(sensor->config(), 0x0A);
     EXPECT_EQ(sensorBus::readConfig(), 0x0A);
-    EXPECT_EQ(seen.back(), "S 90 W A AC A Sr 91 R A 0A N P");
+    EXPECT_EQ(seen().back(), "S 90 W A AC A Sr 91 R A 0A N P");
 }
 
 TEST_F(VirtualSensor, AcknowledgesOnlyItsOwnAddress)
 {
-    std::vector<bool> acks;
-    write({0x90, 0xEE}, &acks);
-    write({0x92, 0x22}, &acks);
-    write({0x40, 0xFF}, &acks);
-    EXPECT_EQ(acks, (std::vector<bool>{true, true, false, false, false, false}));
+    EXPECT_EQ(write(0x90, {0xEE}), (Acks{true, true}));
+    EXPECT_EQ(write(0x92, {0x22}), (Acks{false, false}));
+    EXPECT_EQ(write(0x40, {0xFF}), (Acks{false, false}));
     EXPECT_TRUE(sensor->converting());  // the 0x22 went to nobody
-    EXPECT_EQ(seen.at(1), "S 92 W N 22 N P");
+    EXPECT_EQ(seen().at(1), "S 92 W N 22 N P");
 }
 
 TEST_F(VirtualSensor, UnaddressedReadGivesAllOnes)
@@ -108,7 +77,7 @@ TEST_F(VirtualSensor, UnaddressedReadGivesAllOnes)
     EXPECT_EQ(ReadByte(), 0xFF);
     ClockPulse();
     I2CStop();
-    EXPECT_EQ(seen, (Transactions{"S 93 R N FF N P"}));
+    EXPECT_EQ(seen(), (Transactions{"S 93 R N FF N P"}));
 }
 
 TEST_F(VirtualSensor, RepeatedStartAfterAcknowledgeClockRestartsTheAddress)
@@ -130,22 +99,12 @@ TEST_F(VirtualSensor, RepeatedStartAfterAcknowledgeClockRestartsTheAddress)
     EXPECT_EQ(ReadByte(), 0x19);
     ClockPulse();
     I2CStop();
-    EXPECT_EQ(seen, (Transactions{"S 90 W A AC A Sr 90 W A AA A Sr 91 R A 19 N P"}));
+    EXPECT_EQ(seen(), (Transactions{"S 90 W A AC A Sr 90 W A AA A Sr 91 R A 19 N P"}));
 }
 
 TEST_F(VirtualSensor, ReadEndedAfterOneByteLeavesTheBusFree)
 {
-    I2CStart();
-    WriteByte(0x90);
-    GetAck();
-    WriteByte(0xAA);
-    GetAck();
-    I2CStart();
-    WriteByte(0x91);
-    GetAck();
-    ReadByte();
-    ClockPulse();  // not acknowledged
-    I2CStop();
+    EXPECT_EQ(readAfter(0x90, {0xAA}, 1), std::vector<std::uint8_t>{0x19});  // the second byte not asked for
     auto [whole, half] = sensorBus::readTemperature();
     EXPECT_EQ(whole, 0x19);
     EXPECT_EQ(half, 0x80);

@@ -1,13 +1,8 @@
-#include "PanelOnBoard.h"
-#include "PosixSerialPort.h"
-#include "PtyModemCalls.h"
-
-#include <filesystem>
-#include <pty.h>
-#include <unistd.h>
+#include "OutputPanelTest.h"
+#include "PtySerialDevice.h"
 
 using Lines = std::vector<std::string>;
-using ShiftOut = PanelOnBoard<ShiftOutWindow>;
+using ShiftOut = OutputPanelTest<ShiftOutWindow>;
 
 namespace {
 
@@ -91,16 +86,10 @@ TEST(ShiftOutStartUp, PortThatCannotBeOpenedSetsNoLine)
 // break through TIOCSBRK/TIOCCBRK, which take effect at once.
 TEST(ShiftOutOnDevice, OneKernelCallPerLineChange)
 {
-    int master = -1, slave = -1;
-    char name[128];
-    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-    char dir[] = "/tmp/shiftout-locks-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    PtyModemCalls calls;
+    PtySerialDevice pty;
+    PtyModemCalls& calls = pty.calls;
     {
-        ShiftOutWindow window(MSComm::Setup{[&](int, const LineSettings& s) {
-            return std::make_unique<PosixSerialPort>("COM1", name, s, calls, dir);
-        }});
+        ShiftOutWindow window(pty.setup());
         window.Form_Load();
         // Opening raised DTR and RTS already: the idle puts change nothing. The zero frame is
         // one break, 16 DTR pulses and the RTS pulse.
@@ -119,7 +108,4 @@ TEST(ShiftOutOnDevice, OneKernelCallPerLineChange)
         EXPECT_EQ(calls.total(), 37);
         EXPECT_EQ(calls.modemBits & (TIOCM_DTR | TIOCM_RTS), TIOCM_DTR | TIOCM_RTS);
     }
-    ::close(master);
-    ::close(slave);
-    std::filesystem::remove_all(dir);
 }

@@ -1,0 +1,337 @@
+// The device layer on a pseudo-terminal driven as a serial device through the kernel-call
+// seam: raw mode, one kernel call per line change, lock files of every kind, and devices that
+// fail, block or go away.
+#include "CommError.h"
+#include "I2CSboard.h"
+#include "LiveProcess.h"
+#include "MSComm.h"
+#include "PtySerialDevice.h"
+#include "SensorTransactions.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <poll.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The device layer on a pseudo-terminal with a lock folder of its own.
+class PtyDevice : public ::testing::Test {
+protected:
+    std::unique_ptr<PosixSerialPort> open(const LineSettings& settings = {}) { return pty.open(settings); }
+
+    CommError openError()
+    {
+        try {
+            open();
+        } catch (const CommError& e) {
+            return e;
+        }
+        ADD_FAILURE() << "the port opened";
+        return CommError(CommError::Kind::InvalidValue, "");
+    }
+
+    PtySerialDevice pty;
+    PtyModemCalls& calls = pty.calls;
+    const std::string device = pty.device(), lockDir = pty.lockDir(), lockFile = pty.lockFile();
+    const std::string ownLock = PtySerialDevice::lockText(getpid());
+};
+using Lock = PtyDevice;
+
+TEST(PortLockName, FollowsTheDevicePath)
+{
+    EXPECT_EQ(PortLock::fileName("/dev/usb-adapter"), "LCK..usb-adapter");
+    EXPECT_EQ(PortLock::fileName("/dev/serial/by-id/usb-adapter"), "LCK..serial_by-id_usb-adapter");
+    EXPECT_EQ(PortLock::fileName("/dev/pts/3"), "LCK..pts_3");
+}
+
+TEST_F(PtyDevice, OpeningLocksAndClosingUnlocks)
+{
+    auto port = open();
+    EXPECT_EQ(pty.lockFileText(), ownLock);
+    EXPECT_EQ(calls.calls["TIOCEXCL"], 1);
+    port.reset();
+    EXPECT_FALSE(fs::exists(lockFile));
+}
+
+TEST_F(PtyDevice, RawModeAtTheSettingsGiven)
+{
+    auto port = open(*LineSettings::parse("57600,n,8,1"));
+    termios t{};
+    ASSERT_EQ(tcgetattr(pty.slave(), &t), 0);
+    EXPECT_EQ(cfgetospeed(&t), B57600);
+    EXPECT_EQ(cfgetispeed(&t), B57600);
+    EXPECT_EQ(t.c_cflag & CSIZE, tcflag_t(CS8));
+    EXPECT_FALSE(t.c_cflag & PARENB);
+    EXPECT_FALSE(t.c_cflag & CSTOPB);
+    EXPECT_FALSE(t.c_lflag & (ICANON | ECHO | ISIG));
+    EXPECT_FALSE(t.c_oflag & OPOST);
+    EXPECT_FALSE(t.c_iflag & (IXON | ICRNL));
+
+    port.reset();
+    auto other = open(*LineSettings::parse("9600,e,7,2"));
+    ASSERT_EQ(tcgetattr(pty.slave(), &t), 0);
+    EXPECT_EQ(cfgetospeed(&t), B9600);
+    t = calls.lastSet;
+    EXPECT_EQ(t.c_cflag & CSIZE, tcflag_t(CS7));
+    EXPECT_TRUE(t.c_cflag & PARENB);
+    EXPECT_FALSE(t.c_cflag & PARODD);
+    EXPECT_TRUE(t.c_cflag & CSTOPB);
+}
+
+TEST_F(PtyDevice, BytesGoOutUnchangedIncludingZeroAndNewline)
+{
+    auto port = open(*LineSettings::parse("57600,n,8,1"));
+    for (std::uint8_t b : {0x00, 0x80, 0x0A, 0xFF, 0x0D})
+        port->write(b);
+    EXPECT_EQ(pty.readBytes(5), (std::vector<std::uint8_t>{0x00, 0x80, 0x0A, 0xFF, 0x0D}));
+    EXPECT_EQ(calls.calls["write"], 5);
+}
+
+TEST_F(PtyDevice, OneKernelCallPerLineChangeAndNoneForTheSameLevel)
+{
+    auto port = open();
+    calls.reset();
+    port->setDtr(true);  // already asserted at opening
+    port->setRts(true);
+    port->setBreak(false);
+    EXPECT_EQ(calls.total(), 0);
+    port->setDtr(false);
+    port->setDtr(false);
+    port->setRts(false);
+    port->setDtr(true);
+    port->setBreak(true);
+    port->setBreak(true);
+    port->setBreak(false);
+    EXPECT_EQ(calls.calls["TIOCMBIC"], 2);
+    EXPECT_EQ(calls.calls["TIOCMBIS"], 1);
+    EXPECT_EQ(calls.calls["TIOCSBRK"], 1);
+    EXPECT_EQ(calls.calls["TIOCCBRK"], 1);
+    EXPECT_EQ(calls.total(), 5);
+    EXPECT_EQ(calls.modemBits & (TIOCM_DTR | TIOCM_RTS), TIOCM_DTR);
+    calls.modemBits |= TIOCM_CD;
+    EXPECT_TRUE(port->cd());
+    EXPECT_FALSE(port->cts());
+    EXPECT_FALSE(port->dsr());
+    EXPECT_EQ(calls.calls["TIOCMGET"], 3);
+}
+
+TEST_F(PtyDevice, LevelsAreReadOnceAtOpening)
+{
+    calls.modemBits = 0;  // a port whose lines stand low
+    auto port = open();
+    EXPECT_EQ(calls.calls["TIOCMGET"], 1);
+    calls.reset();
+    port->setDtr(false);
+    EXPECT_EQ(calls.total(), 0);
+    port->setDtr(true);
+    EXPECT_EQ(calls.calls["TIOCMBIS"], 1);
+}
+
+// Also what /dev/null gives.
+TEST_F(PtyDevice, PtyWithoutModemLinesIsNotASerialPort)
+{
+    calls.emulateModem = false;
+    CommError e = openError();
+    EXPECT_EQ(e.kind(), CommError::Kind::NotSerialPort);
+    EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): not a serial port with modem-control lines");
+    EXPECT_FALSE(fs::exists(lockFile));
+    EXPECT_EQ(calls.calls["open"], calls.calls["close"]);
+}
+
+TEST_F(PtyDevice, PermissionDeniedNamesTheDialoutGroup)
+{
+    calls.openErrno = EACCES;
+    CommError e = openError();
+    EXPECT_EQ(e.kind(), CommError::Kind::PermissionDenied);
+    EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): permission denied; the user must be in the dialout group");
+    EXPECT_FALSE(fs::exists(lockFile));
+}
+
+TEST_F(PtyDevice, ExclusiveOpenRefusedByTheKernelIsHeldByAnother)
+{
+    calls.openErrno = EBUSY;
+    CommError e = openError();
+    EXPECT_EQ(e.kind(), CommError::Kind::HeldByAnother);
+    EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): held by another program");
+}
+
+TEST_F(PtyDevice, LockOfALiveProcessHoldsThePort)
+{
+    LiveProcess other;
+    std::ofstream(lockFile) << PtySerialDevice::lockText(other.pid());
+    CommError e = openError();
+    EXPECT_EQ(e.kind(), CommError::Kind::HeldByAnother);
+    EXPECT_EQ(e.holderPid(), other.pid());
+    EXPECT_EQ(std::string(e.what()),
+              "COM1 (" + device + "): held by another program (PID " + std::to_string(other.pid()) + ")");
+    EXPECT_EQ(calls.calls["open"], 0);  // the device is not even opened
+    EXPECT_TRUE(fs::exists(lockFile));  // and the other program's lock stays
+}
+
+TEST_F(PtyDevice, SecondOpeningInTheSameProgramIsRefused)
+{
+    auto first = open();
+    CommError e = openError();
+    EXPECT_EQ(e.kind(), CommError::Kind::HeldByAnother);
+    EXPECT_TRUE(fs::exists(lockFile));
+}
+
+TEST_F(Lock, StaleLocksOfEveryKindAreReplaced)
+{
+    const std::string stale[] = {
+        std::to_string(LiveProcess::endedPid()) + "\n",  // its process is gone
+        "not a pid\n", "", std::string(4, '\0'),         // garbage, empty
+        "        -1\n", "         0\n",                   // kill(-1) would ask about every process
+        "99999999999999999999\n", "4294967297\n",        // beyond a PID; cut down they would name -1 or 1
+    };
+    for (const std::string& content : stale) {
+        std::ofstream(lockFile, std::ios::binary) << content;
+        auto port = open();
+        EXPECT_EQ(pty.lockFileText(), ownLock) << "lock content \"" << content << "\"";
+    }
+    // A FIFO is no lock either, and is not opened (a reader would wait on it).
+    ASSERT_EQ(mkfifo(lockFile.c_str(), 0644), 0);
+    auto port = open();
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(lockFile)));
+    EXPECT_EQ(pty.lockFileText(), ownLock);
+}
+
+TEST_F(Lock, SymlinksAreNeverFollowedNorWrittenThrough)
+{
+    LiveProcess live;
+    const std::string precious = lockDir + "/precious";
+    const std::string missing = lockDir + "/missing";
+    const std::string subdir = lockDir + "/subdir";
+    std::ofstream(precious) << "   " << live.pid() << "\n";  // even a live PID behind a link is no lock
+    fs::create_directory(subdir);
+    for (const std::string& target : {precious, missing, subdir, std::string("/dev/null")}) {
+        fs::create_symlink(target, lockFile);
+        {
+            auto port = open();
+            EXPECT_FALSE(fs::is_symlink(lockFile)) << target;
+            EXPECT_EQ(pty.lockFileText(), ownLock);
+        }
+        EXPECT_FALSE(fs::exists(fs::symlink_status(lockFile))) << "the lock stays after closing";
+    }
+    EXPECT_EQ(PtySerialDevice::fileText(precious), "   " + std::to_string(live.pid()) + "\n");
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_TRUE(fs::is_empty(subdir));
+}
+
+TEST_F(Lock, ALockThatCannotBeReadOrRemovedHoldsThePort)
+{
+    // A directory in the lock's place cannot be removed: the port is not opened.
+    fs::create_directory(lockFile);
+    EXPECT_EQ(openError().kind(), CommError::Kind::HeldByAnother);
+    EXPECT_TRUE(fs::is_directory(lockFile));
+    EXPECT_EQ(calls.calls["open"], 0);
+    fs::remove(lockFile);
+
+    // Another user's lock that this user may not read: taken as held, and left alone. As root
+    // (who reads everything) the opening is tried by a child that has become nobody.
+    std::ofstream(lockFile) << "      4242\n";
+    ASSERT_EQ(chmod(lockFile.c_str(), 0), 0);
+    ASSERT_EQ(chmod(lockDir.c_str(), 01777), 0);  // like /run/lock
+    if (geteuid() != 0) {
+        EXPECT_EQ(openError().kind(), CommError::Kind::HeldByAnother);
+    } else {
+        const passwd* nobody = getpwnam("nobody");
+        ASSERT_NE(nobody, nullptr);
+        pid_t child = fork();
+        if (child == 0) {
+            if (setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0)
+                _exit(2);
+            try {
+                open();
+            } catch (const CommError& e) {
+                _exit(e.kind() == CommError::Kind::HeldByAnother && e.holderPid() == 0 ? 0 : 3);
+            }
+            _exit(4);  // opened
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "2: could not become nobody, 3: another error, 4: opened";
+    }
+    chmod(lockFile.c_str(), 0644);
+    EXPECT_EQ(pty.lockFileText(), "      4242\n");
+}
+
+TEST_F(PtyDevice, WriteThatWouldBlockWaitsAndDropsNoByte)
+{
+    calls.keepNonBlocking = true;
+    auto port = open();
+    // Far more than the pty holds: writes meet EAGAIN until the reader below catches up.
+    const std::size_t total = 256 * 1024;
+    std::vector<std::uint8_t> got;
+    std::thread reader([&] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));  // the pty fills long before
+        got = pty.readBytes(total);
+    });
+    for (std::size_t i = 0; i < total; ++i)
+        port->write(std::uint8_t(i * 7));
+    reader.join();
+    ASSERT_EQ(got.size(), total);
+    for (std::size_t i = 0; i < total; ++i)
+        ASSERT_EQ(got[i], std::uint8_t(i * 7)) << "byte " << i;
+    EXPECT_GT(calls.calls["write"], int(total));  // some writes were refused and made again
+}
+
+// Also what a device name that was never there gives.
+TEST_F(PtyDevice, DeviceRemovedBetweenTwoOpenings)
+{
+    open().reset();
+    pty.unplug();
+    pty.closeSlave();
+    ASSERT_FALSE(fs::exists(device));
+    CommError e = openError();
+    EXPECT_EQ(e.kind(), CommError::Kind::NoSuchDevice);
+    EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): no such device");
+    EXPECT_FALSE(fs::exists(lockFile));
+}
+
+// The cable pulled: the kernel hangs the terminal up.
+TEST_F(PtyDevice, DeviceThatStopsAnsweringFailsEveryAccessWithEio)
+{
+    calls.followHangup = true;
+    auto port = open();
+    EXPECT_FALSE(port->cd());
+    pty.unplug();
+    for (auto access : std::initializer_list<std::function<void()>>{
+             [&] { port->cd(); }, [&] { port->setDtr(false); }, [&] { port->setBreak(true); },
+             [&] { port->write(0x55); }}) {
+        try {
+            access();
+            ADD_FAILURE() << "an access to a hung-up device succeeded";
+        } catch (const CommError& e) {
+            EXPECT_EQ(e.kind(), CommError::Kind::DeviceFailed);
+            EXPECT_NE(std::string(e.what()).find("COM1 (" + device + ")"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("Input/output error"), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
+{
+    MSComm comm(pty.setup());
+    comm.setPortOpen(true);
+    I2CSboard::ComponentScope busScope(comm);
+    sensorBus::readTemperature();  // from the levels that opening left
+    calls.reset();
+    sensorBus::readTemperature();  // from the idle bus between transactions
+    EXPECT_EQ(calls.calls["TIOCMGET"], 19);
+    EXPECT_EQ(calls.calls["TIOCMBIS"] + calls.calls["TIOCMBIC"], 118);
+    EXPECT_EQ(calls.total(), 137);
+}
+
+} // namespace

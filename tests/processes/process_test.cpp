@@ -5,15 +5,14 @@
 // program gives one message, not a storm.
 
 #include "PortLock.h"
+#include "PtySerialDevice.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <pty.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
@@ -26,11 +25,7 @@ namespace {
 
 const std::string LockDir = "/run/lock";
 
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+std::string readFile(const std::string& path) { return PtySerialDevice::fileText(path); }
 
 // Waits up to `limit` for `done`; true when it came.
 template <class Condition>
@@ -110,18 +105,8 @@ protected:
     {
         if (access(LockDir.c_str(), W_OK) != 0)
             GTEST_SKIP() << LockDir << " is not writable here: no lock file to test";
-        char name[128];
-        ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-        // The programs must not inherit the master: closing it here is pulling the cable.
-        fcntl(master, F_SETFD, FD_CLOEXEC);
-        device = name;
-        ::close(slave);  // the program opens the slave side itself
+        pty.closeSlave();  // the program opens the slave side itself
         lockFile = LockDir + "/" + PortLock::fileName(device);
-    }
-    void TearDown() override
-    {
-        if (master >= 0)
-            ::close(master);
     }
 
     // True once the lock file names `pid`.
@@ -134,8 +119,8 @@ protected:
         });
     }
 
-    int master = -1, slave = -1;
-    std::string device, lockFile;
+    PtySerialDevice pty;  // not inherited by the programs: closing the master is pulling the cable
+    std::string device = pty.device(), lockFile;
 };
 
 struct Case {
@@ -186,8 +171,7 @@ TEST_F(ProgramOnPty, SigtermEndsLineprobeWhileItsInUseBoxIsUp)
 {
     // This test holds the port: lineprobe says so in its box, which SIGTERM must close, and
     // the program must end rather than go on to its window.
-    char own[16];
-    std::snprintf(own, sizeof own, "%10ld\n", long(getpid()));
+    const std::string own = PtySerialDevice::lockText(getpid());
     std::ofstream(lockFile) << own;
     Program program(LINEPROBE, device);
     ASSERT_TRUE(waitFor([&] { return program.errors().find("held by another program") != std::string::npos; }))
@@ -206,8 +190,7 @@ TEST_P(PulledCable, GivesOneMessageAndTheProgramGoesOn)
     Program program(GetParam(), device);
     ASSERT_TRUE(lockedBy(program.pid())) << program.errors();
     std::this_thread::sleep_for(400ms);
-    ::close(master);  // the kernel hangs the terminal up: EIO from now on
-    master = -1;
+    pty.unplug();  // the kernel hangs the terminal up: EIO from now on
     const std::string message = name + ": COM1 (" + device + "): the device stopped answering";
     ASSERT_TRUE(waitFor([&] { return program.errors().find(message) != std::string::npos; })) << program.errors();
     EXPECT_TRUE(waitFor([&] { return !fs::exists(lockFile); }, 2s));  // released with the port

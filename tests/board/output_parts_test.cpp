@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
@@ -145,22 +147,35 @@ TEST(Receiver, ChecksParityWhenItsSettingsHaveIt)
     EXPECT_EQ(rx.framingErrors(), 0);
 }
 
+// CTS, CD and DSR as the port reads them.
+std::array<bool, 3> status(const Board& board)
+{
+    return {board.cts(), board.cd(), board.dsr()};
+}
+
 TEST(StatusInputs, StartAsAtPowerOnAndReachThePort)
 {
     Board board;
     auto& inputs = board.add<StatusInputs>();
-    EXPECT_TRUE(board.cts());
-    EXPECT_FALSE(board.cd());
-    EXPECT_TRUE(board.dsr());
+    EXPECT_EQ(status(board), (std::array{true, false, true}));
     inputs.setCts(false);
     inputs.setCd(true);
-    EXPECT_FALSE(board.cts());
-    EXPECT_TRUE(board.cd());
-    EXPECT_TRUE(board.dsr());
+    EXPECT_EQ(status(board), (std::array{false, true, true}));
     inputs.setDsr(false);
-    EXPECT_FALSE(board.dsr());
+    EXPECT_EQ(status(board), (std::array{false, true, false}));
     board.setDtr(false);  // the outputs do not reach the switches
     EXPECT_TRUE(inputs.cd());
+}
+
+TEST(StatusInputs, ReadNotAssertedWhileUnpluggedAndComeBackWithThePlug)
+{
+    Board board;
+    auto& inputs = board.add<StatusInputs>();
+    inputs.setCd(true);
+    board.setUnplugged(true);
+    EXPECT_EQ(status(board), (std::array{false, false, false}));
+    board.setUnplugged(false);
+    EXPECT_EQ(status(board), (std::array{true, true, true}));
 }
 
 } // namespace

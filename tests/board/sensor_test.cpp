@@ -71,13 +71,8 @@ TEST_F(VirtualSensor, AcknowledgesOnlyItsOwnAddress)
 
 TEST_F(VirtualSensor, UnaddressedReadGivesAllOnes)
 {
-    I2CStart();
-    WriteByte(0x93);
-    EXPECT_FALSE(GetAck());
-    EXPECT_EQ(ReadByte(), 0xFF);
-    ClockPulse();
-    I2CStop();
-    EXPECT_EQ(seen(), (Transactions{"S 93 R N FF N P"}));
+    EXPECT_EQ(read(0x93, 1), std::vector<std::uint8_t>{0xFF});
+    EXPECT_EQ(seen(), (Transactions{"S 93 R N FF N P"}));  // not acknowledged
 }
 
 TEST_F(VirtualSensor, RepeatedStartAfterAcknowledgeClockRestartsTheAddress)
@@ -88,17 +83,7 @@ TEST_F(VirtualSensor, RepeatedStartAfterAcknowledgeClockRestartsTheAddress)
     GetAck();
     WriteByte(0xAC);
     GetAck();
-    I2CStart();
-    WriteByte(0x90);
-    EXPECT_TRUE(GetAck());
-    WriteByte(0xAA);
-    GetAck();
-    I2CStart();
-    WriteByte(0x91);
-    EXPECT_TRUE(GetAck());
-    EXPECT_EQ(ReadByte(), 0x19);
-    ClockPulse();
-    I2CStop();
+    EXPECT_EQ(readAfter(0x90, {0xAA}, 1), std::vector<std::uint8_t>{0x19});
     EXPECT_EQ(seen(), (Transactions{"S 90 W A AC A Sr 90 W A AA A Sr 91 R A 19 N P"}));
 }
 

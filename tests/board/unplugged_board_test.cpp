@@ -2,7 +2,6 @@
 #include "LatchedShiftRegister.h"
 #include "SensorTransactions.h"
 #include "SerialReceiver.h"
-#include "StatusInputs.h"
 #include "TemperatureSensor.h"
 
 #include <gtest/gtest.h>
@@ -28,21 +27,6 @@ TEST_F(UnpluggedSensorBoard, NothingAnswersAndTheBusSeesNothingUntilPluggedInAga
     board.setUnplugged(false);
     EXPECT_EQ(sensorBus::readTemperature(), Bytes(0x19, 0x80));
     EXPECT_EQ(seen(), (Transactions{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
-}
-
-TEST(UnpluggedBoard, StatusInputsReadNotAssertedAndComeBackWithThePlug)
-{
-    Board board;
-    auto& inputs = board.add<StatusInputs>();
-    inputs.setCd(true);
-    board.setUnplugged(true);
-    EXPECT_FALSE(board.cts());
-    EXPECT_FALSE(board.cd());
-    EXPECT_FALSE(board.dsr());
-    board.setUnplugged(false);
-    EXPECT_TRUE(board.cts());
-    EXPECT_TRUE(board.cd());
-    EXPECT_TRUE(board.dsr());
 }
 
 TEST(UnpluggedBoard, PartsSeeOnlyTheLevelsLeftAtPluggingIn)

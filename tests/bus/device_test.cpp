@@ -137,32 +137,29 @@ TEST_F(PtyDevice, LevelsAreReadOnceAtOpening)
     EXPECT_EQ(calls.calls["TIOCMBIS"], 1);
 }
 
-// Also what /dev/null gives.
-TEST_F(PtyDevice, PtyWithoutModemLinesIsNotASerialPort)
+// Every refusal names the port, its device and the cause, and leaves no lock behind.
+TEST_F(PtyDevice, RefusedOpeningsNameTheirCause)
 {
-    calls.emulateModem = false;
-    CommError e = openError();
-    EXPECT_EQ(e.kind(), CommError::Kind::NotSerialPort);
-    EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): not a serial port with modem-control lines");
-    EXPECT_FALSE(fs::exists(lockFile));
-    EXPECT_EQ(calls.calls["open"], calls.calls["close"]);
-}
-
-TEST_F(PtyDevice, PermissionDeniedNamesTheDialoutGroup)
-{
-    calls.openErrno = EACCES;
-    CommError e = openError();
-    EXPECT_EQ(e.kind(), CommError::Kind::PermissionDenied);
-    EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): permission denied; the user must be in the dialout group");
-    EXPECT_FALSE(fs::exists(lockFile));
-}
-
-TEST_F(PtyDevice, ExclusiveOpenRefusedByTheKernelIsHeldByAnother)
-{
-    calls.openErrno = EBUSY;
-    CommError e = openError();
-    EXPECT_EQ(e.kind(), CommError::Kind::HeldByAnother);
-    EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): held by another program");
+    struct Case {
+        bool modemLines;
+        int openErrno;
+        CommError::Kind kind;
+        const char* cause;
+    } cases[] = {
+        {false, 0, CommError::Kind::NotSerialPort, "not a serial port with modem-control lines"},  // also /dev/null
+        {true, EACCES, CommError::Kind::PermissionDenied, "permission denied; the user must be in the dialout group"},
+        {true, EBUSY, CommError::Kind::HeldByAnother, "held by another program"},  // exclusive open refused
+    };
+    for (const Case& c : cases) {
+        calls.emulateModem = c.modemLines;
+        calls.openErrno = c.openErrno;
+        calls.reset();
+        CommError e = openError();
+        EXPECT_EQ(e.kind(), c.kind) << c.cause;
+        EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): " + c.cause);
+        EXPECT_FALSE(fs::exists(lockFile)) << c.cause;
+        EXPECT_EQ(calls.calls["close"], c.openErrno ? 0 : calls.calls["open"]) << c.cause;  // what was opened, closed
+    }
 }
 
 TEST_F(PtyDevice, LockOfALiveProcessHoldsThePort)

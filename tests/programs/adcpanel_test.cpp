@@ -143,18 +143,6 @@ TEST_F(AdcPanel, ReadingTextIsVoltsInAtMostFifteenDigits)
     }
 }
 
-TEST_F(AdcPanel, NoConverterAnsweringShowsFiveVolts)
-{
-    Board empty;
-    empty.add<TwoWireBus>();
-    AdcPanelWindow w(MSComm::Setup{[&](int, const LineSettings& s) { return std::make_unique<VirtualPort>(empty, s); }});
-    w.Timer1->stop();
-    w.Form_Load();
-    w.Timer1_Timer();
-    EXPECT_EQ(w.Text1->text(), "5");
-    EXPECT_EQ(w.Text4->text(), "5");
-}
-
 TEST_F(AdcPanel, OutputSendsTheVoltsOfTheText)
 {
     stopTicks();

@@ -31,9 +31,9 @@ protected:
     IoPanel()
     {
         QCoreApplication::setApplicationName(QStringLiteral("iopanel"));
-        open = [this](int port, const LineSettings& s) -> std::unique_ptr<SerialLines> {
+        open = [toBoard = open](int port, const LineSettings& s) -> std::unique_ptr<SerialLines> {
             if (port == 1 || port == 2)
-                return std::make_unique<VirtualPort>(board, s);
+                return toBoard(port, s);
             throw CommError(CommError::Kind::NoSuchDevice,
                             "COM" + std::to_string(port) + " (/dev/board-port" + std::to_string(port) + "): no such device");
         };

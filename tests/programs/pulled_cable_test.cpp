@@ -70,6 +70,7 @@ TEST_F(PulledCable, AdcPanelReportsOnceAndReadsAsClosed)
     window.Form_Load();
     // The pty answers nothing: every bit reads 1.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Text1->text() == "5"; }, 5000));
+    EXPECT_EQ(window.Text4->text(), "5");
     pull();
     expectOneReportThenClosed(window.MSComm1);
     EXPECT_EQ(window.Text1->text(), "5");

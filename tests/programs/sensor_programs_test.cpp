@@ -63,16 +63,6 @@ TEST_F(Thermread, DecimalSeparatorIsTheLocales)
     EXPECT_EQ(window->txtTemp->text(), "25,5");
 }
 
-TEST_F(Thermread, NoSensorAnsweringShowsAllOnes)
-{
-    Board empty;
-    empty.add<TwoWireBus>();
-    ThermReadWindow w(MSComm::Setup{[&](int, const LineSettings& s) { return std::make_unique<VirtualPort>(empty, s); }});
-    w.Form_Load();
-    w.cmdRdTemp_Click();
-    EXPECT_EQ(w.txtTemp->text(), "255.5");
-}
-
 TEST_F(Thermread, ConvertButtonsSendTheirCommands)
 {
     click(window->cmdStartConvert);

@@ -38,8 +38,6 @@ int PtyModemCalls::ioctl(int fd, unsigned long request, void* argument)
                                              : "ioctl";
     ++calls[name];
     bool modem = request == TIOCMGET || request == TIOCMBIS || request == TIOCMBIC;
-    if ((modem || request == TIOCSBRK || request == TIOCCBRK) && failing())
-        return -1;
     if (!modem || !emulateModem)
         return Syscalls::ioctl(fd, request, argument);
     if (followHangup) {
@@ -62,8 +60,6 @@ int PtyModemCalls::ioctl(int fd, unsigned long request, void* argument)
 ssize_t PtyModemCalls::write(int fd, const void* data, size_t size)
 {
     ++calls["write"];
-    if (failing())
-        return -1;
     return Syscalls::write(fd, data, size);
 }
 
@@ -86,16 +82,4 @@ int PtyModemCalls::fcntl(int fd, int command, int argument)
     if (keepNonBlocking && command == F_SETFL)
         argument |= O_NONBLOCK;
     return Syscalls::fcntl(fd, command, argument);
-}
-
-bool PtyModemCalls::failing()
-{
-    if (failAfter < 0)
-        return false;
-    if (failAfter == 0) {
-        errno = EIO;
-        return true;
-    }
-    --failAfter;
-    return false;
 }

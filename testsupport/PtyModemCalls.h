@@ -8,13 +8,12 @@
 
 // Kernel calls on a pseudo-terminal made to look like a serial port: the modem-control
 // ioctls are answered from a set of emulated line bits, everything else reaches the pty.
-// Every call is counted by name, and calls can be made to fail.
+// Every call is counted by name; opening can be made to fail.
 class PtyModemCalls : public Syscalls {
 public:
     int modemBits = TIOCM_DTR | TIOCM_RTS;  // as a port's lines stand before it opens
     bool emulateModem = true;
     int openErrno = 0;       // nonzero: open fails with it
-    int failAfter = -1;      // >=0: modem ioctls and writes fail with EIO after so many succeed
     // The emulated modem ioctls fail as the kernel fails a hung-up terminal (the pty's master
     // closed: the cable pulled), with EIO, instead of answering from the emulated bits.
     bool followHangup = false;
@@ -33,7 +32,4 @@ public:
     int tcgetattr(int fd, termios* t) override;
     int tcsetattr(int fd, int when, const termios* t) override;
     int fcntl(int fd, int command, int argument) override;
-
-private:
-    bool failing();
 };

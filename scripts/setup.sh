@@ -3,7 +3,7 @@
 # everything into build/. Sourced by ./run and ./test.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-packages="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core clang libclang-rt-14-dev"
+packages="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core clang libclang-rt-14-dev libudev-dev"
 
 missing=""
 for p in $packages; do

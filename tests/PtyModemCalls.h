@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <map>
 #include <string>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 
 // Kernel calls on a pseudo-terminal made to look like a serial port: the modem-control
@@ -15,6 +16,9 @@ class PtyModemCalls : public Syscalls {
 public:
     int modemBits = TIOCM_DTR | TIOCM_RTS;  // as a port's lines stand before it opens
     bool emulateModem = true;
+    // The emulated line's speed: as the serial drivers do, leaving B0 raises DTR and RTS and
+    // going to B0 drops them.
+    speed_t lineSpeed = B9600;
     int openErrno = 0;       // nonzero: open fails with it
     int failAfter = -1;      // >=0: modem ioctls and writes fail with EIO after so many succeed
     // The emulated modem ioctls fail as the kernel fails a hung-up terminal (the pty's master
@@ -95,6 +99,14 @@ public:
     {
         ++calls["tcsetattr"];
         lastSet = *t;
+        if (emulateModem) {
+            speed_t next = cfgetospeed(t);
+            if (next == B0 && lineSpeed != B0)
+                modemBits &= ~(TIOCM_DTR | TIOCM_RTS);
+            else if (next != B0 && lineSpeed == B0)
+                modemBits |= TIOCM_DTR | TIOCM_RTS;
+            lineSpeed = next;
+        }
         return Syscalls::tcsetattr(fd, when, t);
     }
     int fcntl(int fd, int command, int argument) override
@@ -103,6 +115,11 @@ public:
         if (keepNonBlocking && command == F_SETFL)
             argument |= O_NONBLOCK;
         return Syscalls::fcntl(fd, command, argument);
+    }
+    int flock(int fd, int operation) override
+    {
+        ++calls["flock"];
+        return Syscalls::flock(fd, operation);
     }
 
 private:

@@ -1,9 +1,13 @@
+#include "AdapterDriver.h"
 #include "CommError.h"
+#include "DeviceOpener.h"
 #include "I2CSboard.h"
 #include "MSComm.h"
 #include "PosixSerialPort.h"
 #include "PtyModemCalls.h"
 #include "SensorTransactions.h"
+#include "SettledLines.h"
+#include "SimulatedClock.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +22,11 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 namespace {
 
-// A pseudo-terminal pair and a lock directory of the test's own.
+// A pseudo-terminal pair, a lock directory and a sysfs tree of the test's own.
 class PtyDevice : public ::testing::Test {
 protected:
     void SetUp() override
@@ -33,6 +38,7 @@ protected:
         ASSERT_NE(mkdtemp(dir), nullptr);
         lockDir = dir;
         lockFile = lockDir + "/" + PortLock::fileName(device);
+        sysfsRoot = lockDir + "/sys";
     }
     void TearDown() override
     {
@@ -43,7 +49,32 @@ protected:
 
     std::unique_ptr<PosixSerialPort> open(const LineSettings& settings = {})
     {
-        return std::make_unique<PosixSerialPort>("COM1", device, settings, calls, lockDir);
+        return std::make_unique<PosixSerialPort>("COM1", device, settings, calls, lockDir, sysfsRoot);
+    }
+
+    // Makes the pty a USB adapter run by `driver` in the test's sysfs tree; gives a link to it of
+    // the kind /dev/serial/by-id holds.
+    std::string adapter(const std::string& driver)
+    {
+        fs::path dir = fs::path(sysfsRoot) / "class/tty" / fs::path(device).filename() / "device";
+        fs::create_directories(dir);
+        fs::remove(dir / "driver");
+        fs::create_symlink("../../../../bus/usb-serial/drivers/" + driver, dir / "driver");
+        std::string link = lockDir + "/usb-adapter-if00-port0";
+        if (!fs::is_symlink(link))
+            fs::create_symlink(device, link);
+        return link;
+    }
+
+    DeviceOpener opener(std::optional<std::chrono::microseconds> settle = {})
+    {
+        DeviceOpener o;
+        o.settle = settle;
+        o.lockDir = lockDir;
+        o.sysfsRoot = sysfsRoot;
+        o.calls = &calls;
+        o.clock = &clock;
+        return o;
     }
 
     std::string readLock()
@@ -75,8 +106,9 @@ protected:
     }
 
     int master = -1, slave = -1;
-    std::string device, lockDir, lockFile;
+    std::string device, lockDir, lockFile, sysfsRoot;
     PtyModemCalls calls;
+    SimulatedClock clock;
 };
 
 TEST_F(PtyDevice, LockFileNamesFollowTheDevicePath)
@@ -180,6 +212,100 @@ TEST_F(PtyDevice, LevelsAreReadOnceAtOpening)
     EXPECT_EQ(calls.total(), 0);
     port->setDtr(true);
     EXPECT_EQ(calls.calls["TIOCMBIS"], 1);
+}
+
+TEST_F(PtyDevice, LevelsAreReadAfterLeavingZeroBaud)
+{
+    // A port left at 0 baud has DTR and RTS low; the settings raise them.
+    calls.lineSpeed = B0;
+    calls.modemBits = 0;
+    auto port = open(*LineSettings::parse("57600,n,8,1"));
+    EXPECT_EQ(calls.modemBits & (TIOCM_DTR | TIOCM_RTS), TIOCM_DTR | TIOCM_RTS);
+    calls.reset();
+    // serialout's first latch pulse: both edges reach the line.
+    port->setRts(false);
+    EXPECT_EQ(calls.calls["TIOCMBIC"], 1);
+    EXPECT_FALSE(calls.modemBits & TIOCM_RTS);
+    port->setRts(true);
+    EXPECT_EQ(calls.calls["TIOCMBIS"], 1);
+}
+
+TEST_F(PtyDevice, FlockKeepsOtherProgramsOutAndUsOut)
+{
+    // The test's own descriptor of the pty stands for a terminal program's.
+    {
+        auto port = open();
+        EXPECT_EQ(calls.calls["flock"], 1);
+        EXPECT_EQ(::flock(slave, LOCK_EX | LOCK_NB), -1);
+        EXPECT_EQ(errno, EWOULDBLOCK);
+    }
+    ASSERT_EQ(::flock(slave, LOCK_EX | LOCK_NB), 0);  // released with the port
+    CommError e = openError();
+    EXPECT_EQ(e.kind(), CommError::Kind::HeldByAnother);
+    EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): held by another program");
+    EXPECT_FALSE(fs::exists(lockFile));
+    EXPECT_EQ(calls.calls["open"], calls.calls["close"]);
+    ::flock(slave, LOCK_UN);
+    EXPECT_NO_THROW(open());
+}
+
+TEST_F(PtyDevice, DriverIsLearntThroughTheRealPathAndSetsTheSettle)
+{
+    // The settle a port is opened with; -1 for the bare device, with nothing around it.
+    auto settleOf = [&](const std::string& path, std::optional<std::chrono::microseconds> settle = {}) {
+        auto lines = opener(settle).open("COM1", path, LineSettings{});
+        auto* settled = dynamic_cast<SettledLines*>(lines.get());
+        return settled ? long(settled->settle().count()) : -1L;
+    };
+    EXPECT_EQ(open()->driver(), "");  // no driver known: a pty, or a port sysfs does not name
+    EXPECT_EQ(settleOf(device), -1);
+    EXPECT_EQ(settleOf(device, 500us), 500);
+
+    for (const char* cached : {"ch341-uart", "pl2303", "cdc_acm"}) {
+        std::string link = adapter(cached);
+        EXPECT_EQ(PosixSerialPort("COM1", link, LineSettings{}, calls, lockDir, sysfsRoot).driver(), cached);
+        EXPECT_EQ(settleOf(link), 3000) << cached;
+        EXPECT_EQ(settleOf(device), 3000) << cached;
+        EXPECT_EQ(settleOf(link, 0us), -1) << cached;
+    }
+    for (const char* live : {"ftdi_sio", "cp210x", "serial8250"})
+        EXPECT_EQ(settleOf(adapter(live)), -1) << live;
+    EXPECT_EQ(AdapterDriver::of(lockDir + "/gone", sysfsRoot), "");
+}
+
+TEST_F(PtyDevice, StatusReadWaitsOutTheSettleAfterOpeningAndEachChange)
+{
+    auto lines = opener().open("COM1", adapter("ch341-uart"), LineSettings{});
+    const auto opened = clock.now();
+    calls.reset();
+    lines->cd();
+    EXPECT_EQ(clock.now() - opened, 3ms);
+    lines->cts();  // nothing changed since: no wait
+    EXPECT_EQ(clock.now() - opened, 3ms);
+
+    lines->setDtr(false);
+    auto changed = clock.now();
+    clock.advance(1ms);
+    lines->dsr();
+    EXPECT_EQ(clock.now() - changed, 3ms);  // the rest of the settle
+    lines->setDtr(false);                   // the same level is no change
+    lines->cd();
+    EXPECT_EQ(clock.now() - changed, 3ms);
+
+    lines->setRts(false);
+    clock.advance(5ms);  // long past
+    auto later = clock.now();
+    lines->cd();
+    EXPECT_EQ(clock.now(), later);
+
+    lines->setBreak(true);
+    changed = clock.now();
+    lines->cd();
+    EXPECT_EQ(clock.now() - changed, 3ms);
+
+    // Waiting adds no kernel call.
+    EXPECT_EQ(calls.calls["TIOCMGET"], 6);
+    EXPECT_EQ(calls.total(), 6 + 3);
 }
 
 TEST_F(PtyDevice, PtyWithoutModemLinesIsNotASerialPort)
@@ -308,20 +434,23 @@ TEST_F(PtyDevice, DeviceThatStopsAnsweringRaisesDeviceFailed)
 
 namespace {
 
+// On a cached adapter, so that the settle is there too: it waits, but calls nothing.
 TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
 {
-    MSComm comm(MSComm::Setup{[this](int, const LineSettings& s) {
-        return std::make_unique<PosixSerialPort>("COM1", device, s, calls, lockDir);
-    }});
+    std::string link = adapter("ch341-uart");
+    MSComm comm(MSComm::Setup{[&](int, const LineSettings& s) { return opener().open("COM1", link, s); }});
     comm.setPortOpen(true);
     I2CSboard::useComponent(&comm);
     sensorBus::readTemperature();  // from the levels that opening left
     calls.reset();
+    auto slept = clock.slept();
     sensorBus::readTemperature();  // from the idle bus between transactions
     I2CSboard::useComponent(nullptr);
     EXPECT_EQ(calls.calls["TIOCMGET"], 19);
     EXPECT_EQ(calls.calls["TIOCMBIS"] + calls.calls["TIOCMBIC"], 118);
     EXPECT_EQ(calls.total(), 137);
+    // Every sample follows a clock edge, with no time between them on this clock: each waits the whole settle.
+    EXPECT_EQ(clock.slept() - slept, 19 * 3ms);
 }
 
 } // namespace

@@ -318,6 +318,15 @@ TEST_F(PtyDevice, PtyWithoutModemLinesIsNotASerialPort)
     EXPECT_EQ(calls.calls["open"], calls.calls["close"]);
 }
 
+// The settle's real clock: never back before its deadline (a wrong unit would return at once).
+TEST(SettleClock, SleepsUntilTheDeadline)
+{
+    MonotonicClock& clock = MonotonicClock::real();
+    const auto deadline = clock.now() + 2ms;
+    clock.sleepUntil(deadline);
+    EXPECT_GE(clock.now(), deadline);
+}
+
 TEST(DeviceErrors, DevNullIsNotASerialPort)
 {
     try {

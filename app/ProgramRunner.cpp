@@ -123,6 +123,7 @@ int runProgram(int argc, char** argv, const Program& program)
     w->show();
     if (boardWindow)
         boardWindow->showBeside(*w);
+    w->startTimers();
     int status = app.exec();
     window.reset();
     boardWindow.reset();

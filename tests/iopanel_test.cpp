@@ -55,6 +55,7 @@ protected:
             recorder.trace()});
         window->Form_Load();
         window->show();
+        window->startTimers();
     }
 
     void stopPolls()

@@ -449,12 +449,11 @@ TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
     std::string link = adapter("ch341-uart");
     MSComm comm(MSComm::Setup{[&](int, const LineSettings& s) { return opener().open("COM1", link, s); }});
     comm.setPortOpen(true);
-    I2CSboard::useComponent(&comm);
+    I2CSboard::ComponentScope busScope(comm);
     sensorBus::readTemperature();  // from the levels that opening left
     calls.reset();
     auto slept = clock.slept();
     sensorBus::readTemperature();  // from the idle bus between transactions
-    I2CSboard::useComponent(nullptr);
     EXPECT_EQ(calls.calls["TIOCMGET"], 19);
     EXPECT_EQ(calls.calls["TIOCMBIS"] + calls.calls["TIOCMBIC"], 118);
     EXPECT_EQ(calls.total(), 137);

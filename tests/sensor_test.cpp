@@ -27,9 +27,7 @@ protected:
         sensor = &bus->add<TemperatureSensor>();
         bus->addListener(&decoder);
         comm.setPortOpen(true);
-        useComponent(&comm);
     }
-    ~VirtualSensor() override { useComponent(nullptr); }
 
     void write(std::initializer_list<std::uint8_t> bytes, std::vector<bool>* acks = nullptr)
     {
@@ -49,6 +47,7 @@ protected:
     Transactions seen;
     TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
     MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
+    ComponentScope busScope{comm};
 };
 
 TEST_F(VirtualSensor, ReadsTwentyFiveAndAHalfUntilToldOtherwise)
@@ -172,10 +171,8 @@ TEST_F(VirtualSensor, CachedAdapterReadsRightOnlyWithTheSettle)
             return std::make_unique<SettledLines>(std::move(adapter), settle, clock);
         }});
         cached.setPortOpen(true);
-        useComponent(&cached);
-        auto bytes = sensorBus::readTemperature();
-        useComponent(&comm);
-        return bytes;
+        I2CSboard::ComponentScope scope(cached);
+        return sensorBus::readTemperature();
     };
     using Bytes = std::pair<std::uint8_t, std::uint8_t>;
     EXPECT_EQ(readThrough(0us), Bytes(0x19 >> 1, 0x80 >> 1));

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace bench {
@@ -66,20 +67,10 @@ struct Access {
     unsigned value;
 };
 
-// The board's own calls, under the names of a port's, so that one replay serves every path.
-struct BoardCalls {
-    Board& board;
-    LineSettings settings{57600, 'n', 8, 1};
-    void setDtr(bool v) { board.setDtr(v); }
-    void setRts(bool v) { board.setRts(v); }
-    void setBreak(bool v) { board.setBreak(v); }
-    bool cd() { return board.cd(); }
-    bool cts() { return board.cts(); }
-    bool dsr() { return board.dsr(); }
-    void write(std::uint8_t byte) { board.receive(byte, settings); }
-};
+// The serial settings of replayed bytes.
+inline const LineSettings replaySettings{57600, 'n', 8, 1};
 
-// The component's properties, under the names of a port's.
+// The component's properties, under the names of a port's, so that one replay serves every path.
 struct ComponentCalls {
     MSComm& comm;
     void setDtr(bool v) { comm.setDTREnable(v); }
@@ -104,7 +95,12 @@ template <class Lines>
             case Access::Cd: sink += lines.cd(); break;
             case Access::Cts: sink += lines.cts(); break;
             case Access::Dsr: sink += lines.dsr(); break;
-            case Access::Output: lines.write(std::uint8_t(a.value)); break;
+            case Access::Output:
+                if constexpr (std::is_same_v<std::decay_t<Lines>, Board>)
+                    lines.receive(std::uint8_t(a.value), replaySettings);
+                else
+                    lines.write(std::uint8_t(a.value));
+                break;
             }
         }
     return sink;
@@ -113,7 +109,7 @@ template <class Lines>
 // One function per path, kept out of line so that callgrind counts each apart (instructions.sh).
 [[gnu::noinline]] inline unsigned replayOnBoard(const std::vector<Access>& sequence, Board& board, int repetitions)
 {
-    return replay(sequence, BoardCalls{board}, repetitions);
+    return replay(sequence, board, repetitions);
 }
 
 [[gnu::noinline]] inline unsigned replayOnPort(const std::vector<Access>& sequence, SerialLines& port, int repetitions)

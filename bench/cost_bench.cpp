@@ -207,12 +207,11 @@ struct Paths {
         program.buildBoard(bare);
         program.buildBoard(ported);
         program.buildBoard(behind);
-        comm.setSettings(settings.text());
+        comm.setSettings(bench::replaySettings.text());
         comm.setPortOpen(true);
     }
-    LineSettings settings{57600, 'n', 8, 1};
     Board bare, ported, behind;
-    VirtualPort port{ported, settings};
+    VirtualPort port{ported, bench::replaySettings};
     MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(behind, s); }}};
 };
 
@@ -243,7 +242,7 @@ int main(int argc, char** argv)
         measured.push_back(measure(h));
 
     std::puts("Kernel calls per handler on a serial device (a pty with emulated modem lines, through PosixSerialPort):\n");
-    std::puts("| program | handler | puts | line changes | reads | bytes | component accesses | floor: one per change, read and byte | one call per access | status read before each set | this device layer | its calls |");
+    std::puts("| program | handler | puts | line changes | reads | bytes | component accesses | floor: one per change, read and byte | one call per access | status read before each set | this device layer | its calls by kind |");
     std::puts("|---|---|---|---|---|---|---|---|---|---|---|---|");
     for (std::size_t i = 0; i < all.size(); ++i) {
         const Costs& c = measured[i];

@@ -7,6 +7,7 @@
 #include "LineSettings.h"
 #include "MSComm.h"
 #include "SerialLines.h"
+#include "TraceCounter.h"
 
 #include <algorithm>
 #include <chrono>
@@ -61,11 +62,7 @@ inline std::vector<double> bestOf(int rounds, const std::vector<std::function<do
     return best;
 }
 
-// One access of the component, as its trace line gives it.
-struct Access {
-    enum Kind { Dtr, Rts, Break, Cd, Cts, Dsr, Output } kind;
-    unsigned value;
-};
+using Access = TraceCounter::Access;
 
 // The serial settings of replayed bytes.
 inline const LineSettings replaySettings{57600, 'n', 8, 1};

@@ -63,7 +63,7 @@ long accessesPerReadTemp()
     Setup s(Setup::None, {}, recorder.trace());
     recorder.clear();
     sensorBus::readTemperature();
-    return long(recorder.lines().size());
+    return long(recorder.counts().accesses.size());
 }
 
 [[gnu::noinline]] void readTempsWithoutWindow(Setup& s, int repetitions)

@@ -15,11 +15,11 @@
 #include "LineProbeWindow.h"
 #include "LineRecorder.h"
 #include "Programs.h"
-#include "PtyDevice.h"
-#include "PtyModemCalls.h"
+#include "PtySerialDevice.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
 #include "ThermConfWindow.h"
+#include "TraceCounter.h"
 #include "VirtualPort.h"
 
 #include <QApplication>
@@ -35,10 +35,10 @@ using bench::Access;
 
 namespace {
 
+// What a handler asked of the component, and the kernel calls it made, by kind.
 struct Costs {
-    std::size_t puts = 0, changes = 0, reads = 0, bytes = 0;
-    std::map<std::string, int> calls;  // kernel calls by kind
-    std::vector<Access> accesses;
+    TraceCounter::Counts counts;
+    std::map<std::string, int> calls;
 
     int kernelCalls() const
     {
@@ -47,42 +47,6 @@ struct Costs {
             n += count;
         return n;
     }
-};
-
-// Follows the output levels through a trace and counts the accesses of each stretch of it.
-class TraceCounter {
-public:
-    Costs count(const std::vector<std::string>& lines)
-    {
-        static const std::map<std::string, Access::Kind> kinds{
-            {"DTREnable", Access::Dtr},  {"RTSEnable", Access::Rts},  {"Break", Access::Break},
-            {"CDHolding", Access::Cd},   {"CTSHolding", Access::Cts}, {"DSRHolding", Access::Dsr},
-            {"Output", Access::Output}};
-        Costs c;
-        for (const std::string& l : lines) {
-            auto it = kinds.find(l.substr(0, l.find(' ')));
-            if (it == kinds.end())
-                continue;
-            const std::string value = l.substr(l.rfind(' ') + 1);
-            Access a{it->second, 0};
-            if (a.kind == Access::Output) {
-                a.value = unsigned(std::strtoul(value.c_str(), nullptr, 16));
-                ++c.bytes;
-            } else if (a.kind <= Access::Break) {
-                a.value = value == "True";
-                ++c.puts;
-                c.changes += bool(a.value) != levels_[a.kind];
-                levels_[a.kind] = a.value;
-            } else {
-                ++c.reads;
-            }
-            c.accesses.push_back(a);
-        }
-        return c;
-    }
-
-private:
-    bool levels_[3] = {true, true, false};  // DTR and RTS stand asserted when a port opens
 };
 
 // A handler of a program: how to bring its window to the state the handler runs in (`prepare`
@@ -160,19 +124,17 @@ std::vector<Handler> handlers()
 // Runs the handler once to reach the levels a running program has, then once counted.
 Costs measure(const Handler& h)
 {
-    PtyDevice pty;
+    PtySerialDevice pty;
     LineRecorder recorder;
-    PtyModemCalls calls;
     TraceCounter counter;
-    auto window = h.program->createWindow(pty.setup(calls, recorder.trace()));
+    auto window = h.program->createWindow(pty.setup(recorder.trace()));
     auto counted = [&](const std::function<void()>& step) {
         pty.drain();
         counter.count(recorder.lines());
         recorder.clear();
-        calls.reset();
+        pty.calls.reset();
         step();
-        Costs c = counter.count(recorder.lines());
-        c.calls = calls.calls;
+        Costs c{counter.count(recorder.lines()), pty.calls.calls};
         pty.drain();
         return c;
     };
@@ -228,7 +190,7 @@ int main(int argc, char** argv)
     const std::vector<Handler> all = handlers();
 
     if (options.fixed > 0) {
-        const std::vector<Access> readTemp = measure(all.front()).accesses;
+        const std::vector<Access> readTemp = measure(all.front()).counts.accesses;
         Paths paths(*all.front().program);
         sink = bench::replayOnBoard(readTemp, paths.bare, options.fixed) +
                bench::replayOnPort(readTemp, paths.port, options.fixed) +
@@ -245,11 +207,11 @@ int main(int argc, char** argv)
     std::puts("| program | handler | puts | line changes | reads | bytes | component accesses | floor: one per change, read and byte | one call per access | status read before each set | this device layer | its calls by kind |");
     std::puts("|---|---|---|---|---|---|---|---|---|---|---|---|");
     for (std::size_t i = 0; i < all.size(); ++i) {
-        const Costs& c = measured[i];
+        const TraceCounter::Counts& c = measured[i].counts;
         std::printf("| %s | %s | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %d | %s |\n",
                     qPrintable(all[i].program->name), all[i].name.c_str(), c.puts, c.changes, c.reads, c.bytes,
                     c.accesses.size(), c.changes + c.reads + c.bytes, c.accesses.size(), 2 * c.puts + c.reads + c.bytes,
-                    c.kernelCalls(), byKind(c.calls).c_str());
+                    measured[i].kernelCalls(), byKind(measured[i].calls).c_str());
     }
 
     const int rounds = 5;
@@ -259,7 +221,7 @@ int main(int argc, char** argv)
     std::puts("| program | handler | accesses | bare board | through its port | through MSComm1 | MSComm1 against the port |");
     std::puts("|---|---|---|---|---|---|---|");
     for (std::size_t i = 0; i < all.size(); ++i) {
-        const std::vector<Access>& sequence = measured[i].accesses;
+        const std::vector<Access>& sequence = measured[i].counts.accesses;
         if (sequence.empty())
             continue;
         Paths paths(*all[i].program);

@@ -2,8 +2,7 @@
 // PosixSerialPort): the time from the second write's return to RTS going down, over WORDS words
 // (a D button clicked each time). Prints a Markdown table.   latch_bench [WORDS, default 200]
 
-#include "PtyDevice.h"
-#include "PtyModemCalls.h"
+#include "PtySerialDevice.h"
 #include "SerialOutWindow.h"
 
 #include <QApplication>
@@ -44,9 +43,11 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
 
-    PtyDevice pty;
+    PtySerialDevice pty;
     StampingCalls calls;
-    SerialOutWindow window(pty.setup(calls));
+    SerialOutWindow window(MSComm::Setup{[&](int port, const LineSettings& s) {
+        return std::make_unique<PosixSerialPort>("COM" + std::to_string(port), pty.device(), s, calls, pty.lockDir());
+    }});
     window.Form_Load();
     pty.drain();
     calls.delays.clear();

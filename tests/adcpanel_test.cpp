@@ -108,8 +108,8 @@ TEST_F(AdcPanel, TickWritesTheControlByteThenReadsFourBytes)
     window->Timer1_Timer();
     EXPECT_EQ(readings(), FirstTick);
     EXPECT_EQ(seen, (Transactions{"S 90 W A 45 A P", "S 91 R A 80 A 66 A 80 A CC N P"}));
-    EXPECT_EQ(recorder.count("RTSEnable") + recorder.count("DTREnable"), 203u);
-    EXPECT_EQ(recorder.count("CDHolding"), 36u);
+    EXPECT_EQ(recorder.counts().puts, 203u);
+    EXPECT_EQ(recorder.counts().reads, 36u);
     EXPECT_EQ(recorder.lines().size(), 239u);
     EXPECT_TRUE(bus->scl());
     EXPECT_TRUE(bus->sda());
@@ -202,8 +202,8 @@ TEST_F(AdcPanel, OutputSendsTheVoltsOfTheText)
         EXPECT_EQ(seen, Transactions{output(c.byte)}) << c.text;
         EXPECT_EQ(converter->output(), c.output) << c.text;
         EXPECT_EQ(window->Text5->text(), c.text);
-        EXPECT_EQ(recorder.count("RTSEnable") + recorder.count("DTREnable"), 88u) << c.text;
-        EXPECT_EQ(recorder.count("CDHolding"), 3u) << c.text;
+        EXPECT_EQ(recorder.counts().puts, 88u) << c.text;
+        EXPECT_EQ(recorder.counts().reads, 3u) << c.text;
     }
 }
 

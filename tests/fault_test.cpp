@@ -295,7 +295,7 @@ protected:
         run(400);
         EXPECT_EQ(reports.size(), 1u);            // no storm
         EXPECT_EQ(calls.total(), callsAfter);     // nothing reaches the device
-        EXPECT_GT(recorder.count("CDHolding") + recorder.count("CTSHolding"), 0u);  // the ticks go on
+        EXPECT_GT(recorder.counts().reads, 0u);  // the ticks go on
         for (const std::string& line : recorder.lines())
             EXPECT_EQ(line.find("!!"), std::string::npos) << line;
     }

@@ -215,7 +215,7 @@ TEST_F(IoPanel, ChoosingComOneOpensItAndThePollsReachTheChips)
     EXPECT_EQ(seen, (Transactions{"S 40 W A FF A P", "S 41 R A F0 N P", "S 42 W A FF A P", "S 43 R A 7E N P"}));
     EXPECT_EQ(panel1Lamps(), "11110000");
     EXPECT_EQ(panel2Lamps(), "01111110");
-    EXPECT_EQ(recorder.count("RTSEnable") + recorder.count("DTREnable"), 2u * (61 + 61));
+    EXPECT_EQ(recorder.counts().puts, 2u * (61 + 61));
     EXPECT_TRUE(bus->scl());
     EXPECT_TRUE(bus->sda());
 }

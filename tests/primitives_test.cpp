@@ -139,12 +139,12 @@ TEST_F(Primitives, CostsOfAByteMatchTheBusArithmetic)
 {
     WriteByte(0x5A);
     GetAck();
-    EXPECT_EQ(recorder.count("RTSEnable") + recorder.count("DTREnable"), 27u);
-    EXPECT_EQ(recorder.count("CDHolding"), 1u);
+    EXPECT_EQ(recorder.counts().puts, 27u);
+    EXPECT_EQ(recorder.counts().reads, 1u);
     recorder.clear();
     ReadByte();
-    EXPECT_EQ(recorder.count("RTSEnable") + recorder.count("DTREnable"), 24u);
-    EXPECT_EQ(recorder.count("CDHolding"), 8u);
+    EXPECT_EQ(recorder.counts().puts, 24u);
+    EXPECT_EQ(recorder.counts().reads, 8u);
 }
 
 TEST(PrimitivesWithoutWindow, DriveAClosedComponent)

@@ -235,7 +235,7 @@ TEST(SerialOutOnDevice, BytesAndSettingsOnAPty)
         EXPECT_EQ(calls.calls["TIOCMBIS"], 3);
         EXPECT_EQ(calls.total(), 12);
         EXPECT_EQ(calls.modemBits & (TIOCM_DTR | TIOCM_RTS), TIOCM_DTR | TIOCM_RTS);
-        EXPECT_EQ(recorder.count("DTREnable") + recorder.count("Break"), 0u);
+        EXPECT_EQ(recorder.counts().of(TraceCounter::Access::Dtr) + recorder.counts().of(TraceCounter::Access::Break), 0u);
     }
     ::close(master);
     ::close(slave);

@@ -20,8 +20,8 @@ TEST_F(Thermread, ReadTempShowsTheSensorsTemperature)
     click(window->cmdRdTemp);
     EXPECT_EQ(window->txtTemp->text(), "25.5");
     EXPECT_EQ(seen, (std::vector<std::string>{"S 90 W A AA A Sr 91 R A 19 A 80 N P"}));
-    EXPECT_EQ(recorder.count("RTSEnable") + recorder.count("DTREnable"), 145u);
-    EXPECT_EQ(recorder.count("CDHolding"), 19u);
+    EXPECT_EQ(recorder.counts().puts, 145u);
+    EXPECT_EQ(recorder.counts().reads, 19u);
     EXPECT_EQ(recorder.lines().size(), 164u);
     EXPECT_TRUE(bus->scl());
     EXPECT_TRUE(bus->sda());
@@ -65,7 +65,7 @@ TEST_F(Thermread, ConvertButtonsSendTheirCommands)
     click(window->cmdStopConvert);
     EXPECT_FALSE(sensor->converting());
     EXPECT_EQ(seen, (std::vector<std::string>{"S 90 W A EE A P", "S 90 W A 22 A P"}));
-    EXPECT_EQ(recorder.count("RTSEnable") + recorder.count("DTREnable"), 2u * 61u);
+    EXPECT_EQ(recorder.counts().puts, 2u * 61u);
 }
 
 TEST_F(Thermread, LayoutCaptionsAndTabOrder)

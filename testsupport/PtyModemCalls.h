@@ -2,11 +2,8 @@
 
 #include "Syscalls.h"
 
-#include <cerrno>
-#include <fcntl.h>
 #include <map>
 #include <string>
-#include <sys/file.h>
 #include <sys/ioctl.h>
 
 // Kernel calls on a pseudo-terminal made to look like a serial port: the modem-control
@@ -29,109 +26,18 @@ public:
     std::map<std::string, int> calls;
     termios lastSet{};  // what the last tcsetattr asked for (a pty itself keeps only CS8, no parity)
 
-    int total() const
-    {
-        int n = 0;
-        for (auto& [name, count] : calls)
-            n += count;
-        return n;
-    }
+    int total() const;
     void reset() { calls.clear(); }
 
-    int open(const char* path, int flags) override
-    {
-        ++calls["open"];
-        if (openErrno) {
-            errno = openErrno;
-            return -1;
-        }
-        return Syscalls::open(path, flags);
-    }
-    int close(int fd) override
-    {
-        ++calls["close"];
-        return Syscalls::close(fd);
-    }
-    int ioctl(int fd, unsigned long request, void* argument) override
-    {
-        const char* name = request == TIOCMGET   ? "TIOCMGET"
-                           : request == TIOCMBIS ? "TIOCMBIS"
-                           : request == TIOCMBIC ? "TIOCMBIC"
-                           : request == TIOCSBRK ? "TIOCSBRK"
-                           : request == TIOCCBRK ? "TIOCCBRK"
-                           : request == TIOCEXCL ? "TIOCEXCL"
-                                                 : "ioctl";
-        ++calls[name];
-        bool modem = request == TIOCMGET || request == TIOCMBIS || request == TIOCMBIC;
-        if ((modem || request == TIOCSBRK || request == TIOCCBRK) && failing())
-            return -1;
-        if (!modem || !emulateModem)
-            return Syscalls::ioctl(fd, request, argument);
-        if (followHangup) {
-            // A pty has no modem lines of its own: the kernel refuses TIOCMGET, with EIO once
-            // the terminal is hung up.
-            int real = 0;
-            if (Syscalls::ioctl(fd, TIOCMGET, &real) != 0 && errno == EIO)
-                return -1;
-        }
-        int* bits = static_cast<int*>(argument);
-        if (request == TIOCMGET)
-            *bits = modemBits;
-        else if (request == TIOCMBIS)
-            modemBits |= *bits;
-        else
-            modemBits &= ~*bits;
-        return 0;
-    }
-    ssize_t write(int fd, const void* data, size_t size) override
-    {
-        ++calls["write"];
-        if (failing())
-            return -1;
-        return Syscalls::write(fd, data, size);
-    }
-    int tcgetattr(int fd, termios* t) override
-    {
-        ++calls["tcgetattr"];
-        return Syscalls::tcgetattr(fd, t);
-    }
-    int tcsetattr(int fd, int when, const termios* t) override
-    {
-        ++calls["tcsetattr"];
-        lastSet = *t;
-        if (emulateModem) {
-            speed_t next = cfgetospeed(t);
-            if (next == B0 && lineSpeed != B0)
-                modemBits &= ~(TIOCM_DTR | TIOCM_RTS);
-            else if (next != B0 && lineSpeed == B0)
-                modemBits |= TIOCM_DTR | TIOCM_RTS;
-            lineSpeed = next;
-        }
-        return Syscalls::tcsetattr(fd, when, t);
-    }
-    int fcntl(int fd, int command, int argument) override
-    {
-        ++calls["fcntl"];
-        if (keepNonBlocking && command == F_SETFL)
-            argument |= O_NONBLOCK;
-        return Syscalls::fcntl(fd, command, argument);
-    }
-    int flock(int fd, int operation) override
-    {
-        ++calls["flock"];
-        return Syscalls::flock(fd, operation);
-    }
+    int open(const char* path, int flags) override;
+    int close(int fd) override;
+    int ioctl(int fd, unsigned long request, void* argument) override;
+    ssize_t write(int fd, const void* data, size_t size) override;
+    int tcgetattr(int fd, termios* t) override;
+    int tcsetattr(int fd, int when, const termios* t) override;
+    int fcntl(int fd, int command, int argument) override;
+    int flock(int fd, int operation) override;
 
 private:
-    bool failing()
-    {
-        if (failAfter < 0)
-            return false;
-        if (failAfter == 0) {
-            errno = EIO;
-            return true;
-        }
-        --failAfter;
-        return false;
-    }
+    bool failing();
 };

@@ -1,0 +1,115 @@
+#include "PtyModemCalls.h"
+
+#include <cerrno>
+#include <fcntl.h>
+
+int PtyModemCalls::total() const
+{
+    int n = 0;
+    for (auto& [name, count] : calls)
+        n += count;
+    return n;
+}
+
+int PtyModemCalls::open(const char* path, int flags)
+{
+    ++calls["open"];
+    if (openErrno) {
+        errno = openErrno;
+        return -1;
+    }
+    return Syscalls::open(path, flags);
+}
+
+int PtyModemCalls::close(int fd)
+{
+    ++calls["close"];
+    return Syscalls::close(fd);
+}
+
+int PtyModemCalls::ioctl(int fd, unsigned long request, void* argument)
+{
+    const char* name = request == TIOCMGET   ? "TIOCMGET"
+                       : request == TIOCMBIS ? "TIOCMBIS"
+                       : request == TIOCMBIC ? "TIOCMBIC"
+                       : request == TIOCSBRK ? "TIOCSBRK"
+                       : request == TIOCCBRK ? "TIOCCBRK"
+                       : request == TIOCEXCL ? "TIOCEXCL"
+                                             : "ioctl";
+    ++calls[name];
+    bool modem = request == TIOCMGET || request == TIOCMBIS || request == TIOCMBIC;
+    if ((modem || request == TIOCSBRK || request == TIOCCBRK) && failing())
+        return -1;
+    if (!modem || !emulateModem)
+        return Syscalls::ioctl(fd, request, argument);
+    if (followHangup) {
+        // A pty has no modem lines of its own: the kernel refuses TIOCMGET, with EIO once
+        // the terminal is hung up.
+        int real = 0;
+        if (Syscalls::ioctl(fd, TIOCMGET, &real) != 0 && errno == EIO)
+            return -1;
+    }
+    int* bits = static_cast<int*>(argument);
+    if (request == TIOCMGET)
+        *bits = modemBits;
+    else if (request == TIOCMBIS)
+        modemBits |= *bits;
+    else
+        modemBits &= ~*bits;
+    return 0;
+}
+
+ssize_t PtyModemCalls::write(int fd, const void* data, size_t size)
+{
+    ++calls["write"];
+    if (failing())
+        return -1;
+    return Syscalls::write(fd, data, size);
+}
+
+int PtyModemCalls::tcgetattr(int fd, termios* t)
+{
+    ++calls["tcgetattr"];
+    return Syscalls::tcgetattr(fd, t);
+}
+
+int PtyModemCalls::tcsetattr(int fd, int when, const termios* t)
+{
+    ++calls["tcsetattr"];
+    lastSet = *t;
+    if (emulateModem) {
+        speed_t next = cfgetospeed(t);
+        if (next == B0 && lineSpeed != B0)
+            modemBits &= ~(TIOCM_DTR | TIOCM_RTS);
+        else if (next != B0 && lineSpeed == B0)
+            modemBits |= TIOCM_DTR | TIOCM_RTS;
+        lineSpeed = next;
+    }
+    return Syscalls::tcsetattr(fd, when, t);
+}
+
+int PtyModemCalls::fcntl(int fd, int command, int argument)
+{
+    ++calls["fcntl"];
+    if (keepNonBlocking && command == F_SETFL)
+        argument |= O_NONBLOCK;
+    return Syscalls::fcntl(fd, command, argument);
+}
+
+int PtyModemCalls::flock(int fd, int operation)
+{
+    ++calls["flock"];
+    return Syscalls::flock(fd, operation);
+}
+
+bool PtyModemCalls::failing()
+{
+    if (failAfter < 0)
+        return false;
+    if (failAfter == 0) {
+        errno = EIO;
+        return true;
+    }
+    --failAfter;
+    return false;
+}

@@ -19,7 +19,7 @@ struct DeviceOpener {
     std::string lockDir = "/run/lock";
     std::string sysfsRoot = "/sys";
     Syscalls* calls = &Syscalls::real();
-    MonotonicClock* clock = &MonotonicClock::real();
+    MonotonicClock* clock = &MonotonicClock::system();
 
     // Throws CommError naming `portName` and `device` when the device cannot be opened.
     std::unique_ptr<SerialLines> open(const std::string& portName, const std::string& device,

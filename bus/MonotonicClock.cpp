@@ -3,13 +3,14 @@
 #include <cerrno>
 #include <ctime>
 
-MonotonicClock::time_point MonotonicClock::now() { return std::chrono::steady_clock::now(); }
+// steady_clock is CLOCK_MONOTONIC, so its readings are deadlines that clock_nanosleep takes.
+std::chrono::nanoseconds MonotonicClock::now() { return std::chrono::steady_clock::now().time_since_epoch(); }
 
-void MonotonicClock::sleepUntil(time_point deadline)
+void MonotonicClock::sleepUntil(std::chrono::nanoseconds deadline)
 {
-    // steady_clock is CLOCK_MONOTONIC: an absolute deadline survives signals and preemption
-    // without drifting, as a relative sleep restarted after EINTR would.
-    auto since = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline.time_since_epoch()).count();
+    // An absolute deadline survives signals and preemption without drifting, as a relative
+    // sleep restarted after EINTR would not.
+    const long long since = deadline.count();
     if (since < 0)
         return;
     timespec at{time_t(since / 1'000'000'000), long(since % 1'000'000'000)};
@@ -17,7 +18,7 @@ void MonotonicClock::sleepUntil(time_point deadline)
     }
 }
 
-MonotonicClock& MonotonicClock::real()
+MonotonicClock& MonotonicClock::system()
 {
     static MonotonicClock clock;
     return clock;

@@ -2,16 +2,17 @@
 
 #include <chrono>
 
-// The monotonic clock a settle wait reads and sleeps on. Tests and the adapter model drive a
-// subclass whose time moves only when slept on; everything else uses real().
+// Time since an arbitrary origin that only moves forward and never starts again (the time of
+// day would, at midnight), for short waits: serialout's latch delay and the settle before a
+// status read on a USB adapter. Tests drive subclasses whose time moves as they say; everything
+// else uses system().
 class MonotonicClock {
 public:
-    using time_point = std::chrono::steady_clock::time_point;
-
     virtual ~MonotonicClock() = default;
-    virtual time_point now();
-    // Returns at `deadline` or later, sleeping (never spinning) until then.
-    virtual void sleepUntil(time_point deadline);
+    virtual std::chrono::nanoseconds now();
+    // Returns at `deadline` (a now() reading) or later, sleeping, never spinning, until then.
+    virtual void sleepUntil(std::chrono::nanoseconds deadline);
 
-    static MonotonicClock& real();
+    // The system's monotonic clock.
+    static MonotonicClock& system();
 };

@@ -15,7 +15,7 @@
 class SettledLines final : public SerialLines {
 public:
     SettledLines(std::unique_ptr<SerialLines> inner, std::chrono::microseconds settle,
-                 MonotonicClock& clock = MonotonicClock::real())
+                 MonotonicClock& clock = MonotonicClock::system())
         : inner_(std::move(inner)), settle_(settle), clock_(clock), deadline_(clock.now() + settle)
     {
     }
@@ -69,7 +69,7 @@ private:
     std::unique_ptr<SerialLines> inner_;
     std::chrono::microseconds settle_;
     MonotonicClock& clock_;
-    MonotonicClock::time_point deadline_;
+    std::chrono::nanoseconds deadline_;
     bool pending_ = true;  // the opening itself
     Level dtr_ = Level::Unknown;
     Level rts_ = Level::Unknown;

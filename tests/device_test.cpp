@@ -17,6 +17,7 @@
 #include <fstream>
 #include <poll.h>
 #include <pty.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -321,7 +322,7 @@ TEST_F(PtyDevice, PtyWithoutModemLinesIsNotASerialPort)
 // The settle's real clock: never back before its deadline (a wrong unit would return at once).
 TEST(SettleClock, SleepsUntilTheDeadline)
 {
-    MonotonicClock& clock = MonotonicClock::real();
+    MonotonicClock& clock = MonotonicClock::system();
     const auto deadline = clock.now() + 2ms;
     clock.sleepUntil(deadline);
     EXPECT_GE(clock.now(), deadline);

@@ -38,7 +38,7 @@ public:
 
 private:
     struct Status {
-        MonotonicClock::time_point since;
+        std::chrono::nanoseconds since;
         bool cd, cts, dsr;
     };
 

@@ -7,8 +7,8 @@
 // every run.
 class SimulatedClock final : public MonotonicClock {
 public:
-    time_point now() override { return now_; }
-    void sleepUntil(time_point deadline) override
+    std::chrono::nanoseconds now() override { return now_; }
+    void sleepUntil(std::chrono::nanoseconds deadline) override
     {
         if (deadline > now_) {
             slept_ += deadline - now_;
@@ -21,6 +21,6 @@ public:
     std::chrono::nanoseconds slept() const { return slept_; }
 
 private:
-    time_point now_{};
+    std::chrono::nanoseconds now_{0};
     std::chrono::nanoseconds slept_{0};
 };

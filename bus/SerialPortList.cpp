@@ -65,6 +65,10 @@ std::vector<SerialPortInfo> present(std::optional<std::chrono::microseconds> set
         SerialPortInfo port;
         port.path = udev_device_get_devnode(tty.get());
         port.byId = byIdName(tty.get());
+        // Since Linux 6.5 a built-in UART's tty sits under the serial core's port and controller
+        // devices (drivers "port" and "ctrl"); the UART's own driver is above them.
+        while (parent && text(udev_device_get_subsystem(parent)) == "serial-base" && udev_device_get_parent(parent))
+            parent = udev_device_get_parent(parent);
         port.driver = text(udev_device_get_driver(parent));
         if (udev_device* usb = udev_device_get_parent_with_subsystem_devtype(tty.get(), "usb", "usb_device")) {
             port.vendorId = text(udev_device_get_sysattr_value(usb, "idVendor"));

@@ -256,8 +256,10 @@ TEST_F(Lock, ALockThatCannotBeReadOrRemovedHoldsThePort)
     EXPECT_EQ(readFile(lockFile), "      4242\n");
 }
 
-// The polling programs on a device whose cable is pulled while they run: one report, then the
-// component acts as with no port open (no kernel call reaches the device any more).
+// The polling programs' windows on a device whose cable is pulled while they run: one report,
+// then the component acts as with no port open (no kernel call reaches the device any more)
+// until the program ends, which the runner does on that report for all but iopanel
+// (board_runner_test, process_test).
 class PulledCable : public ::testing::Test {
 protected:
     PulledCable() { calls.followHangup = true; }

@@ -1,10 +1,7 @@
 #include "Board.h"
-#include "CachedStatusAdapter.h"
 #include "I2CSboard.h"
 #include "MSComm.h"
 #include "SensorTransactions.h"
-#include "SettledLines.h"
-#include "SimulatedClock.h"
 #include "TemperatureSensor.h"
 #include "TransactionDecoder.h"
 #include "TwoWireBus.h"
@@ -13,7 +10,6 @@
 #include <gtest/gtest.h>
 
 using namespace I2CSboard;
-using namespace std::chrono_literals;
 using Transactions = std::vector<std::string>;
 
 namespace {
@@ -153,31 +149,6 @@ TEST_F(VirtualSensor, ReadEndedAfterOneByteLeavesTheBusFree)
     auto [whole, half] = sensorBus::readTemperature();
     EXPECT_EQ(whole, 0x19);
     EXPECT_EQ(half, 0x80);
-}
-
-// The board behind a USB adapter whose driver caches the status inputs, polled every
-// millisecond, with a millisecond per line change: the board answers as always, but without a
-// settle each sample shows SDA as it was before the last edge, so every bit comes one late.
-TEST_F(VirtualSensor, CachedAdapterReadsRightOnlyWithTheSettle)
-{
-    comm.setPortOpen(false);
-    SimulatedClock clock;
-    auto readThrough = [&](std::chrono::microseconds settle) {
-        MSComm cached(MSComm::Setup{[&](int, const LineSettings& s) -> std::unique_ptr<SerialLines> {
-            auto adapter = std::make_unique<CachedStatusAdapter>(std::make_unique<VirtualPort>(board, s), clock,
-                                                                 CachedStatusAdapter::Timing{1ms, 1ms, 0us});
-            if (settle == 0us)
-                return adapter;
-            return std::make_unique<SettledLines>(std::move(adapter), settle, clock);
-        }});
-        cached.setPortOpen(true);
-        I2CSboard::ComponentScope scope(cached);
-        return sensorBus::readTemperature();
-    };
-    using Bytes = std::pair<std::uint8_t, std::uint8_t>;
-    EXPECT_EQ(readThrough(0us), Bytes(0x19 >> 1, 0x80 >> 1));
-    EXPECT_EQ(readThrough(3ms), Bytes(0x19, 0x80));
-    EXPECT_EQ(seen, Transactions(2, "S 90 W A AA A Sr 91 R A 19 A 80 N P"));
 }
 
 TEST(VirtualBoard, OpeningRaisesDtrAndRts)

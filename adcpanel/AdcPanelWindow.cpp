@@ -1,9 +1,6 @@
 #include "AdcPanelWindow.h"
 
-#include "Board.h"
-#include "Pcf8591Converter.h"
-#include "TwoWireBus.h"
-
+#include "ChipCommands.h"
 #include "I2CSboard.h"
 #include "NumberText.h"
 #include "NumericText.h"
@@ -23,17 +20,15 @@ using namespace I2CSboard;
 
 namespace {
 
-constexpr std::uint8_t ConverterWrite = 0x90;
-constexpr std::uint8_t ConverterRead = 0x91;
 // Output enabled, four single-ended inputs, auto-increment, channel 1 (readings) or 0 (output).
 constexpr std::uint8_t ReadFromChannel1 = 0x45;
 constexpr std::uint8_t OutputControl = 0x44;
-constexpr double FullScaleVolts = 5.0;
+constexpr int StepsPerVolt = converter::Steps / converter::FullScaleVolts;  // 51
 
 QString volts(std::uint8_t raw)
 {
-    std::int16_t scaled = std::int16_t(raw * 5);  // at most 1275
-    return forms::numberText(double(scaled) / 255.0);
+    std::int16_t scaled = std::int16_t(raw * converter::FullScaleVolts);  // at most 1275
+    return forms::numberText(double(scaled) / converter::Steps);
 }
 
 // A small meter face with a needle: the window's icon.
@@ -96,15 +91,10 @@ AdcPanelWindow::AdcPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindo
     setTabOrder(Text3, Text4);
     setTabOrder(Text4, Text5);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(200);
-
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    Timer1 = addTimer("Timer1", 200, [this] { Timer1_Timer(); });
     // textChanged comes for typed and put text alike, and at once: a put inside the
     // handler runs it again, nested, before the put returns.
     connect(Text5, &QLineEdit::textChanged, this, [this] { Text5_Change(); });
-
-    Timer1->start();
 }
 
 void AdcPanelWindow::Form_Load()
@@ -115,14 +105,14 @@ void AdcPanelWindow::Form_Load()
 void AdcPanelWindow::Timer1_Timer()
 {
     I2CStart();
-    WriteByte(ConverterWrite);
+    WriteByte(converter::WriteAddress);
     GetAck();
     WriteByte(ReadFromChannel1);
     GetAck();
     I2CStop();
 
     I2CStart();  // a new start after the stop
-    WriteByte(ConverterRead);
+    WriteByte(converter::ReadAddress);
     GetAck();
     // Each box is written as soon as its byte is in, before that byte's acknowledge clock.
     Text1->setText(volts(ReadByte()));
@@ -140,26 +130,23 @@ void AdcPanelWindow::Text5_Change()
 {
     double x = forms::numericValue(Text5->text());
     // Out-of-range values are clipped in the box itself; the put runs this handler again,
-    // nested, which sends the clipped value before this run sends it once more.
-    if (x > FullScaleVolts)
+    // nested, which sends the clipped value before this run sends it once more. Below 0 that
+    // is only a value whose byte would be below 0: a small negative ("-0.005") rounds to the
+    // byte 0 and is sent as it stands.
+    if (x > converter::FullScaleVolts)
         Text5->setText(QStringLiteral("5"));
-    else if (x < 0)
+    else if (forms::roundHalfToEven(x * StepsPerVolt) < 0)
         Text5->setText(QStringLiteral("0"));
 
     I2CStart();
-    WriteByte(ConverterWrite);
+    WriteByte(converter::WriteAddress);
     GetAck();
     WriteByte(OutputControl);
     GetAck();
     double v = forms::numericValue(Text5->text());
-    // After the clip v is within 0 to 5, so the clamp only guards the byte's range.
-    double b = std::clamp(forms::roundHalfToEven(v * 51), 0.0, 255.0);
+    // After the clip the byte is within 0 to 255, so the clamp only guards its range.
+    double b = std::clamp(forms::roundHalfToEven(v * StepsPerVolt), 0.0, double(converter::Steps));
     WriteByte(std::uint8_t(b));
     GetAck();
     I2CStop();
-}
-
-void AdcPanelWindow::buildVirtualBoard(Board& board)
-{
-    board.add<TwoWireBus>().add<Pcf8591Converter>();
 }

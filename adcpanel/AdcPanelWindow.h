@@ -1,7 +1,5 @@
 #pragma once
 
-class Board;
-
 #include "ControlArray.h"
 #include "FormWindow.h"
 
@@ -13,9 +11,6 @@ class QTimer;
 // the four readings as volts, and every change of the output box sends its volts.
 class AdcPanelWindow : public FormWindow {
 public:
-    // The parts of this program's experiment, put on the virtual board.
-    static void buildVirtualBoard(Board& board);
-
     explicit AdcPanelWindow(MSComm::Setup setup, QWidget* parent = nullptr);
 
     void Form_Load() override;
@@ -27,6 +22,6 @@ public:
     QLineEdit* Text3;
     QLineEdit* Text4;
     QLineEdit* Text5;
-    forms::ControlArray<QLabel> Label1{0};
+    forms::ControlArray<QLabel> Label1{"Label1", 0};
     QTimer* Timer1;
 };

@@ -1,11 +1,4 @@
-#include "AdcPanelWindow.h"
 #include "ProgramRunner.h"
+#include "Programs.h"
 
-int main(int argc, char** argv)
-{
-    ProgramInfo info;
-    info.name = QStringLiteral("adcpanel");
-    info.buildBoard = &AdcPanelWindow::buildVirtualBoard;
-    info.createWindow = [](MSComm::Setup setup) { return std::make_unique<AdcPanelWindow>(std::move(setup)); };
-    return runProgram(argc, argv, info);
-}
+int main(int argc, char** argv) { return runProgram(argc, argv, program("adcpanel")); }

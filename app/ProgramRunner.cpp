@@ -2,6 +2,7 @@
 
 #include "BoardWindow.h"
 #include "FormsStyle.h"
+#include "PortEnvironment.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -56,10 +57,10 @@ bool haveDisplay()
 
 } // namespace
 
-int runProgram(int argc, char** argv, const ProgramInfo& info)
+int runProgram(int argc, char** argv, const Program& program)
 {
     const auto epoch = Trace::Clock::now();
-    QCoreApplication::setApplicationName(info.name);
+    QCoreApplication::setApplicationName(program.name);
     QCoreApplication::setApplicationVersion(QStringLiteral(BOARD_SUITE_VERSION));
 
     QStringList arguments;
@@ -74,7 +75,7 @@ int runProgram(int argc, char** argv, const ProgramInfo& info)
     }
     if (!haveDisplay()) {
         std::fprintf(stderr, "%s: no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %s\n",
-                     qPrintable(info.name), qPrintable(info.name));
+                     qPrintable(program.name), qPrintable(program.name));
         return 1;
     }
 
@@ -82,10 +83,10 @@ int runProgram(int argc, char** argv, const ProgramInfo& info)
     FormsStyle::apply(app);
     quitOnSignals(app);
 
-    PortEnvironment ports(*options, info.buildBoard, epoch);
+    PortEnvironment ports(*options, program.buildBoard, epoch);
     QString error;
     if (!ports.openTrace(error)) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(info.name), qPrintable(error));
+        std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), qPrintable(error));
         return 1;
     }
 
@@ -95,14 +96,14 @@ int runProgram(int argc, char** argv, const ProgramInfo& info)
         boardWindow = std::make_unique<BoardWindow>(*board, epoch);
         std::string logError;
         if (!boardWindow->monitor().openLog(options->busLog.toLocal8Bit().toStdString(), logError)) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(info.name), logError.c_str());
+            std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), logError.c_str());
             return 1;
         }
     }
 
-    std::unique_ptr<FormWindow> window = info.createWindow(ports.setup());
+    std::unique_ptr<FormWindow> window = program.createWindow(ports.setup());
     FormWindow* w = window.get();
-    w->MSComm1.setFailureHandler([w, name = info.name](const std::string& message) {
+    w->MSComm1.setFailureHandler([w, name = program.name](const std::string& message) {
         // Shown after the running handler, never inside a bus transaction.
         QString text = QString::fromStdString(message);
         std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(text));
@@ -115,13 +116,14 @@ int runProgram(int argc, char** argv, const ProgramInfo& info)
         // The window goes before the box, so that none of its timers runs behind it.
         window.reset();
         boardWindow.reset();
-        std::fprintf(stderr, "%s: %s\n", qPrintable(info.name), qPrintable(text));
-        QMessageBox::critical(nullptr, info.name, text);
+        std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), qPrintable(text));
+        QMessageBox::critical(nullptr, program.name, text);
         return 1;
     }
     w->show();
     if (boardWindow)
         boardWindow->showBeside(*w);
+    w->startTimers();
     int status = app.exec();
     window.reset();
     boardWindow.reset();

@@ -1,20 +1,8 @@
 #pragma once
 
-#include "FormWindow.h"
-#include "PortEnvironment.h"
+#include "Program.h"
 
-#include <QString>
-
-#include <functional>
-#include <memory>
-
-struct ProgramInfo {
-    QString name;
-    // Puts the parts of this program's experiment on the virtual board.
-    PortEnvironment::BoardBuilder buildBoard;
-    std::function<std::unique_ptr<FormWindow>(MSComm::Setup)> createWindow;
-};
-
-// Parses the options, creates the window, runs its Form_Load and the event loop.
+// Parses the options, creates the window, runs its Form_Load and the event loop. When a port is
+// `virtual`, the program's experiment goes on the virtual board and the board's window opens.
 // A port that cannot be opened at start-up is reported (box and standard error): status 1.
-int runProgram(int argc, char** argv, const ProgramInfo& info);
+int runProgram(int argc, char** argv, const Program& program);

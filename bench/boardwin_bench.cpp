@@ -60,10 +60,9 @@ long accessesPerReadTemp()
         return lines;
     }});
     comm.setPortOpen(true);
-    useComponent(&comm);
+    ComponentScope busScope(comm);
     counter->count = 0;
     sensorBus::readTemperature();
-    useComponent(nullptr);
     return counter->count;
 }
 
@@ -84,13 +83,12 @@ struct Setup {
             }
         }
         comm.setPortOpen(true);
-        useComponent(&comm);
     }
-    ~Setup() { useComponent(nullptr); }
 
     Board board;
     std::unique_ptr<BoardWindow> boardWindow;
     MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
+    ComponentScope busScope{comm};
 };
 
 [[gnu::noinline]] void readTempsWithoutWindow(Setup& s, int repetitions)

@@ -46,12 +46,11 @@ Costs measure(const Transaction& t, const std::string& device, const std::string
                               },
                               recorder.trace()});
     comm.setPortOpen(true);
-    useComponent(&comm);
+    ComponentScope busScope(comm);
     t.run();  // from the idle levels a first transaction leaves, as in a running program
     recorder.clear();
     calls.reset();
     t.run();
-    useComponent(nullptr);
     Costs c;
     c.puts = recorder.count("RTSEnable") + recorder.count("DTREnable");
     c.reads = recorder.count("CDHolding");
@@ -88,9 +87,8 @@ std::vector<Access> record(const Transaction& t)
         return r;
     }});
     comm.setPortOpen(true);
-    useComponent(&comm);
+    ComponentScope busScope(comm);
     t.run();
-    useComponent(nullptr);
     return accesses;
 }
 

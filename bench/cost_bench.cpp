@@ -12,6 +12,7 @@
 #include "LineProbeWindow.h"
 #include "LineRecorder.h"
 #include "PosixSerialPort.h"
+#include "Programs.h"
 #include "PtyModemCalls.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
@@ -130,7 +131,7 @@ struct Handler {
     const char* program;
     const char* name;
     std::function<std::unique_ptr<FormWindow>(MSComm::Setup)> create;
-    void (*buildBoard)(Board&);
+    std::function<void(Board&)> buildBoard;
     std::function<void(FormWindow&)> prepare;  // after Form_Load
     std::function<void(FormWindow&)> before;   // before each run, not counted
     std::function<void(FormWindow&)> run;
@@ -160,39 +161,39 @@ std::vector<Handler> handlers()
         io.Option5(1)->click();
     };
     return {
-        {"thermread", "Read Temp", make<ThermReadWindow>, &ThermReadWindow::buildVirtualBoard, nothing, nothing,
+        {"thermread", "Read Temp", make<ThermReadWindow>, programOf<ThermReadWindow>().buildBoard, nothing, nothing,
          [](FormWindow& w) { as<ThermReadWindow>(w).cmdRdTemp_Click(); }},
-        {"thermread", "Start Convert", make<ThermReadWindow>, &ThermReadWindow::buildVirtualBoard, nothing, nothing,
+        {"thermread", "Start Convert", make<ThermReadWindow>, programOf<ThermReadWindow>().buildBoard, nothing, nothing,
          [](FormWindow& w) { as<ThermReadWindow>(w).cmdStartConvert_Click(); }},
-        {"thermread", "Stop Convert", make<ThermReadWindow>, &ThermReadWindow::buildVirtualBoard, nothing, nothing,
+        {"thermread", "Stop Convert", make<ThermReadWindow>, programOf<ThermReadWindow>().buildBoard, nothing, nothing,
          [](FormWindow& w) { as<ThermReadWindow>(w).cmdStopConvert_Click(); }},
-        {"thermconf", "Read Config", make<ThermConfWindow>, &ThermConfWindow::buildVirtualBoard, nothing, nothing,
+        {"thermconf", "Read Config", make<ThermConfWindow>, programOf<ThermConfWindow>().buildBoard, nothing, nothing,
          [](FormWindow& w) { as<ThermConfWindow>(w).cmdRdConfig_Click(); }},
-        {"thermconf", "Write Config", make<ThermConfWindow>, &ThermConfWindow::buildVirtualBoard,
+        {"thermconf", "Write Config", make<ThermConfWindow>, programOf<ThermConfWindow>().buildBoard,
          [](FormWindow& w) { as<ThermConfWindow>(w).txtConfig->setText(QStringLiteral("8C")); }, nothing,
          [](FormWindow& w) { as<ThermConfWindow>(w).cmdWrConfig_Click(); }},
-        {"adcpanel", "reading tick", make<AdcPanelWindow>, &AdcPanelWindow::buildVirtualBoard, stopAdc, nothing,
+        {"adcpanel", "reading tick", make<AdcPanelWindow>, programOf<AdcPanelWindow>().buildBoard, stopAdc, nothing,
          [](FormWindow& w) { as<AdcPanelWindow>(w).Timer1_Timer(); }},
-        {"adcpanel", "output (one change)", make<AdcPanelWindow>, &AdcPanelWindow::buildVirtualBoard, stopAdc,
+        {"adcpanel", "output (one change)", make<AdcPanelWindow>, programOf<AdcPanelWindow>().buildBoard, stopAdc,
          [](FormWindow& w) { as<AdcPanelWindow>(w).Text5->setText(QStringLiteral("1")); },
          [](FormWindow& w) { as<AdcPanelWindow>(w).Text5->setText(QStringLiteral("2.5")); }},
         {"adcpanel", "clipped output (\"7\", nested run included)", make<AdcPanelWindow>,
-         &AdcPanelWindow::buildVirtualBoard, stopAdc,
+         programOf<AdcPanelWindow>().buildBoard, stopAdc,
          [](FormWindow& w) { as<AdcPanelWindow>(w).Text5->setText(QStringLiteral("0")); },
          [](FormWindow& w) { as<AdcPanelWindow>(w).Text5->setText(QStringLiteral("7")); }},
-        {"iopanel", "poll tick", make<IoPanelWindow>, &IoPanelWindow::buildVirtualBoard, ioOnCom1, nothing,
+        {"iopanel", "poll tick", make<IoPanelWindow>, programOf<IoPanelWindow>().buildBoard, ioOnCom1, nothing,
          [](FormWindow& w) { as<IoPanelWindow>(w).Timer1_Timer(); }},
-        {"iopanel", "output click", make<IoPanelWindow>, &IoPanelWindow::buildVirtualBoard,
+        {"iopanel", "output click", make<IoPanelWindow>, programOf<IoPanelWindow>().buildBoard,
          [ioOnCom1](FormWindow& w) {
              ioOnCom1(w);
              as<IoPanelWindow>(w).Option1(1)->click();
          },
          nothing, [](FormWindow& w) { as<IoPanelWindow>(w).Command1(3)->click(); }},
-        {"shiftout", "one word (a D button)", make<ShiftOutWindow>, &ShiftOutWindow::buildVirtualBoard, nothing,
+        {"shiftout", "one word (a D button)", make<ShiftOutWindow>, programOf<ShiftOutWindow>().buildBoard, nothing,
          nothing, [](FormWindow& w) { as<ShiftOutWindow>(w).cmdD_Click(0); }},
-        {"serialout", "one word (a D button)", make<SerialOutWindow>, &SerialOutWindow::buildVirtualBoard, nothing,
+        {"serialout", "one word (a D button)", make<SerialOutWindow>, programOf<SerialOutWindow>().buildBoard, nothing,
          nothing, [](FormWindow& w) { as<SerialOutWindow>(w).cmdD_Click(0); }},
-        {"lineprobe", "tick", make<LineProbeWindow>, &LineProbeWindow::buildVirtualBoard,
+        {"lineprobe", "tick", make<LineProbeWindow>, programOf<LineProbeWindow>().buildBoard,
          [](FormWindow& w) { as<LineProbeWindow>(w).Timer1->stop(); }, nothing,
          [](FormWindow& w) { as<LineProbeWindow>(w).Timer1_Timer(); }},
     };

@@ -9,10 +9,10 @@
 class Pcf8574Expander : public I2cTarget {
 public:
     // Seven-bit addresses with the three address pins at 0; the pins add 0 to 7.
-    static constexpr std::uint8_t Pcf8574Base = 0x20;
-    static constexpr std::uint8_t Pcf8574ABase = 0x38;
+    static constexpr std::uint8_t Pcf8574Address7 = 0x20;
+    static constexpr std::uint8_t Pcf8574AAddress7 = 0x38;
 
-    explicit Pcf8574Expander(std::uint8_t address7 = Pcf8574Base) : I2cTarget(address7) {}
+    explicit Pcf8574Expander(std::uint8_t address7 = Pcf8574Address7) : I2cTarget(address7) {}
 
     std::uint8_t latch() const { return latch_; }
     void setLatch(std::uint8_t value) { latch_ = value; }

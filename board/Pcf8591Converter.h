@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChipCommands.h"
 #include "I2cTarget.h"
 
 #include <array>
@@ -15,12 +16,12 @@
 // the fourth.
 class Pcf8591Converter : public I2cTarget {
 public:
-    static constexpr int Channels = 4;
+    static constexpr int Channels = converter::Channels;
     static constexpr std::uint8_t PowerOnResult = 0x80;
     static constexpr std::uint8_t AutoIncrement = 0x04;
     static constexpr std::uint8_t OutputEnable = 0x40;
 
-    explicit Pcf8591Converter(std::uint8_t address7 = 0x48) : I2cTarget(address7) {}
+    explicit Pcf8591Converter(std::uint8_t address7 = converter::WriteAddress >> 1) : I2cTarget(address7) {}
 
     // Raw input levels, 0 to 255 for 0 to 5 V. Throws std::out_of_range for a channel
     // outside 0 to 3.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChipCommands.h"
 #include "I2cTarget.h"
 
 // The board's temperature sensor: command 0xAA reads the temperature as two bytes (whole
@@ -7,12 +8,7 @@
 // conversions, 0xAC reaches the one-byte configuration register.
 class TemperatureSensor : public I2cTarget {
 public:
-    static constexpr std::uint8_t ReadTemperature = 0xAA;
-    static constexpr std::uint8_t StartConvert = 0xEE;
-    static constexpr std::uint8_t StopConvert = 0x22;
-    static constexpr std::uint8_t AccessConfig = 0xAC;
-
-    explicit TemperatureSensor(std::uint8_t address7 = 0x48) : I2cTarget(address7) {}
+    explicit TemperatureSensor(std::uint8_t address7 = sensor::WriteAddress >> 1) : I2cTarget(address7) {}
 
     // Temperature in half degrees (51 = 25.5 °C), -110 to 250.
     int halfDegrees() const { return halfDegrees_; }

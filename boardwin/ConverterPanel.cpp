@@ -10,13 +10,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-namespace {
-
-constexpr double FullScale = 5.0;
-constexpr int Steps = 255;
-
-} // namespace
-
 ConverterPanel::ConverterPanel(Pcf8591Converter& converter, QWidget* parent)
     : BoardPanel(QStringLiteral("PCF8591 converter ") + addressBytes(converter.address7()), parent),
       converter_(converter)
@@ -27,7 +20,7 @@ ConverterPanel::ConverterPanel(Pcf8591Converter& converter, QWidget* parent)
     for (int channel = 0; channel < Channels; ++channel) {
         auto* slider = new QSlider(Qt::Vertical, this);
         slider->setObjectName(QStringLiteral("AIN%1").arg(channel));
-        slider->setRange(0, Steps);
+        slider->setRange(0, converter::Steps);
         slider->setPageStep(51);  // 1 V
         slider->setValue(converter_.input(channel));
         slider->setMinimumHeight(90);
@@ -58,7 +51,7 @@ ConverterPanel::ConverterPanel(Pcf8591Converter& converter, QWidget* parent)
 
 QString ConverterPanel::voltsText(int raw)
 {
-    return QStringLiteral("%1 V").arg(raw * FullScale / Steps, 0, 'f', 2);
+    return QStringLiteral("%1 V").arg(raw * double(converter::FullScaleVolts) / converter::Steps, 0, 'f', 2);
 }
 
 void ConverterPanel::refresh()
@@ -73,5 +66,5 @@ void ConverterPanel::refresh()
         }
     }
     // A disabled output is high-impedance: it shows no voltage.
-    output->setVolts(converter_.outputEnabled() ? converter_.output() * FullScale / Steps : -1.0);
+    output->setVolts(converter_.outputEnabled() ? converter_.output() * double(converter::FullScaleVolts) / converter::Steps : -1.0);
 }

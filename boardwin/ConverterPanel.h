@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardPanel.h"
+#include "ChipCommands.h"
 
 #include <array>
 
@@ -13,7 +14,7 @@ class VoltMeter;
 // steps) with their volts, and its analogue output on a meter.
 class ConverterPanel : public BoardPanel {
 public:
-    static constexpr int Channels = 4;
+    static constexpr int Channels = converter::Channels;
 
     ConverterPanel(Pcf8591Converter& converter, QWidget* parent = nullptr);
 

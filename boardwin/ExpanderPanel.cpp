@@ -13,7 +13,7 @@ namespace {
 
 QString chipName(std::uint8_t address7)
 {
-    return (address7 & 0x78) == Pcf8574Expander::Pcf8574ABase ? QStringLiteral("PCF8574A") : QStringLiteral("PCF8574");
+    return (address7 & 0x78) == Pcf8574Expander::Pcf8574AAddress7 ? QStringLiteral("PCF8574A") : QStringLiteral("PCF8574");
 }
 
 } // namespace

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "ChipCommands.h"
+
 #include <QWidget>
 
 // A moving-needle meter from 0 to 5 V with its reading in figures below the scale.
 // Without a value (an output switched off) the needle rests at 0 and the figures read "off".
 class VoltMeter : public QWidget {
 public:
-    static constexpr double FullScale = 5.0;
+    static constexpr double FullScale = converter::FullScaleVolts;
 
     explicit VoltMeter(QWidget* parent = nullptr);
 

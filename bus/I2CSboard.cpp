@@ -5,6 +5,8 @@
 namespace I2CSboard {
 namespace {
 
+// The innermost scope, and its component: read on every line change, so kept at hand.
+ComponentScope* innermost = nullptr;
 MSComm* current = nullptr;
 
 MSComm& closedComponent()
@@ -20,9 +22,25 @@ MSComm& component()
     return current ? *current : closedComponent();
 }
 
-void useComponent(MSComm* component)
+ComponentScope::ComponentScope(MSComm& component) : component_(component), outer_(innermost)
 {
-    current = component;
+    innermost = this;
+    current = &component_;
+}
+
+ComponentScope::~ComponentScope()
+{
+    // Unlink this scope wherever it sits, so that scopes may end in any order.
+    if (innermost == this) {
+        innermost = outer_;
+    } else {
+        for (ComponentScope* s = innermost; s; s = s->outer_)
+            if (s->outer_ == this) {
+                s->outer_ = outer_;
+                break;
+            }
+    }
+    current = innermost ? &innermost->component_ : nullptr;
 }
 
 void SDAHigh() { component().setRTSEnable(true); }

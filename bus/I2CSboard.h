@@ -12,10 +12,25 @@ class MSComm;
 // composes the transaction and decides what acknowledges mean (the programs ignore them).
 namespace I2CSboard {
 
-// The component the primitives drive: the running window's MSComm1. Until one is set they
-// drive a component with no port open (puts do nothing, samples read SDA high).
+// The component the primitives drive: the one of the innermost live ComponentScope (a
+// program's window holds one for its MSComm1). With none they drive a component with no port
+// open (puts do nothing, samples read SDA high).
 MSComm& component();
-void useComponent(MSComm* component);
+
+// Hands the bus to `component` for as long as the scope lives. Scopes stack: when one ends,
+// the component of the innermost scope still alive takes over again, whatever the order in
+// which they end.
+class ComponentScope {
+public:
+    explicit ComponentScope(MSComm& component);
+    ~ComponentScope();
+    ComponentScope(const ComponentScope&) = delete;
+    ComponentScope& operator=(const ComponentScope&) = delete;
+
+private:
+    MSComm& component_;
+    ComponentScope* outer_;
+};
 
 // Lines. Each changes only the line it names.
 void SDAHigh();

@@ -6,45 +6,28 @@
 // Input: the first byte picks the program; every further byte is one access (low four bits)
 // with its argument in the high bits or in the bytes that follow.
 
-#include "AdcPanelWindow.h"
 #include "Board.h"
 #include "DecodedBus.h"
 #include "FuzzInput.h"
 #include "I2CSboard.h"
-#include "IoPanelWindow.h"
-#include "LineProbeWindow.h"
 #include "MSComm.h"
-#include "SerialOutWindow.h"
-#include "ShiftOutWindow.h"
-#include "ThermConfWindow.h"
+#include "Programs.h"
 #include "VirtualPort.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-using BoardBuilder = void (*)(Board&);
-
-const BoardBuilder builders[] = {
-    &ThermReadWindow::buildVirtualBoard, &ThermConfWindow::buildVirtualBoard, &AdcPanelWindow::buildVirtualBoard,
-    &IoPanelWindow::buildVirtualBoard,   &ShiftOutWindow::buildVirtualBoard,  &SerialOutWindow::buildVirtualBoard,
-    &LineProbeWindow::buildVirtualBoard,
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzInput in(data, size);
     Board board;
-    builders[in.byte() % std::size(builders)](board);
+    programs()[in.byte() % programs().size()].buildBoard(board);
     DecodedBus& bus = board.add<DecodedBus>(board);
 
     MSComm comm(MSComm::Setup{[&board](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }});
     int failures = 0;
     comm.setFailureHandler([&failures](const std::string&) { ++failures; });
-    I2CSboard::useComponent(&comm);
+    I2CSboard::ComponentScope busScope(comm);
     comm.setPortOpen(true);
 
     while (!in.done()) {
@@ -76,7 +59,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
-    I2CSboard::useComponent(nullptr);
     if (failures != 0) {
         std::fprintf(stderr, "the virtual port reported a device failure\n");
         std::abort();

@@ -99,13 +99,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto& bus = board.add<TwoWireBus>();
     auto& sensor = bus.add<TemperatureSensor>(0x48);
     auto& converter = bus.add<Pcf8591Converter>(0x49);
-    auto& expander = bus.add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Base);
-    auto& expanderA = bus.add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574ABase + 7));
+    auto& expander = bus.add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Address7);
+    auto& expanderA = bus.add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574AAddress7 + 7));
     board.add<SdaSteadyWhileClocked>(bus);
     DecodedBus& decoded = board.add<DecodedBus>(board);
 
     MSComm comm(MSComm::Setup{[&board](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }});
-    useComponent(&comm);
+    ComponentScope busScope(comm);
     comm.setPortOpen(true);
 
     while (!in.done()) {
@@ -191,7 +191,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         }
     }
-    useComponent(nullptr);
     if (!decoded.malformed().empty())
         fail("malformed transaction: " + decoded.malformed().front());
     return 0;

@@ -1,11 +1,8 @@
 #include "IoPanelWindow.h"
 
-#include "Board.h"
-#include "Pcf8574Expander.h"
-#include "TwoWireBus.h"
-
 #include "HexText.h"
 #include "I2CSboard.h"
+#include "Named.h"
 #include "LampPictures.h"
 #include "Twips.h"
 
@@ -24,8 +21,9 @@ using namespace I2CSboard;
 
 namespace {
 
-constexpr std::uint8_t Pcf8574Base = 0x40;
-constexpr std::uint8_t Pcf8574ABase = 0x70;
+// Address bytes (the seven-bit address shifted left) with the three address pins at 0.
+constexpr std::uint8_t Pcf8574AddressByte = 0x40;
+constexpr std::uint8_t Pcf8574AAddressByte = 0x70;
 constexpr std::uint8_t ReadFlag = 0x01;
 constexpr int Bits = 8;
 constexpr int Ports = 4;
@@ -63,15 +61,23 @@ IoPanelWindow::IoPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(
     Check2(1)->setChecked(true);
 
     // Over the settings frames' top right corners, so created after them.
-    Text1 = new QLineEdit(QStringLiteral("0"), this);
+    Text1 = forms::named(new QLineEdit(QStringLiteral("0"), this), "Text1");
     forms::place(Text1, 2055, 90, 810, 315);
-    Text2 = new QLineEdit(QStringLiteral("0"), this);
+    Text2 = forms::named(new QLineEdit(QStringLiteral("0"), this), "Text2");
     forms::place(Text2, 2085, 1935, 705, 315);
 
     buildLampsFrame(lampsFrame1, QStringLiteral("PCF8574 #1"), 3135, 150, 1650, panel1_);
     buildLampsFrame(lampsFrame2, QStringLiteral("PCF8574 #2"), 3120, 1980, 1665, panel2_);
+    // The frames have no names of their own in the layout: they go by their members' names.
+    const std::pair<QGroupBox*, const char*> frames[] = {
+        {settingsFrame1, "settingsFrame1"}, {addressFrame1, "addressFrame1"}, {chipFrame1, "chipFrame1"},
+        {modeFrame1, "modeFrame1"},         {settingsFrame2, "settingsFrame2"}, {addressFrame2, "addressFrame2"},
+        {chipFrame2, "chipFrame2"},         {modeFrame2, "modeFrame2"},         {lampsFrame1, "lampsFrame1"},
+        {lampsFrame2, "lampsFrame2"}};
+    for (auto [frame, name] : frames)
+        forms::named(frame, name);
 
-    comportFrame = new QGroupBox(QStringLiteral("SET Comport"), this);
+    comportFrame = forms::named(new QGroupBox(QStringLiteral("SET Comport"), this), "comportFrame");
     forms::place(comportFrame, 150, 3660, 3465, 600);
     const struct {
         int left, width;
@@ -82,13 +88,12 @@ IoPanelWindow::IoPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(
         Option5.add(option);
     }
 
-    Command3 = new QPushButton(QStringLiteral("E&xit"), this);
+    Command3 = forms::named(new QPushButton(QStringLiteral("E&xit"), this), "Command3");
     forms::place(Command3, 5640, 3795, 1095, 420);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
-    Timer2 = new QTimer(this);
-    Timer2->setInterval(200);
+    // Both panels start in Read mode: their polls run from the start, port or no port.
+    Timer1 = addTimer("Timer1", 100, [this] { Timer1_Timer(); });
+    Timer2 = addTimer("Timer2", 200, [this] { Timer2_Timer(); });
 
     buildTabOrder();
 
@@ -109,12 +114,6 @@ IoPanelWindow::IoPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(
     onClick(Command2, &IoPanelWindow::Command2_Click);
     onClick(Option5, &IoPanelWindow::Option5_Click);
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
-
-    // Both panels start in Read mode: their polls run from the start, port or no port.
-    Timer1->start();
-    Timer2->start();
 }
 
 void IoPanelWindow::buildSettingsFrame(QGroupBox*& frame, QGroupBox*& addressFrame, QGroupBox*& chipFrame,
@@ -226,10 +225,8 @@ void IoPanelWindow::Option5_Click(int)
                 MSComm1.setCommPort(std::int16_t(n));
         MSComm1.setPortOpen(true);
     } catch (const CommError& e) {
-        QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                        QStringLiteral("Please Select Another Comport"), QMessageBox::Ok, this);
-        box.setInformativeText(QString::fromStdString(e.what()));
-        box.exec();
+        showMessage(QStringLiteral("Please Select Another Comport"), QMessageBox::NoIcon,
+                    QString::fromStdString(e.what()));
     }
 }
 
@@ -256,7 +253,7 @@ void IoPanelWindow::modeClicked(const Panel& panel)
 
 void IoPanelWindow::chipClicked(const Panel& panel)
 {
-    std::uint8_t base = panel.chip(0)->isChecked() ? Pcf8574Base : Pcf8574ABase;
+    std::uint8_t base = panel.chip(0)->isChecked() ? Pcf8574AddressByte : Pcf8574AAddressByte;
     panel.address = std::uint8_t((panel.address & 0x0F) | base);
     showAddress(panel);
 }
@@ -321,12 +318,4 @@ std::uint8_t IoPanelWindow::readPort(std::uint8_t readAddress)
     GetAck();  // the ninth clock with SDA released: not acknowledged, the one-byte read ends
     I2CStop();
     return value;
-}
-
-void IoPanelWindow::buildVirtualBoard(Board& board)
-{
-    auto& bus = board.add<TwoWireBus>();
-    // Address pins 000 and 001; nothing answers at the PCF8574A addresses.
-    bus.add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Base);
-    bus.add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574Base + 1));
 }

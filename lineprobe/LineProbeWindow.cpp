@@ -1,9 +1,7 @@
 #include "LineProbeWindow.h"
 
-#include "Board.h"
-#include "StatusInputs.h"
-
 #include "ColorNumber.h"
+#include "Named.h"
 #include "Shape.h"
 #include "Twips.h"
 
@@ -58,20 +56,17 @@ LineProbeWindow::LineProbeWindow(MSComm::Setup setup, QWidget* parent) : FormWin
     icon.addPixmap(iconImage(16));
     setWindowIcon(icon);
 
-    Shape2 = lamp(this, 1005, 825);
-    Shape3 = lamp(this, 990, 1320);
-    Shape1 = lamp(this, 1005, 1785);
-    Label1 = new QLabel(QStringLiteral("CTS"), this);
+    Shape2 = forms::named(lamp(this, 1005, 825), "Shape2");
+    Shape3 = forms::named(lamp(this, 990, 1320), "Shape3");
+    Shape1 = forms::named(lamp(this, 1005, 1785), "Shape1");
+    Label1 = forms::named(new QLabel(QStringLiteral("CTS"), this), "Label1");
     forms::place(Label1, 1350, 1785, 525, 285);
-    Label2 = new QLabel(QStringLiteral("DCD"), this);
+    Label2 = forms::named(new QLabel(QStringLiteral("DCD"), this), "Label2");
     forms::place(Label2, 1350, 825, 525, 285);
-    Label3 = new QLabel(QStringLiteral("DSR"), this);
+    Label3 = forms::named(new QLabel(QStringLiteral("DSR"), this), "Label3");
     forms::place(Label3, 1350, 1305, 525, 285);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    Timer1->start();
+    Timer1 = addTimer("Timer1", 100, [this] { Timer1_Timer(); });
 }
 
 void LineProbeWindow::Form_Load()
@@ -81,12 +76,9 @@ void LineProbeWindow::Form_Load()
     } catch (const CommError& e) {
         if (e.kind() != CommError::Kind::HeldByAnother)
             throw;
-        const QString name = QCoreApplication::applicationName();
         // The box says only what the user must know; who holds the port goes to the log.
-        std::fprintf(stderr, "%s: %s\n", qPrintable(name), e.what());
-        QMessageBox box(QMessageBox::NoIcon, name, QStringLiteral("Port Is Use By Another Program"), QMessageBox::Ok,
-                        this);
-        box.exec();
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), e.what());
+        showMessage(QStringLiteral("Port Is Use By Another Program"));
     }
 }
 
@@ -96,9 +88,4 @@ void LineProbeWindow::Timer1_Timer()
     Shape1->setBackColor(MSComm1.CTSHolding() ? Asserted : NotAsserted);
     Shape2->setBackColor(MSComm1.CDHolding() ? Asserted : NotAsserted);
     Shape3->setBackColor(MSComm1.DSRHolding() ? Asserted : NotAsserted);
-}
-
-void LineProbeWindow::buildVirtualBoard(Board& board)
-{
-    board.add<StatusInputs>();
 }

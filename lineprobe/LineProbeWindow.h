@@ -1,7 +1,5 @@
 #pragma once
 
-class Board;
-
 #include "FormWindow.h"
 
 class QLabel;
@@ -15,9 +13,6 @@ class Shape;
 // asserted, dark red while it is not.
 class LineProbeWindow : public FormWindow {
 public:
-    // The parts of this program's experiment, put on the virtual board.
-    static void buildVirtualBoard(Board& board);
-
     static constexpr long Asserted = 255;      // RGB(255, 0, 0)
     static constexpr long NotAsserted = 128;   // RGB(128, 0, 0)
 

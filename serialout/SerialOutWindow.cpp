@@ -1,8 +1,5 @@
 #include "SerialOutWindow.h"
 
-#include "Board.h"
-#include "SerialReceiver.h"
-
 #include <string>
 
 SerialOutWindow::SerialOutWindow(MSComm::Setup setup, MonotonicClock& clock, QWidget* parent)
@@ -36,9 +33,4 @@ void SerialOutWindow::Delay10ms()
     const auto target = clock_.now() + LatchDelay;
     while (clock_.now() < target) {
     }
-}
-
-void SerialOutWindow::buildVirtualBoard(Board& board)
-{
-    board.add<SerialReceiver>();
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-class Board;
-
 #include "MonotonicClock.h"
 #include "OutputPanelWindow.h"
 
@@ -9,9 +7,6 @@ class Board;
 // the second byte was handed over, a latch pulse on RTS. It never puts DTR or break.
 class SerialOutWindow : public OutputPanelWindow {
 public:
-    // The parts of this program's experiment, put on the virtual board.
-    static void buildVirtualBoard(Board& board);
-
     // `clock` times the wait before the latch pulse; it must outlive the window.
     explicit SerialOutWindow(MSComm::Setup setup, MonotonicClock& clock = MonotonicClock::system(),
                              QWidget* parent = nullptr);

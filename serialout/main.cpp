@@ -1,11 +1,4 @@
 #include "ProgramRunner.h"
-#include "SerialOutWindow.h"
+#include "Programs.h"
 
-int main(int argc, char** argv)
-{
-    ProgramInfo info;
-    info.name = QStringLiteral("serialout");
-    info.buildBoard = &SerialOutWindow::buildVirtualBoard;
-    info.createWindow = [](MSComm::Setup setup) { return std::make_unique<SerialOutWindow>(std::move(setup)); };
-    return runProgram(argc, argv, info);
-}
+int main(int argc, char** argv) { return runProgram(argc, argv, program("serialout")); }

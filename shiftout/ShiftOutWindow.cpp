@@ -1,8 +1,5 @@
 #include "ShiftOutWindow.h"
 
-#include "Board.h"
-#include "LatchedShiftRegister.h"
-
 ShiftOutWindow::ShiftOutWindow(MSComm::Setup setup, QWidget* parent)
     : OutputPanelWindow(std::move(setup), QStringLiteral("Shift Register 16 bit"), parent)
 {
@@ -44,9 +41,4 @@ void ShiftOutWindow::SetLinesIdle()
 {
     MSComm1.setDTREnable(true);
     MSComm1.setRTSEnable(true);
-}
-
-void ShiftOutWindow::buildVirtualBoard(Board& board)
-{
-    board.add<LatchedShiftRegister>();
 }

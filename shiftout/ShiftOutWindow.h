@@ -1,7 +1,5 @@
 #pragma once
 
-class Board;
-
 #include "OutputPanelWindow.h"
 
 // The output panel clocking its word into the board's shift register on three control
@@ -9,9 +7,6 @@ class Board;
 // Every word is 50 line puts, D15 first, with no waits.
 class ShiftOutWindow : public OutputPanelWindow {
 public:
-    // The parts of this program's experiment, put on the virtual board.
-    static void buildVirtualBoard(Board& board);
-
     explicit ShiftOutWindow(MSComm::Setup setup, QWidget* parent = nullptr);
 
 protected:

@@ -36,6 +36,7 @@ protected:
             recorder.trace()});
         window->Form_Load();
         window->show();
+        window->startTimers();
     }
 
     // Handlers run one by one from here on, not from the timer.
@@ -233,7 +234,7 @@ TEST_F(AdcPanel, ValuesOutsideZeroToFiveClipInTheBox)
         const char* shown;
         const char* byte;
     } cases[] = {{"7", "5", "FF"},     {"5.001", "5", "FF"}, {"1e999", "5", "FF"}, {"&HFFFF", "5", "FF"},
-                 {"99999999999999999999", "5", "FF"},      {"-1", "0", "00"},     {"-0.001", "0", "00"},
+                 {"99999999999999999999", "5", "FF"},      {"-1", "0", "00"},     {"-0.01", "0", "00"},
                  {"-1e999", "0", "00"},  {"-5.5", "0", "00"}};
     for (const Case& c : cases) {
         window->Text5->setText("x");
@@ -241,6 +242,15 @@ TEST_F(AdcPanel, ValuesOutsideZeroToFiveClipInTheBox)
         window->Text5->setText(c.text);
         EXPECT_EQ(window->Text5->text(), c.shown) << c.text;
         EXPECT_EQ(seen, (Transactions{output(c.byte), output(c.byte)})) << c.text;
+    }
+    // A negative whose byte rounds to 0 is no value below the range: it keeps its text and
+    // sends 0 once.
+    for (const char* small : {"-0.001", "-0.005", "-0.0098"}) {
+        window->Text5->setText("x");
+        seen.clear();
+        window->Text5->setText(small);
+        EXPECT_EQ(window->Text5->text(), small);
+        EXPECT_EQ(seen, (Transactions{output("00")})) << small;
     }
 }
 

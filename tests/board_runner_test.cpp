@@ -8,6 +8,7 @@
 #include "LineProbeWindow.h"
 #include "MasterTransactions.h"
 #include "ProgramRunner.h"
+#include "Programs.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
 #include "ThermConfWindow.h"
@@ -26,23 +27,13 @@
 
 namespace {
 
-template <class Window>
-ProgramInfo programInfo(const char* name)
-{
-    ProgramInfo info;
-    info.name = QString::fromLatin1(name);
-    info.buildBoard = &Window::buildVirtualBoard;
-    info.createWindow = [](MSComm::Setup setup) { return std::make_unique<Window>(std::move(setup)); };
-    return info;
-}
-
 enum class Then { Quit, Wait };
 constexpr int HangStatus = 3;
 
 // Runs the program with `arguments`; once its event loop runs, `inspect` is given its window,
 // then the program is ended (or, with Then::Wait, left to end by itself). Gives the exit status.
 template <class Window>
-int runWith(ProgramInfo info, std::vector<std::string> arguments, std::function<void(Window&)> inspect,
+int runWith(Program info, std::vector<std::string> arguments, std::function<void(Window&)> inspect,
             Then then = Then::Quit)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -90,7 +81,7 @@ void expectBoardWindowBeside(const char* name, int panels)
     SCOPED_TRACE(name);
     int shown = -1, panelCount = -1;
     bool apart = false;
-    int status = runWith<Window>(programInfo<Window>(name), {"--com1=virtual"}, [&](Window& w) {
+    int status = runWith<Window>(program(name), {"--com1=virtual"}, [&](Window& w) {
         auto boards = shownBoardWindows();
         shown = int(boards.size());
         if (boards.size() == 1) {
@@ -120,7 +111,7 @@ TEST(BoardWindowAtStartUp, NoneWithoutAVirtualPort)
 {
     // iopanel opens no port until one is chosen, so its default devices are never touched.
     int shown = -1;
-    int status = runWith<IoPanelWindow>(programInfo<IoPanelWindow>("iopanel"), {},
+    int status = runWith<IoPanelWindow>(program("iopanel"), {},
                                         [&](IoPanelWindow&) { shown = int(shownBoardWindows().size()); });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(shown, 0);
@@ -129,7 +120,7 @@ TEST(BoardWindowAtStartUp, NoneWithoutAVirtualPort)
 TEST(BoardWindowAtStartUp, ClosingTheProgramsWindowEndsTheProgram)
 {
     bool boardShown = false;
-    int status = runWith<ThermReadWindow>(programInfo<ThermReadWindow>("thermread"), {"--com1=virtual"},
+    int status = runWith<ThermReadWindow>(program("thermread"), {"--com1=virtual"},
                                           [&boardShown](ThermReadWindow& w) {
                                               boardShown = shownBoardWindows().size() == 1;
                                               w.close();
@@ -143,7 +134,7 @@ TEST(BusLogOption, ReadTempIsOneTimedLine)
 {
     QTemporaryDir dir;
     const QString log = dir.filePath("bus.log");
-    int status = runWith<ThermReadWindow>(programInfo<ThermReadWindow>("thermread"),
+    int status = runWith<ThermReadWindow>(program("thermread"),
                                           {"--com1=virtual", "--bus-log=" + log.toStdString()},
                                           [](ThermReadWindow& w) { w.cmdRdTemp->click(); });
     EXPECT_EQ(status, 0);
@@ -157,7 +148,7 @@ TEST(BusLogOption, MonitorDecodesEveryTransactionTheProgramMakes)
 {
     QTemporaryDir dir;
     const QString log = dir.filePath("bus.log"), trace = dir.filePath("trace");
-    int status = runWith<IoPanelWindow>(programInfo<IoPanelWindow>("iopanel"),
+    int status = runWith<IoPanelWindow>(program("iopanel"),
                                         {"--com2=virtual", "--bus-log=" + log.toStdString(), "--trace=" + trace.toStdString()},
                                         [](IoPanelWindow& w) {
                                             w.Timer1->stop();
@@ -187,8 +178,8 @@ TEST(BusLogOption, NeedsAVirtualPortAndAWritableFile)
 {
     bool ran = false;
     auto note = [&ran](IoPanelWindow&) { ran = true; };
-    EXPECT_EQ(runWith<IoPanelWindow>(programInfo<IoPanelWindow>("iopanel"), {"--bus-log=/tmp/x.log"}, note), 2);
-    EXPECT_EQ(runWith<IoPanelWindow>(programInfo<IoPanelWindow>("iopanel"),
+    EXPECT_EQ(runWith<IoPanelWindow>(program("iopanel"), {"--bus-log=/tmp/x.log"}, note), 2);
+    EXPECT_EQ(runWith<IoPanelWindow>(program("iopanel"),
                                      {"--com1=virtual", "--bus-log=/nonexistent-dir/bus.log"}, note),
               1);
     EXPECT_FALSE(ran);

@@ -9,6 +9,7 @@
 #include "LineProbeWindow.h"
 #include "Pcf8574Expander.h"
 #include "ProgramWithBoard.h"
+#include "Programs.h"
 #include "SensorPanel.h"
 #include "SerialOutWindow.h"
 #include "SerialReceiver.h"
@@ -56,7 +57,7 @@ template <class Window>
 QStringList panelTitlesOf()
 {
     Board board;
-    Window::buildVirtualBoard(board);
+    programOf<Window>().buildBoard(board);
     BoardWindow w(board, BusMonitor::Clock::now());
     return titles(w);
 }
@@ -72,7 +73,7 @@ TEST(BoardWindowParts, EachProgramsBoardGetsOnePanelPerPart)
     EXPECT_EQ(panelTitlesOf<LineProbeWindow>(), QStringList{"Status inputs"});
 
     Board board;
-    board.add<TwoWireBus>().add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574ABase + 7));
+    board.add<TwoWireBus>().add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574AAddress7 + 7));
     BoardWindow w(board, BusMonitor::Clock::now());
     EXPECT_EQ(titles(w), QStringList{"PCF8574A expander 7E/7F"});
     EXPECT_EQ(w.windowTitle(), "Virtual board");

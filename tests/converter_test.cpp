@@ -25,9 +25,7 @@ protected:
         converter = &bus->add<Pcf8591Converter>();
         bus->addListener(&decoder);
         comm.setPortOpen(true);
-        useComponent(&comm);
     }
-    ~Converter() override { useComponent(nullptr); }
 
     void write(std::initializer_list<std::uint8_t> bytes)
     {
@@ -66,6 +64,7 @@ protected:
     Transactions seen;
     TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
     MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
+    ComponentScope busScope{comm};
 };
 
 TEST_F(Converter, FirstByteIsThePreviousReadsLastResult)

@@ -314,11 +314,10 @@ TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
         return std::make_unique<PosixSerialPort>("COM1", device, s, calls, lockDir);
     }});
     comm.setPortOpen(true);
-    I2CSboard::useComponent(&comm);
+    I2CSboard::ComponentScope busScope(comm);
     sensorBus::readTemperature();  // from the levels that opening left
     calls.reset();
     sensorBus::readTemperature();  // from the idle bus between transactions
-    I2CSboard::useComponent(nullptr);
     EXPECT_EQ(calls.calls["TIOCMGET"], 19);
     EXPECT_EQ(calls.calls["TIOCMBIS"] + calls.calls["TIOCMBIC"], 118);
     EXPECT_EQ(calls.total(), 137);

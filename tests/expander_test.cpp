@@ -19,13 +19,11 @@ protected:
     Expanders()
     {
         bus = &board.add<TwoWireBus>();
-        first = &bus->add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Base);
-        second = &bus->add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574Base + 1));
+        first = &bus->add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Address7);
+        second = &bus->add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574Address7 + 1));
         bus->addListener(&decoder);
         comm.setPortOpen(true);
-        useComponent(&comm);
     }
-    ~Expanders() override { useComponent(nullptr); }
 
     void write(std::uint8_t address, std::uint8_t data)
     {
@@ -61,6 +59,7 @@ protected:
     Transactions seen;
     TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
     MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
+    ComponentScope busScope{comm};
 };
 
 TEST_F(Expanders, LatchStartsHighAndAWriteSetsIt)

@@ -312,6 +312,7 @@ TEST_F(PulledCable, AdcPanelReportsOnceAndReadsAsClosed)
     AdcPanelWindow window(setup());
     watch(window.MSComm1);
     window.Form_Load();
+    window.startTimers();
     // The pty answers nothing: every bit reads 1.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Text1->text() == "5"; }, 5000));
     pull();
@@ -325,6 +326,7 @@ TEST_F(PulledCable, LineProbeReportsOnceAndShowsTheLinesNotAsserted)
     LineProbeWindow window(setup());
     watch(window.MSComm1);
     window.Form_Load();
+    window.startTimers();
     // The lamps start bright; a tick shows DSR not asserted, CTS asserted.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Shape3->BackColor() == LineProbeWindow::NotAsserted; }, 5000));
     EXPECT_EQ(window.Shape1->BackColor(), LineProbeWindow::Asserted);
@@ -339,6 +341,7 @@ TEST_F(PulledCable, IoPanelReportsOnceAndAnotherPortCanBeChosen)
     IoPanelWindow window(setup());
     watch(window.MSComm1);
     window.Form_Load();
+    window.startTimers();
     window.Option5(1)->click();
     ASSERT_TRUE(window.MSComm1.PortOpen());
     run(250);

@@ -38,8 +38,8 @@ protected:
     {
         QCoreApplication::setApplicationName(QStringLiteral("iopanel"));
         bus = &board.add<TwoWireBus>();
-        chip1 = &bus->add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Base);
-        chip2 = &bus->add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574Base + 1));
+        chip1 = &bus->add<Pcf8574Expander>(Pcf8574Expander::Pcf8574Address7);
+        chip2 = &bus->add<Pcf8574Expander>(std::uint8_t(Pcf8574Expander::Pcf8574Address7 + 1));
         bus->addListener(&decoder);
         open = [this](int port, const LineSettings& s) -> std::unique_ptr<SerialLines> {
             if (port == 1 || port == 2)
@@ -55,6 +55,7 @@ protected:
             recorder.trace()});
         window->Form_Load();
         window->show();
+        window->startTimers();
     }
 
     void stopPolls()

@@ -105,6 +105,7 @@ TEST_F(LineProbe, LampsArePaintedInTheirColourNumbers)
 
 TEST_F(LineProbe, TimerFollowsTheLinesTenTimesASecond)
 {
+    window->startTimers();  // as the runner does once Form_Load has returned
     EXPECT_TRUE(window->Timer1->isActive());
     EXPECT_EQ(window->Timer1->interval(), 100);
     inputs.setCd(true);

@@ -19,10 +19,8 @@ protected:
     void SetUp() override
     {
         comm.setPortOpen(true);
-        useComponent(&comm);
         recorder.clear();
     }
-    void TearDown() override { useComponent(nullptr); }
 
     Lines bits(std::uint8_t byte)
     {
@@ -43,6 +41,7 @@ protected:
                                   return l;
                               },
                               recorder.trace()}};
+    ComponentScope busScope{comm};
 };
 
 TEST_F(Primitives, LineHelpersPutExactlyTheirLine)
@@ -150,7 +149,6 @@ TEST_F(Primitives, CostsOfAByteMatchTheBusArithmetic)
 
 TEST(PrimitivesWithoutWindow, DriveAClosedComponent)
 {
-    useComponent(nullptr);
     I2CStart();
     EXPECT_EQ(ReadByte(), 0xFF);
     EXPECT_FALSE(GetAck());

@@ -23,9 +23,7 @@ protected:
         sensor = &bus->add<TemperatureSensor>();
         bus->addListener(&decoder);
         comm.setPortOpen(true);
-        useComponent(&comm);
     }
-    ~VirtualSensor() override { useComponent(nullptr); }
 
     void write(std::initializer_list<std::uint8_t> bytes, std::vector<bool>* acks = nullptr)
     {
@@ -45,6 +43,7 @@ protected:
     Transactions seen;
     TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
     MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
+    ComponentScope busScope{comm};
 };
 
 TEST_F(VirtualSensor, ReadsTwentyFiveAndAHalfUntilToldOtherwise)

@@ -9,6 +9,7 @@
 #include "HexText.h"
 #include "IoPanelWindow.h"
 #include "LineProbeWindow.h"
+#include "Programs.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
 #include "ThermConfWindow.h"
@@ -134,7 +135,7 @@ public:
 
     Board board;
     // The program's own parts first: the watchers below must see the bus settled.
-    bool built = (Window::buildVirtualBoard(board), true);
+    bool built = (programOf<Window>().buildBoard(board), true);
     FrameWatcher& latch = board.add<FrameWatcher>();
     DecodedBus& bus = board.add<DecodedBus>(board);
     std::unique_ptr<Window> window;

@@ -23,9 +23,7 @@ protected:
     {
         bus->addListener(&decoder);
         comm.setPortOpen(true);
-        useComponent(&comm);
     }
-    ~UnpluggedSensorBoard() override { useComponent(nullptr); }
 
     // Read Temp; gives the two bytes and whether the sensor acknowledged its address.
     std::tuple<std::uint8_t, std::uint8_t, bool> readTemp()
@@ -52,6 +50,7 @@ protected:
     Transactions seen;
     TransactionDecoder decoder{[this](const std::string& t) { seen.push_back(t); }};
     MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
+    ComponentScope busScope{comm};
 };
 
 TEST_F(UnpluggedSensorBoard, NothingAnswersAndTheBusSeesNothingUntilPluggedInAgain)
@@ -61,7 +60,7 @@ TEST_F(UnpluggedSensorBoard, NothingAnswersAndTheBusSeesNothingUntilPluggedInAga
     I2CStart();
     WriteByte(0x90);
     GetAck();
-    WriteByte(TemperatureSensor::StartConvert);
+    WriteByte(sensor::StartConvert);
     GetAck();
     I2CStop();
     EXPECT_FALSE(sensor->converting());

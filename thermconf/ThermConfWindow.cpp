@@ -1,7 +1,9 @@
 #include "ThermConfWindow.h"
 
+#include "ChipCommands.h"
 #include "HexText.h"
 #include "I2CSboard.h"
+#include "Named.h"
 #include "Twips.h"
 
 #include <QGroupBox>
@@ -11,22 +13,16 @@
 
 using namespace I2CSboard;
 
-namespace {
-constexpr std::uint8_t SensorWrite = 0x90;
-constexpr std::uint8_t SensorRead = 0x91;
-constexpr std::uint8_t AccessConfig = 0xAC;
-} // namespace
-
 ThermConfWindow::ThermConfWindow(MSComm::Setup setup, QWidget* parent)
     : ThermReadWindow(std::move(setup), Layout{120, 5235, 1935}, parent)
 {
-    Frame3 = new QGroupBox(QStringLiteral("Config"), this);
+    Frame3 = forms::named(new QGroupBox(QStringLiteral("Config"), this), "Frame3");
     forms::place(Frame3, 60, 1020, 3615, 855);
-    cmdRdConfig = new QPushButton(QStringLiteral("Read Config"), Frame3);
+    cmdRdConfig = forms::named(new QPushButton(QStringLiteral("Read Config"), Frame3), "cmdRdConfig");
     forms::place(cmdRdConfig, 120, 360, 1215, 375);
-    txtConfig = new QLineEdit(Frame3);
+    txtConfig = forms::named(new QLineEdit(Frame3), "txtConfig");
     forms::place(txtConfig, 1440, 360, 735, 375);
-    cmdWrConfig = new QPushButton(QStringLiteral("Write Config"), Frame3);
+    cmdWrConfig = forms::named(new QPushButton(QStringLiteral("Write Config"), Frame3), "cmdWrConfig");
     forms::place(cmdWrConfig, 2280, 360, 1215, 375);
 
     setTabOrder(cmdStopConvert, txtConfig);
@@ -40,12 +36,12 @@ ThermConfWindow::ThermConfWindow(MSComm::Setup setup, QWidget* parent)
 void ThermConfWindow::cmdRdConfig_Click()
 {
     I2CStart();
-    WriteByte(SensorWrite);
+    WriteByte(sensor::WriteAddress);
     GetAck();
-    WriteByte(AccessConfig);
+    WriteByte(sensor::AccessConfig);
     GetAck();
     I2CStart();  // repeated start
-    WriteByte(SensorRead);
+    WriteByte(sensor::ReadAddress);
     GetAck();
     std::uint8_t value = ReadByte();
     txtConfig->setText(forms::hexByteText(value));
@@ -59,16 +55,16 @@ void ThermConfWindow::cmdWrConfig_Click()
     // in the middle of a transaction.
     auto value = forms::parseHexByte(txtConfig->text());
     if (!value) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("\"%1\" is not a configuration value. Type one or two hexadecimal "
-                                            "digits (0 to 9, A to F), from 0 to FF; leading zeros are allowed.")
-                                 .arg(txtConfig->text()));
+        showMessage(QStringLiteral("\"%1\" is not a configuration value. Type a hexadecimal number from 0 "
+                                   "to FF: the digits 0 to 9 and A to F, in either case; leading zeros are allowed.")
+                        .arg(txtConfig->text()),
+                    QMessageBox::Warning);
         return;
     }
     I2CStart();
-    WriteByte(SensorWrite);
+    WriteByte(sensor::WriteAddress);
     GetAck();
-    WriteByte(AccessConfig);
+    WriteByte(sensor::AccessConfig);
     GetAck();
     WriteByte(*value);
     GetAck();

@@ -1,11 +1,4 @@
 #include "ProgramRunner.h"
-#include "ThermConfWindow.h"
+#include "Programs.h"
 
-int main(int argc, char** argv)
-{
-    ProgramInfo info;
-    info.name = QStringLiteral("thermconf");
-    info.buildBoard = &ThermConfWindow::buildVirtualBoard;
-    info.createWindow = [](MSComm::Setup setup) { return std::make_unique<ThermConfWindow>(std::move(setup)); };
-    return runProgram(argc, argv, info);
-}
+int main(int argc, char** argv) { return runProgram(argc, argv, program("thermconf")); }

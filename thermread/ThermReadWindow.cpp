@@ -1,10 +1,8 @@
 #include "ThermReadWindow.h"
 
-#include "Board.h"
-#include "TemperatureSensor.h"
-#include "TwoWireBus.h"
-
+#include "ChipCommands.h"
 #include "I2CSboard.h"
+#include "Named.h"
 #include "NumberText.h"
 #include "Twips.h"
 
@@ -13,11 +11,6 @@
 #include <QPushButton>
 
 using namespace I2CSboard;
-
-namespace {
-constexpr std::uint8_t SensorWrite = 0x90;
-constexpr std::uint8_t SensorRead = 0x91;
-} // namespace
 
 ThermReadWindow::ThermReadWindow(MSComm::Setup setup, QWidget* parent)
     : ThermReadWindow(std::move(setup), Layout{240, 5250, 1155}, parent)
@@ -30,18 +23,18 @@ ThermReadWindow::ThermReadWindow(MSComm::Setup setup, const Layout& layout, QWid
     setWindowTitle(QStringLiteral("Form1"));
     forms::setClientArea(this, layout.clientWidth, layout.clientHeight);
 
-    Frame1 = new QGroupBox(QStringLiteral("Temperature"), this);
+    Frame1 = forms::named(new QGroupBox(QStringLiteral("Temperature"), this), "Frame1");
     forms::place(Frame1, 60, layout.framesTop, 2415, 855);
-    txtTemp = new QLineEdit(Frame1);
+    txtTemp = forms::named(new QLineEdit(Frame1), "txtTemp");
     forms::place(txtTemp, 180, 360, 735, 375);
-    cmdRdTemp = new QPushButton(QStringLiteral("Read Temp"), Frame1);
+    cmdRdTemp = forms::named(new QPushButton(QStringLiteral("Read Temp"), Frame1), "cmdRdTemp");
     forms::place(cmdRdTemp, 1080, 360, 1215, 375);
 
-    Frame2 = new QGroupBox(QStringLiteral("Convert"), this);
+    Frame2 = forms::named(new QGroupBox(QStringLiteral("Convert"), this), "Frame2");
     forms::place(Frame2, 2520, layout.framesTop, 2655, 855);
-    cmdStartConvert = new QPushButton(QStringLiteral("Start Convert"), Frame2);
+    cmdStartConvert = forms::named(new QPushButton(QStringLiteral("Start Convert"), Frame2), "cmdStartConvert");
     forms::place(cmdStartConvert, 120, 360, 1155, 375);
-    cmdStopConvert = new QPushButton(QStringLiteral("Stop Convert"), Frame2);
+    cmdStopConvert = forms::named(new QPushButton(QStringLiteral("Stop Convert"), Frame2), "cmdStopConvert");
     forms::place(cmdStopConvert, 1380, 360, 1155, 375);
 
     setTabOrder(txtTemp, cmdRdTemp);
@@ -62,12 +55,12 @@ void ThermReadWindow::Form_Load()
 void ThermReadWindow::cmdRdTemp_Click()
 {
     I2CStart();
-    WriteByte(SensorWrite);
+    WriteByte(sensor::WriteAddress);
     GetAck();
-    WriteByte(0xAA);
+    WriteByte(sensor::ReadTemperature);
     GetAck();
     I2CStart();  // repeated start
-    WriteByte(SensorRead);
+    WriteByte(sensor::ReadAddress);
     GetAck();
     std::uint8_t whole = ReadByte();
     SendZero();  // acknowledge: one more byte wanted
@@ -83,7 +76,7 @@ void ThermReadWindow::cmdRdTemp_Click()
 void ThermReadWindow::sendCommand(std::uint8_t command)
 {
     I2CStart();
-    WriteByte(SensorWrite);
+    WriteByte(sensor::WriteAddress);
     GetAck();
     WriteByte(command);
     GetAck();
@@ -92,15 +85,10 @@ void ThermReadWindow::sendCommand(std::uint8_t command)
 
 void ThermReadWindow::cmdStartConvert_Click()
 {
-    sendCommand(0xEE);
+    sendCommand(sensor::StartConvert);
 }
 
 void ThermReadWindow::cmdStopConvert_Click()
 {
-    sendCommand(0x22);
-}
-
-void ThermReadWindow::buildVirtualBoard(Board& board)
-{
-    board.add<TwoWireBus>().add<TemperatureSensor>();
+    sendCommand(sensor::StopConvert);
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-class Board;
-
 #include "FormWindow.h"
 
 class QGroupBox;
@@ -11,9 +9,6 @@ class QPushButton;
 // The temperature reader: reads the sensor at 0x90/0x91 and starts and stops its conversions.
 class ThermReadWindow : public FormWindow {
 public:
-    // The parts of this program's experiment, put on the virtual board.
-    static void buildVirtualBoard(Board& board);
-
     explicit ThermReadWindow(MSComm::Setup setup, QWidget* parent = nullptr);
 
     void Form_Load() override;

@@ -7,6 +7,7 @@
 #include "FormsStyle.h"
 #include "IoPanelWindow.h"
 #include "LineProbeWindow.h"
+#include "Programs.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
 #include "ThermConfWindow.h"
@@ -53,7 +54,7 @@ template <class Window>
 void shoot(const QString& name, const std::function<void(Window&, BoardWindow&)>& use, bool together = false)
 {
     Board board;
-    Window::buildVirtualBoard(board);
+    programOf<Window>().buildBoard(board);
     // A clock that steps 1.5 ms a reading, so that the monitor's times come out the same each run.
     const BusMonitor::Clock::time_point epoch{};
     BoardWindow boardWindow(board, epoch, [epoch, readings = 0]() mutable {

@@ -4,6 +4,7 @@
 #include "BoardPanel.h"
 #include "BoardWindow.h"
 #include "MonitorPane.h"
+#include "Programs.h"
 #include "VirtualPort.h"
 
 #include <QAbstractButton>
@@ -23,7 +24,7 @@ class ProgramWithBoard : public ::testing::Test {
 protected:
     ProgramWithBoard()
     {
-        Window::buildVirtualBoard(board);
+        programOf<Window>().buildBoard(board);
         boardWindow = std::make_unique<BoardWindow>(board, epoch, [this] { return now; });
         window = std::make_unique<Window>(
             MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }});

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "FormWindow.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <typeinfo>
+
+class Board;
+
+// One program of the suite: its name, its window, and the experiment it drives, which the
+// runner puts on the virtual board when a port is `virtual`.
+struct Program {
+    QString name;
+    std::function<std::unique_ptr<FormWindow>(MSComm::Setup)> createWindow;
+    std::function<void(Board&)> buildBoard;
+    // The class of the window, so that code holding a window class finds its program.
+    const std::type_info* windowClass = nullptr;
+};

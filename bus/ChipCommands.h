@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+// What the board's two-wire chips answer to: the bytes the programs send and the virtual
+// board's chips act on, named once for both.
+
+// The temperature sensor: commands after its write address.
+namespace sensor {
+constexpr std::uint8_t WriteAddress = 0x90;
+constexpr std::uint8_t ReadAddress = 0x91;
+constexpr std::uint8_t ReadTemperature = 0xAA;  // two bytes: whole degrees, then bit 7 = half a degree
+constexpr std::uint8_t StartConvert = 0xEE;
+constexpr std::uint8_t StopConvert = 0x22;
+constexpr std::uint8_t AccessConfig = 0xAC;  // the one-byte configuration register
+} // namespace sensor
+
+// The PCF8591 converter: four 8-bit inputs and one 8-bit output, 0 to 255 for 0 to 5 V.
+namespace converter {
+constexpr std::uint8_t WriteAddress = 0x90;
+constexpr std::uint8_t ReadAddress = 0x91;
+constexpr int Channels = 4;
+constexpr int FullScaleVolts = 5;
+constexpr int Steps = 255;  // the byte at full scale
+} // namespace converter

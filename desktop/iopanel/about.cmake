@@ -41,3 +41,5 @@ A port that cannot be opened is named in a box, \(lqPlease Select Another Compor
 reason, and the program goes on with no port open.
 ]=])
 set(startup_failure "")
+set(device_failure "If the device fails while the program runs (a USB adapter pulled out), iopanel says so and goes\non with no port open, so that a port can be chosen again.")
+set(device_failure_status "")

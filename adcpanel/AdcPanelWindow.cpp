@@ -9,9 +9,6 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QIcon>
-#include <QPixmap>
 #include <QTimer>
 
 #include <algorithm>
@@ -31,29 +28,11 @@ QString volts(std::uint8_t raw)
     return forms::numberText(double(scaled) / converter::Steps);
 }
 
-// A small meter face with a needle: the window's icon.
-QIcon meterIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(QColor(255, 255, 200));
-    p.drawRoundedRect(QRectF(2, 4, 28, 24), 3, 3);
-    p.setPen(QPen(Qt::darkGray, 1));
-    p.drawArc(QRectF(6, 10, 20, 20), 30 * 16, 120 * 16);
-    p.setPen(QPen(Qt::red, 2));
-    p.drawLine(QPointF(16, 22), QPointF(22, 12));
-    return QIcon(pixmap);
-}
-
 } // namespace
 
 AdcPanelWindow::AdcPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(std::move(setup), parent)
 {
     setWindowTitle(QStringLiteral("I2C BUS ADC Control"));
-    setWindowIcon(meterIcon());
     forms::setClientArea(this, 3570, 4005);
 
     auto textBox = [this](const char* name, const QString& text, int top, int height) {

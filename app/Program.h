@@ -14,6 +14,9 @@ class Board;
 // runner puts on the virtual board when a port is `virtual`.
 struct Program {
     QString name;
+    // What desktops know the program by: its desktop entry (without ".desktop") and its icon,
+    // in the icon theme and built into the program.
+    QString desktopId;
     std::function<std::unique_ptr<FormWindow>(MSComm::Setup)> createWindow;
     std::function<void(Board&)> buildBoard;
     // The class of the window, so that code holding a window class finds its program.

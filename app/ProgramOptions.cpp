@@ -18,6 +18,18 @@ bool ProgramOptions::anyVirtual() const
     return false;
 }
 
+namespace {
+
+// Qt's usage line names the executable as started (a path), or "<executable_name>" before the
+// application object exists: this one names the program, as its manual page does.
+QString helpText(const QCommandLineParser& parser)
+{
+    const QString text = parser.helpText();
+    return QStringLiteral("Usage: %1 [options]").arg(QCoreApplication::applicationName()) + text.mid(text.indexOf(u'\n'));
+}
+
+} // namespace
+
 std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments, QString& exitText, int& exitCode)
 {
     QCommandLineParser parser;
@@ -51,12 +63,12 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
     parser.addOption(listPorts);
 
     if (!parser.parse(arguments)) {
-        exitText = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
+        exitText = parser.errorText() + QStringLiteral("\n\n") + helpText(parser);
         exitCode = 2;
         return std::nullopt;
     }
     if (parser.isSet(help)) {
-        exitText = parser.helpText();
+        exitText = helpText(parser);
         exitCode = 0;
         return std::nullopt;
     }

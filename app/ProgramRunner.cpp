@@ -3,6 +3,7 @@
 #include "BoardWindow.h"
 #include "FormsStyle.h"
 #include "PortEnvironment.h"
+#include "ProgramIcon.h"
 #include "SerialPortList.h"
 
 #include <QApplication>
@@ -89,6 +90,10 @@ int runProgram(int argc, char** argv, const Program& program)
     }
 
     QApplication app(argc, argv);
+    // Every window and box of the program shows its icon (no window sets one of its own), and
+    // desktops that go by the entry (Wayland's) find its name and icon there.
+    QApplication::setWindowIcon(programIcon(program.desktopId));
+    QGuiApplication::setDesktopFileName(program.desktopId);
     FormsStyle::apply(app);
     quitOnSignals(app);
 

@@ -16,7 +16,7 @@ namespace {
 template <class Window>
 Program entry(const char* name, void (*buildBoard)(Board&), bool choosesPort = false)
 {
-    return Program{QString::fromLatin1(name),
+    return Program{QString::fromLatin1(name), QStringLiteral(BOARD_SUITE_ID_PREFIX ".") + QString::fromLatin1(name),
                    [](MSComm::Setup setup) -> std::unique_ptr<FormWindow> { return std::make_unique<Window>(std::move(setup)); },
                    buildBoard, &typeid(Window), choosesPort};
 }

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -28,32 +27,11 @@ constexpr std::uint8_t ReadFlag = 0x01;
 constexpr int Bits = 8;
 constexpr int Ports = 4;
 
-// A computer: screen on a case, keyboard in front. The window's icon.
-QIcon computerIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(192, 192, 192));
-    p.drawRect(4, 2, 24, 19);
-    p.setBrush(QColor(0, 0, 128));
-    p.drawRect(7, 5, 18, 12);
-    p.setBrush(QColor(192, 192, 192));
-    p.drawRect(12, 21, 8, 3);
-    p.drawRect(2, 25, 28, 5);
-    p.setPen(QPen(Qt::darkGray, 1));
-    for (int x = 5; x < 28; x += 3)
-        p.drawPoint(x, 27);
-    return QIcon(pixmap);
-}
-
 } // namespace
 
 IoPanelWindow::IoPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(std::move(setup), parent)
 {
     setWindowTitle(QStringLiteral("I2C Bus Multi I/O Control"));
-    setWindowIcon(computerIcon());
     forms::setClientArea(this, 7005, 4335);
 
     buildSettingsFrame(settingsFrame1, addressFrame1, chipFrame1, modeFrame1, QStringLiteral("PCF8574#1"), 165, 150, panel1_);

@@ -6,11 +6,8 @@
 #include "Twips.h"
 
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
@@ -28,33 +25,12 @@ forms::Shape* lamp(QWidget* parent, int left, int top)
     return shape;
 }
 
-// Three lamps in a column, as in the window, on a grey ground.
-QPixmap iconImage(int side)
-{
-    QPixmap image(side, side);
-    image.fill(QColor(192, 192, 192));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(forms::colorOf(LampBorder));
-    const qreal d = side / 3.0;
-    const long colours[3] = {LineProbeWindow::NotAsserted, LineProbeWindow::Asserted, LineProbeWindow::Asserted};
-    for (int row = 0; row < 3; ++row) {
-        painter.setBrush(forms::colorOf(colours[row]));
-        painter.drawEllipse(QRectF(side / 2.0 - d / 2 + 0.5, row * d + 0.5, d - 1, d - 1));
-    }
-    return image;
-}
-
 } // namespace
 
 LineProbeWindow::LineProbeWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(std::move(setup), parent)
 {
     setWindowTitle(QStringLiteral(" Basic Input"));
     forms::setClientArea(this, 3900, 2685);
-    QIcon icon;
-    icon.addPixmap(iconImage(32));
-    icon.addPixmap(iconImage(16));
-    setWindowIcon(icon);
 
     Shape2 = forms::named(lamp(this, 1005, 825), "Shape2");
     Shape3 = forms::named(lamp(this, 990, 1320), "Shape3");

@@ -281,7 +281,6 @@ TEST_F(AdcPanel, TicksDoNotPileUp)
 TEST_F(AdcPanel, LayoutCaptionsFontsAndTabOrder)
 {
     EXPECT_EQ(window->windowTitle(), "I2C BUS ADC Control");
-    EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(window->size(), QSize(238, 267));
     EXPECT_EQ(window->Text1->geometry(), forms::twipsRect(240, 255, 1710, 450));
     EXPECT_EQ(window->Text2->geometry(), forms::twipsRect(240, 840, 1710, 450));

@@ -464,7 +464,6 @@ TEST_F(IoPanel, LampsAreTwoPicturesAtOnePlace)
 TEST_F(IoPanel, LayoutCaptionsAndTabOrder)
 {
     EXPECT_EQ(window->windowTitle(), "I2C Bus Multi I/O Control");
-    EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(window->size(), QSize(467, 289));
     struct FrameCase {
         QGroupBox* frame;

@@ -2,13 +2,17 @@
 // pty with emulated modem lines, through PosixSerialPort): its component accesses, and the
 // kernel calls of this device layer against the floor (one call per line change, per status
 // read and per byte), against one call per access, and against a layer that reads the status
-// before each set. Then the same accesses replayed on the program's virtual board: bare, through
-// its port, and through the component. Prints Markdown tables.
+// before each set; and the time the handler's accesses would take on a USB adapter at 1 ms a
+// transfer, live or cached with the default settle, from the adapter model on a simulated clock.
+// Then the same accesses replayed on the program's virtual board: bare, through its port, and
+// through the component. Prints Markdown tables.
 //   cost_bench [SECONDS of timing per handler, default 0.3]
 //   cost_bench --fixed N   Read Temp replayed N times on each path, for bench/instructions.sh
 
+#include "AdapterDriver.h"
 #include "AdcPanelWindow.h"
 #include "Bench.h"
+#include "CachedStatusAdapter.h"
 #include "FormsStyle.h"
 #include "HexText.h"
 #include "IoPanelWindow.h"
@@ -17,7 +21,9 @@
 #include "Programs.h"
 #include "PtySerialDevice.h"
 #include "SerialOutWindow.h"
+#include "SettledLines.h"
 #include "ShiftOutWindow.h"
+#include "SimulatedClock.h"
 #include "ThermConfWindow.h"
 #include "TraceCounter.h"
 #include "VirtualPort.h"
@@ -39,6 +45,7 @@ namespace {
 struct Costs {
     TraceCounter::Counts counts;
     std::map<std::string, int> calls;
+    std::vector<Access> before;  // every access from the window's creation to the counted run
 
     int kernelCalls() const
     {
@@ -130,17 +137,17 @@ Costs measure(const Handler& h)
     auto window = h.program->createWindow(pty.setup(recorder.trace()));
     auto counted = [&](const std::function<void()>& step) {
         pty.drain();
-        counter.count(recorder.lines());
+        std::vector<Access> before = counter.count(recorder.lines()).accesses;
         recorder.clear();
         pty.calls.reset();
         step();
-        Costs c{counter.count(recorder.lines()), pty.calls.calls};
+        Costs c{counter.count(recorder.lines()), pty.calls.calls, std::move(before)};
         pty.drain();
         return c;
     };
     if (!h.run) {
         Costs c = counted([&] { window->Form_Load(); });
-        for (const char* opening : {"open", "TIOCEXCL", "fcntl", "tcgetattr", "tcsetattr"})
+        for (const char* opening : {"open", "flock", "TIOCEXCL", "fcntl", "tcgetattr", "tcsetattr"})
             c.calls.erase(opening);
         if (--c.calls["TIOCMGET"] == 0)  // the levels, read once on opening
             c.calls.erase("TIOCMGET");
@@ -179,6 +186,30 @@ struct Paths {
 
 volatile unsigned sink;  // what the replays read, so that no read is left out
 
+// A model, not a measurement: the time a handler's accesses take on a USB adapter whose every
+// transfer takes 1 ms, on the simulated clock of the adapter model. Live, every line change and
+// every status read is a transfer; cached, a line change is a transfer and a read answers at
+// once from the adapter's copy, after the settle a cached driver gets by default. Bytes go to the
+// kernel's buffer and cost nothing here. What came before the handler is replayed first, untimed,
+// so that the handler starts from the levels it had when its calls were counted.
+double msOnAdapter(const Program& program, const Costs& costs, bool cached)
+{
+    using namespace std::chrono_literals;
+    Board board;
+    program.buildBoard(board);
+    SimulatedClock clock;
+    const CachedStatusAdapter::Timing timing = cached ? CachedStatusAdapter::Timing{1ms, 1ms, 0us}
+                                                      : CachedStatusAdapter::Timing{0us, 1ms, 1ms};
+    std::unique_ptr<SerialLines> port =
+        std::make_unique<CachedStatusAdapter>(std::make_unique<VirtualPort>(board, bench::replaySettings), clock, timing);
+    if (cached)
+        port = std::make_unique<SettledLines>(std::move(port), AdapterDriver::defaultSettle("ch341-uart"), clock);
+    sink = sink + bench::replayOnPort(costs.before, *port, 1);
+    const auto start = clock.now();
+    sink = sink + bench::replayOnPort(costs.counts.accesses, *port, 1);
+    return std::chrono::duration<double, std::milli>(clock.now() - start).count();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -203,15 +234,22 @@ int main(int argc, char** argv)
     for (const Handler& h : all)
         measured.push_back(measure(h));
 
-    std::puts("Kernel calls per handler on a serial device (a pty with emulated modem lines, through PosixSerialPort):\n");
-    std::puts("| program | handler | puts | line changes | reads | bytes | component accesses | floor: one per change, read and byte | one call per access | status read before each set | this device layer | its calls by kind |");
-    std::puts("|---|---|---|---|---|---|---|---|---|---|---|---|");
+    std::puts("Kernel calls per handler on a serial device (a pty with emulated modem lines, through PosixSerialPort), "
+              "and the time on a USB adapter at 1 ms a transfer (a model from the calls and the settle's waits):\n");
+    std::puts("| program | handler | puts | line changes | reads | bytes | component accesses | floor: one per change, read and byte | one call per access | status read before each set | this device layer | its calls by kind | adapter, live | adapter, cached, default settle |");
+    std::puts("|---|---|---|---|---|---|---|---|---|---|---|---|---|---|");
     for (std::size_t i = 0; i < all.size(); ++i) {
         const TraceCounter::Counts& c = measured[i].counts;
-        std::printf("| %s | %s | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %d | %s |\n",
+        const double live = msOnAdapter(*all[i].program, measured[i], false);
+        const double cached = msOnAdapter(*all[i].program, measured[i], true);
+        // Live, the model's transfers are the counted line changes and reads.
+        if (live != double(c.changes + c.reads))
+            std::fprintf(stderr, "%s %s: the adapter model made %.0f transfers, not %zu\n",
+                         qPrintable(all[i].program->name), all[i].name.c_str(), live, c.changes + c.reads);
+        std::printf("| %s | %s | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %d | %s | %.0f ms | %.0f ms |\n",
                     qPrintable(all[i].program->name), all[i].name.c_str(), c.puts, c.changes, c.reads, c.bytes,
                     c.accesses.size(), c.changes + c.reads + c.bytes, c.accesses.size(), 2 * c.puts + c.reads + c.bytes,
-                    measured[i].kernelCalls(), byKind(measured[i].calls).c_str());
+                    measured[i].kernelCalls(), byKind(measured[i].calls).c_str(), live, cached);
     }
 
     const int rounds = 5;

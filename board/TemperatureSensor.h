@@ -1,6 +1,7 @@
 #pragma once
 
 #include "I2cTarget.h"
+#include "PartVisitor.h"
 
 // The board's temperature sensor: command 0xAA reads the temperature as two bytes (whole
 // degrees in two's complement, then bit 7 = half a degree), 0xEE and 0x22 start and stop
@@ -13,6 +14,7 @@ public:
     static constexpr std::uint8_t AccessConfig = 0xAC;
 
     explicit TemperatureSensor(std::uint8_t address7 = 0x48) : I2cTarget(address7) {}
+    void accept(PartVisitor& visitor) override { visitor.visit(*this); }
 
     // Temperature in half degrees (51 = 25.5 °C), -110 to 250.
     int halfDegrees() const { return halfDegrees_; }

@@ -3,6 +3,7 @@
 #include "LineRecorder.h"
 #include "Pcf8591Converter.h"
 #include "TransactionDecoder.h"
+#include "TransactionText.h"
 #include "Twips.h"
 #include "TwoWireBus.h"
 #include "VirtualPort.h"
@@ -126,7 +127,7 @@ TEST_F(AdcPanel, EachBoxIsWrittenBeforeItsByteIsAcknowledged)
     stopTicks();
     std::vector<std::string> decodedAtWrite;
     for (QLineEdit* box : {window->Text1, window->Text2, window->Text3, window->Text4})
-        QObject::connect(box, &QLineEdit::textChanged, [&] { decodedAtWrite.push_back(decoder.pending()); });
+        QObject::connect(box, &QLineEdit::textChanged, [&] { decodedAtWrite.push_back(transactionText(decoder.pending())); });
     window->Timer1_Timer();
     EXPECT_EQ(decodedAtWrite, (std::vector<std::string>{"S 91 R A", "S 91 R A 80 A", "S 91 R A 80 A 66 A",
                                                         "S 91 R A 80 A 66 A 80 A"}));

@@ -9,9 +9,6 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QIcon>
-#include <QPixmap>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,6 +20,7 @@ namespace {
 // Output enabled, four single-ended inputs, auto-increment, channel 1 (readings) or 0 (output).
 constexpr std::uint8_t ReadFromChannel1 = 0x45;
 constexpr std::uint8_t OutputControl = 0x44;
+constexpr int StepsPerVolt = converter::Steps / converter::FullScaleVolts;  // 51
 
 QString volts(std::uint8_t raw)
 {
@@ -30,29 +28,11 @@ QString volts(std::uint8_t raw)
     return forms::numberText(double(scaled) / converter::Steps);
 }
 
-// A small meter face with a needle: the window's icon.
-QIcon meterIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(QColor(255, 255, 200));
-    p.drawRoundedRect(QRectF(2, 4, 28, 24), 3, 3);
-    p.setPen(QPen(Qt::darkGray, 1));
-    p.drawArc(QRectF(6, 10, 20, 20), 30 * 16, 120 * 16);
-    p.setPen(QPen(Qt::red, 2));
-    p.drawLine(QPointF(16, 22), QPointF(22, 12));
-    return QIcon(pixmap);
-}
-
 } // namespace
 
 AdcPanelWindow::AdcPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(std::move(setup), parent)
 {
     setWindowTitle(QStringLiteral("I2C BUS ADC Control"));
-    setWindowIcon(meterIcon());
     forms::setClientArea(this, 3570, 4005);
 
     auto textBox = [this](const char* name, const QString& text, int top, int height) {
@@ -90,15 +70,10 @@ AdcPanelWindow::AdcPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindo
     setTabOrder(Text3, Text4);
     setTabOrder(Text4, Text5);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(200);
-
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    Timer1 = addTimer("Timer1", 200, [this] { Timer1_Timer(); });
     // textChanged comes for typed and put text alike, and at once: a put inside the
     // handler runs it again, nested, before the put returns.
     connect(Text5, &QLineEdit::textChanged, this, [this] { Text5_Change(); });
-
-    Timer1->start();
 }
 
 void AdcPanelWindow::Form_Load()
@@ -134,10 +109,12 @@ void AdcPanelWindow::Text5_Change()
 {
     double x = forms::numericValue(Text5->text());
     // Out-of-range values are clipped in the box itself; the put runs this handler again,
-    // nested, which sends the clipped value before this run sends it once more.
+    // nested, which sends the clipped value before this run sends it once more. Below 0 that
+    // is only a value whose byte would be below 0: a small negative ("-0.005") rounds to the
+    // byte 0 and is sent as it stands.
     if (x > converter::FullScaleVolts)
         Text5->setText(QStringLiteral("5"));
-    else if (x < 0)
+    else if (forms::roundHalfToEven(x * StepsPerVolt) < 0)
         Text5->setText(QStringLiteral("0"));
 
     I2CStart();
@@ -146,8 +123,8 @@ void AdcPanelWindow::Text5_Change()
     WriteByte(OutputControl);
     GetAck();
     double v = forms::numericValue(Text5->text());
-    // After the clip v is within 0 to 5, so the clamp only guards the byte's range.
-    double b = std::clamp(forms::roundHalfToEven(v * (converter::Steps / converter::FullScaleVolts)), 0.0, double(converter::Steps));
+    // After the clip the byte is within 0 to 255, so the clamp only guards its range.
+    double b = std::clamp(forms::roundHalfToEven(v * StepsPerVolt), 0.0, double(converter::Steps));
     WriteByte(std::uint8_t(b));
     GetAck();
     I2CStop();

@@ -22,6 +22,6 @@ public:
     QLineEdit* Text3;
     QLineEdit* Text4;
     QLineEdit* Text5;
-    forms::ControlArray<QLabel> Label1{0};
+    forms::ControlArray<QLabel> Label1{"Label1", 0};
     QTimer* Timer1;
 };

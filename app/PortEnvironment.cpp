@@ -1,6 +1,7 @@
 #include "PortEnvironment.h"
 
-#include "PosixSerialPort.h"
+#include "DeviceOpener.h"
+#include "SerialPortList.h"
 #include "VirtualPort.h"
 
 #include <cerrno>
@@ -49,5 +50,13 @@ std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSetti
     QString device = options_.device(commPort);
     if (device == QLatin1String(ProgramOptions::Virtual))
         return std::make_unique<VirtualPort>(*board_, settings);
-    return std::make_unique<PosixSerialPort>("COM" + std::to_string(commPort), device.toStdString(), settings);
+    try {
+        return DeviceOpener{options_.settle}.open("COM" + std::to_string(commPort), device.toStdString(), settings);
+    } catch (const CommError& e) {
+        if (e.kind() != CommError::Kind::NoSuchDevice)
+            throw;
+        // The default names a built-in port that a machine with only a USB adapter lacks.
+        throw CommError(e.kind(), e.what() + std::string("\n") +
+                                      SerialPortList::hint(SerialPortList::present(options_.settle), commPort));
+    }
 }

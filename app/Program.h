@@ -14,8 +14,15 @@ class Board;
 // runner puts on the virtual board when a port is `virtual`.
 struct Program {
     QString name;
+    // What desktops know the program by: its desktop entry (without ".desktop") and its icon,
+    // in the icon theme and built into the program.
+    QString desktopId;
     std::function<std::unique_ptr<FormWindow>(MSComm::Setup)> createWindow;
     std::function<void(Board&)> buildBoard;
     // The class of the window, so that code holding a window class finds its program.
     const std::type_info* windowClass = nullptr;
+    // The user picks the port in the window (iopanel): a device lost under it is reported and
+    // another can be picked. Every other program ends on a lost device, as on one that does not
+    // open, since all it could show from then on would be the readings of a closed port.
+    bool choosesPort = false;
 };

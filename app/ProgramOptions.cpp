@@ -18,6 +18,18 @@ bool ProgramOptions::anyVirtual() const
     return false;
 }
 
+namespace {
+
+// Qt's usage line names the executable as started (a path), or "<executable_name>" before the
+// application object exists: this one names the program, as its manual page does.
+QString helpText(const QCommandLineParser& parser)
+{
+    const QString text = parser.helpText();
+    return QStringLiteral("Usage: %1 [options]").arg(QCoreApplication::applicationName()) + text.mid(text.indexOf(u'\n'));
+}
+
+} // namespace
+
 std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments, QString& exitText, int& exitCode)
 {
     QCommandLineParser parser;
@@ -42,14 +54,21 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
                               QStringLiteral("Write every transaction the virtual board sees to FILE, one line each, as it happens ('-' for standard error)."),
                               QStringLiteral("FILE"));
     parser.addOption(busLog);
+    QCommandLineOption settle(QStringLiteral("settle"),
+                              QStringLiteral("Wait MICROSECONDS after a line change before reading the status inputs, on every port, "
+                                             "in place of the adapter's default (0: never wait)."),
+                              QStringLiteral("MICROSECONDS"));
+    parser.addOption(settle);
+    QCommandLineOption listPorts(QStringLiteral("list-ports"), QStringLiteral("List the serial devices present, one a line, and exit."));
+    parser.addOption(listPorts);
 
     if (!parser.parse(arguments)) {
-        exitText = parser.errorText() + QStringLiteral("\n\n") + parser.helpText();
+        exitText = parser.errorText() + QStringLiteral("\n\n") + helpText(parser);
         exitCode = 2;
         return std::nullopt;
     }
     if (parser.isSet(help)) {
-        exitText = parser.helpText();
+        exitText = helpText(parser);
         exitCode = 0;
         return std::nullopt;
     }
@@ -84,5 +103,17 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
             return std::nullopt;
         }
     }
+    if (parser.isSet(settle)) {
+        bool number = false;
+        const qlonglong us = parser.value(settle).toLongLong(&number);
+        // Up to a second: a longer wait before every read would stop the bus, not settle it.
+        if (!number || us < 0 || us > 1'000'000) {
+            exitText = QStringLiteral("--settle needs a number of microseconds from 0 to 1000000\n");
+            exitCode = 2;
+            return std::nullopt;
+        }
+        options.settle = std::chrono::microseconds(us);
+    }
+    options.listPorts = parser.isSet(listPorts);
     return options;
 }

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <chrono>
 #include <optional>
 
 // What the command line may add to a program; with no options it behaves exactly as built.
@@ -18,6 +19,11 @@ struct ProgramOptions {
     QString trace;
     // File for the virtual board's monitor lines; empty for none.
     QString busLog;
+    // The wait before a status read after a line change, for every port, in place of what the
+    // device's driver needs (0: none); unset: the driver's own.
+    std::optional<std::chrono::microseconds> settle;
+    // Print the serial devices present and end.
+    bool listPorts = false;
 
     // The device of COMn (n from 1); ports above COM4 are /dev/ttyS(n-1).
     QString device(int commPort) const;

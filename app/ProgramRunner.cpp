@@ -3,6 +3,8 @@
 #include "BoardWindow.h"
 #include "FormsStyle.h"
 #include "PortEnvironment.h"
+#include "ProgramIcon.h"
+#include "SerialPortList.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -73,6 +75,14 @@ int runProgram(int argc, char** argv, const Program& program)
         std::fputs(exitText.toLocal8Bit().constData(), exitCode == 0 ? stdout : stderr);
         return exitCode;
     }
+    if (options->listPorts) {
+        const auto present = SerialPortList::present(options->settle);
+        for (const SerialPortInfo& port : present)
+            std::printf("%s\n", SerialPortList::describe(port).c_str());
+        if (present.empty())
+            std::fprintf(stderr, "%s: no serial device found\n", qPrintable(program.name));
+        return 0;
+    }
     if (!haveDisplay()) {
         std::fprintf(stderr, "%s: no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %s\n",
                      qPrintable(program.name), qPrintable(program.name));
@@ -80,6 +90,10 @@ int runProgram(int argc, char** argv, const Program& program)
     }
 
     QApplication app(argc, argv);
+    // Every window and box of the program shows its icon (no window sets one of its own), and
+    // desktops that go by the entry (Wayland's) find its name and icon there.
+    QApplication::setWindowIcon(programIcon(program.desktopId));
+    QGuiApplication::setDesktopFileName(program.desktopId);
     FormsStyle::apply(app);
     quitOnSignals(app);
 
@@ -103,11 +117,22 @@ int runProgram(int argc, char** argv, const Program& program)
 
     std::unique_ptr<FormWindow> window = program.createWindow(ports.setup());
     FormWindow* w = window.get();
-    w->MSComm1.setFailureHandler([w, name = program.name](const std::string& message) {
+    bool deviceLost = false;
+    w->MSComm1.setFailureHandler([w, &program, &deviceLost](const std::string& message) {
         // Shown after the running handler, never inside a bus transaction.
         QString text = QString::fromStdString(message);
-        std::fprintf(stderr, "%s: %s\n", qPrintable(name), qPrintable(text));
-        QTimer::singleShot(0, w, [w, name, text] { QMessageBox::warning(w, name, text); });
+        std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), qPrintable(text));
+        if (program.choosesPort) {
+            QTimer::singleShot(0, w, [w, name = program.name, text] { QMessageBox::warning(w, name, text); });
+            return;
+        }
+        // Status 1 however the program then ends (the box closed, or a signal).
+        deviceLost = true;
+        QTimer::singleShot(0, w, [w, name = program.name, text] {
+            w->hide();  // what it would go on showing are a closed port's readings
+            QMessageBox::critical(nullptr, name, text);
+            QCoreApplication::exit(1);
+        });
     });
     try {
         w->Form_Load();
@@ -123,8 +148,9 @@ int runProgram(int argc, char** argv, const Program& program)
     w->show();
     if (boardWindow)
         boardWindow->showBeside(*w);
+    w->startTimers();
     int status = app.exec();
     window.reset();
     boardWindow.reset();
-    return status;
+    return deviceLost ? 1 : status;
 }

@@ -14,11 +14,11 @@
 namespace {
 
 template <class Window>
-Program entry(const char* name, void (*buildBoard)(Board&))
+Program entry(const char* name, void (*buildBoard)(Board&), bool choosesPort = false)
 {
-    return Program{QString::fromLatin1(name),
+    return Program{QString::fromLatin1(name), QStringLiteral(BOARD_SUITE_ID_PREFIX ".") + QString::fromLatin1(name),
                    [](MSComm::Setup setup) -> std::unique_ptr<FormWindow> { return std::make_unique<Window>(std::move(setup)); },
-                   buildBoard, &typeid(Window)};
+                   buildBoard, &typeid(Window), choosesPort};
 }
 
 } // namespace
@@ -29,7 +29,7 @@ const std::vector<Program>& programs()
         entry<ThermReadWindow>("thermread", &experiments::sensorBoard),
         entry<ThermConfWindow>("thermconf", &experiments::sensorBoard),
         entry<AdcPanelWindow>("adcpanel", &experiments::converterBoard),
-        entry<IoPanelWindow>("iopanel", &experiments::expanderBoard),
+        entry<IoPanelWindow>("iopanel", &experiments::expanderBoard, true),
         entry<ShiftOutWindow>("shiftout", &experiments::shiftRegisterBoard),
         entry<SerialOutWindow>("serialout", &experiments::serialReceiverBoard),
         entry<LineProbeWindow>("lineprobe", &experiments::statusInputsBoard),

@@ -6,24 +6,22 @@
 //   boardwin_bench [SECONDS, default 2]
 //   boardwin_bench --fixed REPETITIONS   (a fixed amount of work for bench/boardwin_instructions.sh)
 
-#include "SensorTransactions.h"
-#include "Board.h"
+#include "Bench.h"
 #include "BoardWindow.h"
+#include "Experiments.h"
 #include "FormsStyle.h"
 #include "I2CSboard.h"
+#include "LineRecorder.h"
 #include "MSComm.h"
-#include "TemperatureSensor.h"
-#include "TwoWireBus.h"
+#include "SensorTransactions.h"
 #include "VirtualPort.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -32,47 +30,15 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-// Counts the accesses that reach the port.
-class CountingLines : public SerialLines {
-public:
-    explicit CountingLines(Board& board) : port_(board, LineSettings{}) {}
-    void setDtr(bool a) override { ++count, port_.setDtr(a); }
-    void setRts(bool a) override { ++count, port_.setRts(a); }
-    void setBreak(bool on) override { ++count, port_.setBreak(on); }
-    bool cd() override { return ++count, port_.cd(); }
-    bool cts() override { return ++count, port_.cts(); }
-    bool dsr() override { return ++count, port_.dsr(); }
-    void write(std::uint8_t b) override { ++count, port_.write(b); }
-    long count = 0;
-
-private:
-    VirtualPort port_;
-};
-
-long accessesPerReadTemp()
-{
-    Board board;
-    board.add<TwoWireBus>().add<TemperatureSensor>();
-    CountingLines* counter = nullptr;
-    MSComm comm(MSComm::Setup{[&](int, const LineSettings&) {
-        auto lines = std::make_unique<CountingLines>(board);
-        counter = lines.get();
-        return lines;
-    }});
-    comm.setPortOpen(true);
-    ComponentScope busScope(comm);
-    counter->count = 0;
-    sensorBus::readTemperature();
-    return counter->count;
-}
-
 // A sensor board behind MSComm1, with or without its window (and its bus log).
 struct Setup {
     enum Window { None, Open, OpenWithLog };
 
-    Setup(Window window, const QString& logPath)
+    explicit Setup(Window window, const QString& logPath = {}, Trace* trace = nullptr)
+        : comm(MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); },
+                             trace})
     {
-        board.add<TwoWireBus>().add<TemperatureSensor>();
+        experiments::sensorBoard(board);
         if (window != None) {
             boardWindow = std::make_unique<BoardWindow>(board, Clock::now());
             boardWindow->show();
@@ -87,9 +53,18 @@ struct Setup {
 
     Board board;
     std::unique_ptr<BoardWindow> boardWindow;
-    MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }}};
+    MSComm comm;
     ComponentScope busScope{comm};
 };
+
+long accessesPerReadTemp()
+{
+    LineRecorder recorder;
+    Setup s(Setup::None, {}, recorder.trace());
+    recorder.clear();
+    sensorBus::readTemperature();
+    return long(recorder.counts().accesses.size());
+}
 
 [[gnu::noinline]] void readTempsWithoutWindow(Setup& s, int repetitions)
 {
@@ -113,26 +88,18 @@ struct Setup {
         w.refresh();
 }
 
-// Transactions per second: 5 ms handlers of back-to-back Read Temps, the event loop between.
-// `setup` is what runs behind MSComm1 meanwhile.
-double readTempsPerSecond(Setup& setup, double seconds)
+// A 5 ms handler of back-to-back Read Temps, then the event loop: how many it made.
+long readTempHandler()
 {
-    (void)setup;
-    const auto start = Clock::now();
-    const auto until = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const auto end = Clock::now() + std::chrono::milliseconds(5);
     long done = 0;
-    Clock::time_point now;
     do {
-        const auto sliceEnd = Clock::now() + std::chrono::milliseconds(5);
-        do {
-            for (int i = 0; i < 16; ++i)
-                sensorBus::readTemperature();
-            done += 16;
-        } while (Clock::now() < sliceEnd);
-        QCoreApplication::processEvents();
-        now = Clock::now();
-    } while (now < until);
-    return double(done) / std::chrono::duration<double>(now - start).count();
+        for (int i = 0; i < 16; ++i)
+            sensorBus::readTemperature();
+        done += 16;
+    } while (Clock::now() < end);
+    QCoreApplication::processEvents();
+    return done;
 }
 
 } // namespace
@@ -140,49 +107,44 @@ double readTempsPerSecond(Setup& setup, double seconds)
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    double seconds = 2.0;
-    int fixed = 0;
-    if (argc > 2 && std::string(argv[1]) == "--fixed")
-        fixed = std::atoi(argv[2]);
-    else if (argc > 1)
-        seconds = std::atof(argv[1]);
+    const bench::Options options = bench::options(argc, argv, 2.0);
     QApplication app(argc, argv);
     FormsStyle::apply(app);
     QTemporaryDir dir;
     const QString logPath = QDir(dir.path()).filePath("bus.log");
     const long perReadTemp = accessesPerReadTemp();
 
-    if (fixed > 0) {
+    if (options.fixed > 0) {
         {
-            Setup bare(Setup::None, logPath);
-            readTempsWithoutWindow(bare, fixed);
+            Setup bare(Setup::None);
+            readTempsWithoutWindow(bare, options.fixed);
         }
-        Setup open(Setup::Open, logPath);
-        readTempsWithWindow(open, fixed);
+        Setup open(Setup::Open);
+        readTempsWithWindow(open, options.fixed);
         open.boardWindow->refresh();
-        idleRefreshes(*open.boardWindow, fixed);
-        std::printf("accesses per path: %ld\nrefreshes: %d\n", long(fixed) * perReadTemp, fixed);
+        idleRefreshes(*open.boardWindow, options.fixed);
+        std::printf("accesses per path: %ld\nrefreshes: %d\n", long(options.fixed) * perReadTemp, options.fixed);
         return 0;
     }
 
-    // Alternating rounds, best of each: other load on the machine slows a round, never speeds it.
     const int rounds = 5;
-    double best[3] = {0, 0, 0};
-    for (int round = 0; round < rounds; ++round)
-        for (int w = Setup::None; w <= Setup::OpenWithLog; ++w) {
+    std::vector<std::function<double()>> measurements;
+    for (int w = Setup::None; w <= Setup::OpenWithLog; ++w)
+        measurements.push_back([&, w] {
             Setup s(Setup::Window(w), logPath);
-            best[w] = std::max(best[w], readTempsPerSecond(s, seconds / rounds / 3));
-        }
+            return bench::perSecond(options.seconds / rounds / 3, readTempHandler);
+        });
+    const std::vector<double> best = bench::bestOf(rounds, measurements);
     std::printf("Read Temp (%ld accesses) through MSComm1 on the virtual board, 5 ms handlers with the event loop "
-                "between them, best of %d alternating rounds in %.1f s:\n\n",
-                perReadTemp, rounds, seconds);
+                "between them, best of %d rounds taking turns in %.1f s:\n\n",
+                perReadTemp, rounds, options.seconds);
     std::puts("| board window | accesses per second | Read Temps per second | time per access | against no window |");
     std::puts("|---|---|---|---|---|");
     const char* names[] = {"none", "open (monitor, panels refreshed every 33 ms)", "open, with --bus-log to a file"};
     for (int w = Setup::None; w <= Setup::OpenWithLog; ++w) {
         const double accesses = best[w] * double(perReadTemp);
-        std::printf("| %s | %.3g | %.3g | %.1f ns | %s |\n", names[w], accesses, best[w], 1e9 / accesses,
-                    w == Setup::None ? "" : qPrintable(QStringLiteral("%1 %").arg(100.0 * (best[0] / best[w] - 1.0), 0, 'f', 1).prepend(u'+')));
+        std::printf("| %s | %.3g | %.3g | %.1f ns | ", names[w], accesses, best[w], 1e9 / accesses);
+        std::printf(w == Setup::None ? "|\n" : "%+.1f %% |\n", 100.0 * (best[0] / best[w] - 1.0));
     }
     return 0;
 }

@@ -1,22 +1,31 @@
-// What every program's transactions cost. For each handler of each program, on a serial device
-// (a pty with emulated modem lines, through PosixSerialPort): its component accesses, and the
+// What every program's handlers cost. For each handler of each program, on a serial device (a
+// pty with emulated modem lines, through PosixSerialPort): its component accesses, and the
 // kernel calls of this device layer against the floor (one call per line change, per status
 // read and per byte), against one call per access, and against a layer that reads the status
-// before each set. Then the same accesses replayed on the program's virtual board, bare and
-// through the component, in accesses per second. Prints Markdown tables.
-//   cost_bench [seconds for each speed measurement, default 0.3]
+// before each set; and the time the handler's accesses would take on a USB adapter at 1 ms a
+// transfer, live or cached with the default settle, from the adapter model on a simulated clock.
+// Then the same accesses replayed on the program's virtual board: bare, through its port, and
+// through the component. Prints Markdown tables.
+//   cost_bench [SECONDS of timing per handler, default 0.3]
+//   cost_bench --fixed N   Read Temp replayed N times on each path, for bench/instructions.sh
 
+#include "AdapterDriver.h"
 #include "AdcPanelWindow.h"
+#include "Bench.h"
+#include "CachedStatusAdapter.h"
 #include "FormsStyle.h"
+#include "HexText.h"
 #include "IoPanelWindow.h"
 #include "LineProbeWindow.h"
 #include "LineRecorder.h"
-#include "PosixSerialPort.h"
 #include "Programs.h"
-#include "PtyModemCalls.h"
+#include "PtySerialDevice.h"
 #include "SerialOutWindow.h"
+#include "SettledLines.h"
 #include "ShiftOutWindow.h"
+#include "SimulatedClock.h"
 #include "ThermConfWindow.h"
+#include "TraceCounter.h"
 #include "VirtualPort.h"
 
 #include <QApplication>
@@ -25,313 +34,250 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <functional>
 #include <map>
-#include <poll.h>
-#include <pty.h>
-#include <unistd.h>
+
+using bench::Access;
 
 namespace {
 
-const LineSettings SerialSettings{57600, 'n', 8, 1};
-
-// One component access, as its trace line gives it.
-struct Access {
-    enum Kind { Dtr, Rts, Break, Cd, Cts, Dsr, Output } kind;
-    unsigned value;
-};
-
+// What a handler asked of the component, and the kernel calls it made, by kind.
 struct Costs {
-    std::size_t puts = 0, changes = 0, reads = 0, bytes = 0;
-    int kernelCalls = 0;
-    std::vector<Access> accesses;
+    TraceCounter::Counts counts;
+    std::map<std::string, int> calls;
+    std::vector<Access> before;  // every access from the window's creation to the counted run
+
+    int kernelCalls() const
+    {
+        int n = 0;
+        for (const auto& [kind, count] : calls)
+            n += count;
+        return n;
+    }
 };
 
-// Follows the output levels through a trace; counts the accesses of the lines given.
-class TraceCounter {
-public:
-    void follow(const std::vector<std::string>& lines, Costs* costs = nullptr)
-    {
-        static const std::map<std::string, Access::Kind> kinds{
-            {"DTREnable", Access::Dtr},  {"RTSEnable", Access::Rts},  {"Break", Access::Break},
-            {"CDHolding", Access::Cd},   {"CTSHolding", Access::Cts}, {"DSRHolding", Access::Dsr},
-            {"Output", Access::Output}};
-        for (const std::string& l : lines) {
-            auto space = l.find(' ');
-            auto it = kinds.find(l.substr(0, space));
-            if (it == kinds.end())
-                continue;
-            const std::string value = l.substr(l.rfind(' ') + 1);
-            Access a{it->second, 0};
-            if (a.kind == Access::Output) {
-                a.value = unsigned(std::strtoul(value.c_str(), nullptr, 16));
-                if (costs)
-                    ++costs->bytes;
-            } else if (a.kind <= Access::Break) {
-                a.value = value == "True";
-                bool& level = levels_[a.kind];
-                if (costs) {
-                    ++costs->puts;
-                    costs->changes += bool(a.value) != level;
-                }
-                level = a.value;
-            } else if (costs) {
-                ++costs->reads;
-            }
-            if (costs)
-                costs->accesses.push_back(a);
-        }
-    }
-
-private:
-    bool levels_[3] = {true, true, false};  // DTR and RTS stand asserted when a port opens
-};
-
-struct Pty {
-    Pty()
-    {
-        char name[128];
-        if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
-            std::perror("openpty");
-            std::exit(1);
-        }
-        device = name;
-        char dir[] = "/tmp/cost-bench-XXXXXX";
-        if (!mkdtemp(dir)) {
-            std::perror("mkdtemp");
-            std::exit(1);
-        }
-        lockDir = dir;
-    }
-    ~Pty()
-    {
-        ::close(master);
-        ::close(slave);
-        std::filesystem::remove_all(lockDir);
-    }
-    void drain()
-    {
-        pollfd p{master, POLLIN, 0};
-        unsigned char buffer[256];
-        while (::poll(&p, 1, 0) == 1 && (p.revents & POLLIN) && ::read(master, buffer, sizeof buffer) > 0) {
-        }
-    }
-    int master = -1, slave = -1;
-    std::string device, lockDir;
-};
-
-// A handler of a program: how to make its window, bring it to the state the handler runs in,
-// and run it.
+// A handler of a program: how to bring its window to the state the handler runs in (`prepare`
+// once after Form_Load, `before` before each run, neither counted), and the handler. With no
+// handler, what is counted is Form_Load itself, less the calls of opening the port.
 struct Handler {
-    const char* program;
-    const char* name;
-    std::function<std::unique_ptr<FormWindow>(MSComm::Setup)> create;
-    std::function<void(Board&)> buildBoard;
-    std::function<void(FormWindow&)> prepare;  // after Form_Load
-    std::function<void(FormWindow&)> before;   // before each run, not counted
-    std::function<void(FormWindow&)> run;
+    const Program* program;
+    std::string name;
+    std::function<void(FormWindow&)> run, before, prepare;
 };
 
 template <class W>
-W& as(FormWindow& w)
+Handler on(std::string name, std::function<void(W&)> run, std::function<void(W&)> before = {},
+           std::function<void(W&)> prepare = {})
 {
-    return static_cast<W&>(w);
+    auto untyped = [](std::function<void(W&)> f) -> std::function<void(FormWindow&)> {
+        if (!f)
+            return [](FormWindow&) {};
+        return [f](FormWindow& w) { f(static_cast<W&>(w)); };
+    };
+    return {&programOf<W>(), std::move(name), run ? untyped(run) : nullptr, untyped(before), untyped(prepare)};
 }
 
-template <class W>
-std::unique_ptr<FormWindow> make(MSComm::Setup s)
+void sendWord(OutputPanelWindow& w, std::uint16_t word)
 {
-    return std::make_unique<W>(std::move(s));
+    w.txtOutH->setText(forms::hexByteText(std::uint8_t(word >> 8)));
+    w.txtOutL->setText(forms::hexByteText(std::uint8_t(word)));
+    w.cmdOut_Click();
 }
-
-void nothing(FormWindow&) {}
 
 std::vector<Handler> handlers()
 {
-    auto stopAdc = [](FormWindow& w) { as<AdcPanelWindow>(w).Timer1->stop(); };
-    auto ioOnCom1 = [](FormWindow& w) {
-        auto& io = as<IoPanelWindow>(w);
-        io.Timer1->stop();
-        io.Timer2->stop();
-        io.Option5(1)->click();
+    auto stopAdc = [](AdcPanelWindow& w) { w.Timer1->stop(); };
+    auto text5 = [](const char* text) { return [text](AdcPanelWindow& w) { w.Text5->setText(QString::fromLatin1(text)); }; };
+    auto ioOnCom1 = [](IoPanelWindow& w) {
+        w.Timer1->stop();
+        w.Timer2->stop();
+        w.Option5(1)->click();
     };
-    return {
-        {"thermread", "Read Temp", make<ThermReadWindow>, programOf<ThermReadWindow>().buildBoard, nothing, nothing,
-         [](FormWindow& w) { as<ThermReadWindow>(w).cmdRdTemp_Click(); }},
-        {"thermread", "Start Convert", make<ThermReadWindow>, programOf<ThermReadWindow>().buildBoard, nothing, nothing,
-         [](FormWindow& w) { as<ThermReadWindow>(w).cmdStartConvert_Click(); }},
-        {"thermread", "Stop Convert", make<ThermReadWindow>, programOf<ThermReadWindow>().buildBoard, nothing, nothing,
-         [](FormWindow& w) { as<ThermReadWindow>(w).cmdStopConvert_Click(); }},
-        {"thermconf", "Read Config", make<ThermConfWindow>, programOf<ThermConfWindow>().buildBoard, nothing, nothing,
-         [](FormWindow& w) { as<ThermConfWindow>(w).cmdRdConfig_Click(); }},
-        {"thermconf", "Write Config", make<ThermConfWindow>, programOf<ThermConfWindow>().buildBoard,
-         [](FormWindow& w) { as<ThermConfWindow>(w).txtConfig->setText(QStringLiteral("8C")); }, nothing,
-         [](FormWindow& w) { as<ThermConfWindow>(w).cmdWrConfig_Click(); }},
-        {"adcpanel", "reading tick", make<AdcPanelWindow>, programOf<AdcPanelWindow>().buildBoard, stopAdc, nothing,
-         [](FormWindow& w) { as<AdcPanelWindow>(w).Timer1_Timer(); }},
-        {"adcpanel", "output (one change)", make<AdcPanelWindow>, programOf<AdcPanelWindow>().buildBoard, stopAdc,
-         [](FormWindow& w) { as<AdcPanelWindow>(w).Text5->setText(QStringLiteral("1")); },
-         [](FormWindow& w) { as<AdcPanelWindow>(w).Text5->setText(QStringLiteral("2.5")); }},
-        {"adcpanel", "clipped output (\"7\", nested run included)", make<AdcPanelWindow>,
-         programOf<AdcPanelWindow>().buildBoard, stopAdc,
-         [](FormWindow& w) { as<AdcPanelWindow>(w).Text5->setText(QStringLiteral("0")); },
-         [](FormWindow& w) { as<AdcPanelWindow>(w).Text5->setText(QStringLiteral("7")); }},
-        {"iopanel", "poll tick", make<IoPanelWindow>, programOf<IoPanelWindow>().buildBoard, ioOnCom1, nothing,
-         [](FormWindow& w) { as<IoPanelWindow>(w).Timer1_Timer(); }},
-        {"iopanel", "output click", make<IoPanelWindow>, programOf<IoPanelWindow>().buildBoard,
-         [ioOnCom1](FormWindow& w) {
-             ioOnCom1(w);
-             as<IoPanelWindow>(w).Option1(1)->click();
-         },
-         nothing, [](FormWindow& w) { as<IoPanelWindow>(w).Command1(3)->click(); }},
-        {"shiftout", "one word (a D button)", make<ShiftOutWindow>, programOf<ShiftOutWindow>().buildBoard, nothing,
-         nothing, [](FormWindow& w) { as<ShiftOutWindow>(w).cmdD_Click(0); }},
-        {"serialout", "one word (a D button)", make<SerialOutWindow>, programOf<SerialOutWindow>().buildBoard, nothing,
-         nothing, [](FormWindow& w) { as<SerialOutWindow>(w).cmdD_Click(0); }},
-        {"lineprobe", "tick", make<LineProbeWindow>, programOf<LineProbeWindow>().buildBoard,
-         [](FormWindow& w) { as<LineProbeWindow>(w).Timer1->stop(); }, nothing,
-         [](FormWindow& w) { as<LineProbeWindow>(w).Timer1_Timer(); }},
+    auto word = [](std::uint16_t x) { return [x](ShiftOutWindow& w) { sendWord(w, x); }; };
+    std::vector<Handler> all{
+        on<ThermReadWindow>("Read Temp", &ThermReadWindow::cmdRdTemp_Click),
+        on<ThermReadWindow>("Start Convert", &ThermReadWindow::cmdStartConvert_Click),
+        on<ThermReadWindow>("Stop Convert", &ThermReadWindow::cmdStopConvert_Click),
+        on<ThermConfWindow>("Read Config", &ThermConfWindow::cmdRdConfig_Click),
+        on<ThermConfWindow>("Write Config", &ThermConfWindow::cmdWrConfig_Click, {},
+                            [](ThermConfWindow& w) { w.txtConfig->setText(QStringLiteral("8C")); }),
+        on<AdcPanelWindow>("reading tick", &AdcPanelWindow::Timer1_Timer, {}, stopAdc),
+        on<AdcPanelWindow>("output 2.5 after 1 (one change)", text5("2.5"), text5("1"), stopAdc),
+        on<AdcPanelWindow>("output 1 after 2.5 (one change)", text5("1"), text5("2.5"), stopAdc),
+        on<AdcPanelWindow>("clipped output (\"7\", nested run included)", text5("7"), text5("0"), stopAdc),
+        on<IoPanelWindow>("poll tick", &IoPanelWindow::Timer1_Timer, {}, ioOnCom1),
+        on<IoPanelWindow>("output click", [](IoPanelWindow& w) { w.Command1(3)->click(); }, {},
+                          [ioOnCom1](IoPanelWindow& w) {
+                              ioOnCom1(w);
+                              w.Option1(1)->click();  // Write mode
+                          }),
+        on<ShiftOutWindow>("start-up: word 0000 (Form_Load, after opening)", {}),
+        on<ShiftOutWindow>("one word (a D button)", [](ShiftOutWindow& w) { w.cmdD_Click(0); }),
     };
+    // shiftout: only line changes reach the kernel, so a word costs what differs from the last.
+    const std::uint16_t words[][2] = {{0x0000, 0x0000}, {0x8000, 0x0000}, {0x8001, 0x8000}, {0xFFFF, 0x8001},
+                                      {0x0001, 0xFFFF}, {0x5555, 0x0001}, {0xAAAA, 0x5555}};
+    for (auto [w, after] : words) {
+        char name[40];
+        std::snprintf(name, sizeof name, "word %04X after %04X", w, after);
+        all.push_back(on<ShiftOutWindow>(name, word(w), word(after)));
+    }
+    all.push_back(on<SerialOutWindow>("one word (a D button)", [](SerialOutWindow& w) { w.cmdD_Click(0); }));
+    all.push_back(on<LineProbeWindow>("tick", &LineProbeWindow::Timer1_Timer, {},
+                                      [](LineProbeWindow& w) { w.Timer1->stop(); }));
+    return all;
 }
 
-// Runs the handler once to reach the levels a running program has, then once measured.
+// Runs the handler once to reach the levels a running program has, then once counted.
 Costs measure(const Handler& h)
 {
-    Pty pty;
+    PtySerialDevice pty;
     LineRecorder recorder;
-    PtyModemCalls calls;
-    auto window = h.create(MSComm::Setup{[&](int port, const LineSettings& s) {
-                                             return std::make_unique<PosixSerialPort>("COM" + std::to_string(port),
-                                                                                      pty.device, s, calls, pty.lockDir);
-                                         },
-                                         recorder.trace()});
+    TraceCounter counter;
+    auto window = h.program->createWindow(pty.setup(recorder.trace()));
+    auto counted = [&](const std::function<void()>& step) {
+        pty.drain();
+        std::vector<Access> before = counter.count(recorder.lines()).accesses;
+        recorder.clear();
+        pty.calls.reset();
+        step();
+        Costs c{counter.count(recorder.lines()), pty.calls.calls, std::move(before)};
+        pty.drain();
+        return c;
+    };
+    if (!h.run) {
+        Costs c = counted([&] { window->Form_Load(); });
+        for (const char* opening : {"open", "flock", "TIOCEXCL", "fcntl", "tcgetattr", "tcsetattr"})
+            c.calls.erase(opening);
+        if (--c.calls["TIOCMGET"] == 0)  // the levels, read once on opening
+            c.calls.erase("TIOCMGET");
+        return c;
+    }
     window->Form_Load();
     h.prepare(*window);
     h.before(*window);
     h.run(*window);
     h.before(*window);
-    pty.drain();
-    TraceCounter counter;
-    counter.follow(recorder.lines());
-    recorder.clear();
-    calls.reset();
-    h.run(*window);
-    Costs c;
-    counter.follow(recorder.lines(), &c);
-    c.kernelCalls = calls.total();
-    pty.drain();
-    return c;
+    return counted([&] { h.run(*window); });
 }
 
-[[gnu::noinline]] unsigned replayOnBoard(const std::vector<Access>& sequence, Board& board, int repetitions)
+std::string byKind(const std::map<std::string, int>& calls)
 {
-    unsigned sink = 0;
-    for (int rep = 0; rep < repetitions; ++rep)
-        for (const Access& a : sequence) {
-            switch (a.kind) {
-            case Access::Dtr: board.setDtr(a.value); break;
-            case Access::Rts: board.setRts(a.value); break;
-            case Access::Break: board.setBreak(a.value); break;
-            case Access::Cd: sink += board.cd(); break;
-            case Access::Cts: sink += board.cts(); break;
-            case Access::Dsr: sink += board.dsr(); break;
-            case Access::Output: board.receive(std::uint8_t(a.value), SerialSettings); break;
-            }
-        }
-    return sink;
+    std::string text;
+    for (const auto& [kind, count] : calls)
+        text += (text.empty() ? "" : ", ") + std::to_string(count) + " " + kind;
+    return text;
 }
 
-[[gnu::noinline]] unsigned replayOnComponent(const std::vector<Access>& sequence, MSComm& comm, int repetitions)
-{
-    unsigned sink = 0;
-    for (int rep = 0; rep < repetitions; ++rep)
-        for (const Access& a : sequence) {
-            switch (a.kind) {
-            case Access::Dtr: comm.setDTREnable(a.value); break;
-            case Access::Rts: comm.setRTSEnable(a.value); break;
-            case Access::Break: comm.setBreak(a.value); break;
-            case Access::Cd: sink += comm.CDHolding(); break;
-            case Access::Cts: sink += comm.CTSHolding(); break;
-            case Access::Dsr: sink += comm.DSRHolding(); break;
-            case Access::Output: {
-                char byte = char(a.value);
-                comm.setOutput(std::string_view(&byte, 1));
-                break;
-            }
-            }
-        }
-    return sink;
-}
+// A program's board three times over: bare, behind a port, and behind MSComm1 on a port.
+struct Paths {
+    explicit Paths(const Program& program)
+    {
+        program.buildBoard(bare);
+        program.buildBoard(ported);
+        program.buildBoard(behind);
+        comm.setSettings(bench::replaySettings.text());
+        comm.setPortOpen(true);
+    }
+    Board bare, ported, behind;
+    VirtualPort port{ported, bench::replaySettings};
+    MSComm comm{MSComm::Setup{[this](int, const LineSettings& s) { return std::make_unique<VirtualPort>(behind, s); }}};
+};
 
-template <class Replay>
-double accessesPerSecond(std::size_t accessesPerRun, double seconds, Replay&& replay)
+volatile unsigned sink;  // what the replays read, so that no read is left out
+
+// A model, not a measurement: the time a handler's accesses take on a USB adapter whose every
+// transfer takes 1 ms, on the simulated clock of the adapter model. Live, every line change and
+// every status read is a transfer; cached, a line change is a transfer and a read answers at
+// once from the adapter's copy, after the settle a cached driver gets by default. Bytes go to the
+// kernel's buffer and cost nothing here. What came before the handler is replayed first, untimed,
+// so that the handler starts from the levels it had when its calls were counted.
+double msOnAdapter(const Program& program, const Costs& costs, bool cached)
 {
-    using Clock = std::chrono::steady_clock;
-    std::size_t done = 0;
-    unsigned sink = 0;
-    const auto start = Clock::now();
-    const auto until = start + std::chrono::duration<double>(seconds);
-    Clock::time_point now;
-    do {
-        sink += replay(16);
-        done += 16 * accessesPerRun;
-        now = Clock::now();
-    } while (now < until);
-    if (sink == 0xFFFFFFFFu)
-        std::puts("");
-    return double(done) / std::chrono::duration<double>(now - start).count();
+    using namespace std::chrono_literals;
+    Board board;
+    program.buildBoard(board);
+    SimulatedClock clock;
+    const CachedStatusAdapter::Timing timing = cached ? CachedStatusAdapter::Timing{1ms, 1ms, 0us}
+                                                      : CachedStatusAdapter::Timing{0us, 1ms, 1ms};
+    std::unique_ptr<SerialLines> port =
+        std::make_unique<CachedStatusAdapter>(std::make_unique<VirtualPort>(board, bench::replaySettings), clock, timing);
+    if (cached)
+        port = std::make_unique<SettledLines>(std::move(port), AdapterDriver::defaultSettle("ch341-uart"), clock);
+    sink = sink + bench::replayOnPort(costs.before, *port, 1);
+    const auto start = clock.now();
+    sink = sink + bench::replayOnPort(costs.counts.accesses, *port, 1);
+    return std::chrono::duration<double, std::milli>(clock.now() - start).count();
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const double seconds = argc > 1 ? std::atof(argv[1]) : 0.3;
+    const bench::Options options = bench::options(argc, argv, 0.3);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     FormsStyle::apply(app);
+    const std::vector<Handler> all = handlers();
 
-    std::vector<std::pair<Handler, Costs>> measured;
-    for (const Handler& h : handlers())
-        measured.emplace_back(h, measure(h));
+    if (options.fixed > 0) {
+        const std::vector<Access> readTemp = measure(all.front()).counts.accesses;
+        Paths paths(*all.front().program);
+        sink = bench::replayOnBoard(readTemp, paths.bare, options.fixed) +
+               bench::replayOnPort(readTemp, paths.port, options.fixed) +
+               bench::replayOnComponent(readTemp, paths.comm, options.fixed);
+        std::printf("accesses per path: %zu\n", std::size_t(options.fixed) * readTemp.size());
+        return 0;
+    }
 
-    std::puts("Kernel calls per handler on a serial device (a pty with emulated modem lines, through PosixSerialPort):\n");
-    std::puts("| program | handler | puts | line changes | reads | bytes | component accesses | floor: one per change, read and byte | one call per access | status read before each set | this device layer |");
-    std::puts("|---|---|---|---|---|---|---|---|---|---|---|");
-    for (const auto& [h, c] : measured) {
-        std::size_t accesses = c.puts + c.reads + c.bytes;
-        std::printf("| %s | %s | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %d |\n", h.program, h.name, c.puts,
-                    c.changes, c.reads, c.bytes, accesses, c.changes + c.reads + c.bytes, accesses,
-                    2 * c.puts + c.reads + c.bytes, c.kernelCalls);
+    std::vector<Costs> measured;
+    for (const Handler& h : all)
+        measured.push_back(measure(h));
+
+    std::puts("Kernel calls per handler on a serial device (a pty with emulated modem lines, through PosixSerialPort), "
+              "and the time on a USB adapter at 1 ms a transfer (a model from the calls and the settle's waits):\n");
+    std::puts("| program | handler | puts | line changes | reads | bytes | component accesses | floor: one per change, read and byte | one call per access | status read before each set | this device layer | its calls by kind | adapter, live | adapter, cached, default settle |");
+    std::puts("|---|---|---|---|---|---|---|---|---|---|---|---|---|---|");
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const TraceCounter::Counts& c = measured[i].counts;
+        const double live = msOnAdapter(*all[i].program, measured[i], false);
+        const double cached = msOnAdapter(*all[i].program, measured[i], true);
+        // Live, the model's transfers are the counted line changes and reads.
+        if (live != double(c.changes + c.reads))
+            std::fprintf(stderr, "%s %s: the adapter model made %.0f transfers, not %zu\n",
+                         qPrintable(all[i].program->name), all[i].name.c_str(), live, c.changes + c.reads);
+        std::printf("| %s | %s | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %zu | %d | %s | %.0f ms | %.0f ms |\n",
+                    qPrintable(all[i].program->name), all[i].name.c_str(), c.puts, c.changes, c.reads, c.bytes,
+                    c.accesses.size(), c.changes + c.reads + c.bytes, c.accesses.size(), 2 * c.puts + c.reads + c.bytes,
+                    measured[i].kernelCalls(), byKind(measured[i].calls).c_str(), live, cached);
     }
 
     const int rounds = 5;
-    std::printf("\nThe same accesses replayed on the program's virtual board, best of %d alternating rounds of %.2f s:\n\n",
-                rounds, seconds);
-    std::puts("| program | handler | accesses | bare board, accesses/s | through MSComm1, accesses/s | time per access, bare / through | extra time through the component |");
+    std::printf("\nThe same accesses replayed on the program's virtual board, time per access, best of %d rounds "
+                "taking turns, %.2f s a handler:\n\n",
+                rounds, options.seconds);
+    std::puts("| program | handler | accesses | bare board | through its port | through MSComm1 | MSComm1 against the port |");
     std::puts("|---|---|---|---|---|---|---|");
-    for (const auto& [h, c] : measured) {
-        Board bare;
-        h.buildBoard(bare);
-        Board behind;
-        h.buildBoard(behind);
-        MSComm comm(MSComm::Setup{[&](int, const LineSettings& s) { return std::make_unique<VirtualPort>(behind, s); }});
-        comm.setSettings(SerialSettings.text());
-        comm.setPortOpen(true);
-        double direct = 0, through = 0;
-        for (int round = 0; round < rounds; ++round) {
-            direct = std::max(direct, accessesPerSecond(c.accesses.size(), seconds / rounds,
-                                                        [&](int n) { return replayOnBoard(c.accesses, bare, n); }));
-            through = std::max(through, accessesPerSecond(c.accesses.size(), seconds / rounds,
-                                                          [&](int n) { return replayOnComponent(c.accesses, comm, n); }));
-        }
-        std::printf("| %s | %s | %zu | %.3g | %.3g | %.1f ns / %.1f ns | %+.0f %% |\n", h.program, h.name,
-                    c.accesses.size(), direct, through, 1e9 / direct, 1e9 / through, 100.0 * (direct / through - 1.0));
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const std::vector<Access>& sequence = measured[i].counts.accesses;
+        if (sequence.empty())
+            continue;
+        Paths paths(*all[i].program);
+        auto timed = [&](auto replay) {
+            return [&, replay] {
+                return bench::perSecond(options.seconds / rounds / 3, [&] {
+                    sink = sink + replay(16);
+                    return 16 * sequence.size();
+                });
+            };
+        };
+        const std::vector<double> rate = bench::bestOf(
+            rounds, {timed([&](int n) { return bench::replayOnBoard(sequence, paths.bare, n); }),
+                     timed([&](int n) { return bench::replayOnPort(sequence, paths.port, n); }),
+                     timed([&](int n) { return bench::replayOnComponent(sequence, paths.comm, n); })});
+        std::printf("| %s | %s | %zu | %.1f ns | %.1f ns | %.1f ns | %+.0f %% |\n", qPrintable(all[i].program->name),
+                    all[i].name.c_str(), sequence.size(), 1e9 / rate[0], 1e9 / rate[1], 1e9 / rate[2],
+                    100.0 * (rate[1] / rate[2] - 1.0));
     }
     return 0;
 }

@@ -1,7 +1,9 @@
 // Start-up to a shown window, and resident memory then, of every program on the virtual board
-// against a bare Qt window built from the same Qt: each binary started RUNS times (default 15)
-// offscreen with a preloaded probe that notes when the first window has been painted.
-// Prints a Markdown table of medians.   startup_bench [RUNS]
+// against a bare Qt window built from the same Qt: each binary (<build>/<name>/<name>) started
+// RUNS times (default 15) offscreen with a preloaded probe that notes when the first window has
+// been painted. Prints a Markdown table of medians.   startup_bench [RUNS]
+
+#include "Programs.h"
 
 #include <algorithm>
 #include <chrono>
@@ -65,15 +67,14 @@ int main(int argc, char** argv)
     setenv("XDG_RUNTIME_DIR", dir, 1);
     const std::string out = std::string(dir) + "/shown";
     struct Binary {
-        const char* name;
-        const char* path;
+        std::string name, path;
         bool virtualBoard;
     };
-    const Binary binaries[] = {
-        {"bare Qt window", BARE_WINDOW, false}, {"thermread", THERMREAD, true}, {"thermconf", THERMCONF, true},
-        {"adcpanel", ADCPANEL, true},           {"iopanel", IOPANEL, true},     {"shiftout", SHIFTOUT, true},
-        {"serialout", SERIALOUT, true},         {"lineprobe", LINEPROBE, true},
-    };
+    std::vector<Binary> binaries{{"bare Qt window", BARE_WINDOW, false}};
+    for (const Program& p : programs()) {
+        const std::string name = p.name.toStdString();
+        binaries.push_back({name, std::string(BUILD_DIR) + "/" + name + "/" + name, true});
+    }
     std::printf("Start-up to the first window painted (offscreen, `--com1=virtual`), median of %d runs:\n\n", runs);
     std::puts("| program | start-up to shown | against the bare window | resident memory then | against the bare window |");
     std::puts("|---|---|---|---|---|");
@@ -85,7 +86,7 @@ int main(int argc, char** argv)
         for (int i = 0; i < runs; ++i) {
             Sample s{};
             if (!runOnce(b.path, b.virtualBoard, out, s)) {
-                std::fprintf(stderr, "startup_bench: %s did not show a window\n", b.name);
+                std::fprintf(stderr, "startup_bench: %s did not show a window (is it built?)\n", b.path.c_str());
                 return 1;
             }
             times.push_back(s.microseconds);
@@ -93,12 +94,12 @@ int main(int argc, char** argv)
         }
         const double ms = double(median(times)) / 1000.0;
         const long kib = median(kibs);
-        if (b.path == std::string(BARE_WINDOW)) {
+        if (!b.virtualBoard) {
             bareTime = ms;
             bareKib = kib;
-            std::printf("| %s | %.1f ms | | %ld KiB | |\n", b.name, ms, kib);
+            std::printf("| %s | %.1f ms | | %ld KiB | |\n", b.name.c_str(), ms, kib);
         } else {
-            std::printf("| %s | %.1f ms | %+.1f ms | %ld KiB | %+ld KiB |\n", b.name, ms, ms - bareTime, kib, kib - bareKib);
+            std::printf("| %s | %.1f ms | %+.1f ms | %ld KiB | %+ld KiB |\n", b.name.c_str(), ms, ms - bareTime, kib, kib - bareKib);
         }
     }
     std::filesystem::remove_all(dir);

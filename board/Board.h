@@ -25,8 +25,23 @@ public:
         return ref;
     }
 
-    // The parts, in the order they were added (for a view that finds them by their type).
-    const std::vector<std::unique_ptr<BoardPart>>& parts() { return parts_; }
+    // Shows `visitor` every part, in the order they were added.
+    void accept(PartVisitor& visitor)
+    {
+        for (auto& part : parts_)
+            part->accept(visitor);
+    }
+    // Adds `listener` to every part the board carries now, or removes it from them.
+    void addListener(PartListener* listener)
+    {
+        for (auto& part : parts_)
+            part->addListener(listener);
+    }
+    void removeListener(PartListener* listener)
+    {
+        for (auto& part : parts_)
+            part->removeListener(listener);
+    }
 
     // Plugging in again shows the parts every output that changed meanwhile, one at a time.
     void setUnplugged(bool unplugged);

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+class PartVisitor;
+
 // A chip on the two-wire bus. This base decodes the chip's side of the protocol from line
 // edges: start, repeated start, stop, the address byte, data bytes and acknowledges. It
 // answers only its own address, drives its acknowledges and read bits after SCL falls, and
@@ -15,6 +17,8 @@ public:
     // What the chip does to SDA: true = released.
     bool sdaReleased() const { return sdaOut_; }
     std::uint8_t address7() const { return address7_; }
+    // Shows the chip to `visitor` as what it is.
+    virtual void accept(PartVisitor& visitor) = 0;
 
     // Line events, fed by the bus.
     void start();

@@ -9,7 +9,7 @@ void LatchedShiftRegister::linesChanged(const PortLines& before, const PortLines
     if (!before.rts && now.rts) {
         outputs_ = register_;
         ++latches_;
-        if (latchListener_)
-            latchListener_(outputs_);
+        for (PartListener* listener : listeners())
+            listener->latched(outputs_);
     }
 }

@@ -3,20 +3,15 @@
 #include "BoardPart.h"
 
 #include <cstdint>
-#include <functional>
 
 // A sixteen-bit shift register with an output latch on three port lines: TXD carries the
 // data (1 while TXD is not in break), each rising edge of DTR shifts it in, and each rising
 // edge of RTS copies the register to the sixteen latched outputs. After sixteen shifts the
-// bit shifted in first stands at D15.
+// bit shifted in first stands at D15. Its listeners hear the outputs after every latch pulse.
 class LatchedShiftRegister : public BoardPart {
 public:
-    using LatchListener = std::function<void(std::uint16_t outputs)>;
-
-    // Told the outputs after every latch pulse; an empty function removes it.
-    void setLatchListener(LatchListener listener) { latchListener_ = std::move(listener); }
-
     void linesChanged(const PortLines& before, const PortLines& now) override;
+    void accept(PartVisitor& visitor) override { visitor.visit(*this); }
 
     std::uint16_t shiftRegister() const { return register_; }
     // The latched outputs D15 … D0.
@@ -30,5 +25,4 @@ private:
     std::uint16_t outputs_ = 0;
     long shifts_ = 0;
     long latches_ = 0;
-    LatchListener latchListener_;
 };

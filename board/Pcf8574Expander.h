@@ -1,6 +1,7 @@
 #pragma once
 
 #include "I2cTarget.h"
+#include "PartVisitor.h"
 
 // A PCF8574 (or PCF8574A) eight-bit expander with quasi-bidirectional pins: a written byte
 // goes to the output latch, and a pin whose latch bit is 1 is only weakly pulled up, so that
@@ -13,6 +14,7 @@ public:
     static constexpr std::uint8_t Pcf8574AAddress7 = 0x38;
 
     explicit Pcf8574Expander(std::uint8_t address7 = Pcf8574Address7) : I2cTarget(address7) {}
+    void accept(PartVisitor& visitor) override { visitor.visit(*this); }
 
     std::uint8_t latch() const { return latch_; }
     void setLatch(std::uint8_t value) { latch_ = value; }

@@ -2,6 +2,7 @@
 
 #include "ChipCommands.h"
 #include "I2cTarget.h"
+#include "PartVisitor.h"
 
 #include <array>
 
@@ -22,6 +23,7 @@ public:
     static constexpr std::uint8_t OutputEnable = 0x40;
 
     explicit Pcf8591Converter(std::uint8_t address7 = converter::WriteAddress >> 1) : I2cTarget(address7) {}
+    void accept(PartVisitor& visitor) override { visitor.visit(*this); }
 
     // Raw input levels, 0 to 255 for 0 to 5 V. Throws std::out_of_range for a channel
     // outside 0 to 3.

@@ -41,8 +41,8 @@ void SerialReceiver::linesChanged(const PortLines& before, const PortLines& now)
         outH_ = earlier_;
         outL_ = last_;
         ++latches_;
-        if (latchListener_)
-            latchListener_(outputs());
+        for (PartListener* listener : listeners())
+            listener->latched(outputs());
     }
 }
 
@@ -51,8 +51,8 @@ void SerialReceiver::take(std::uint8_t byte, bool framingError)
     received_.push_back(byte);
     earlier_ = last_;
     last_ = byte;
-    if (byteListener_)
-        byteListener_(byte, framingError);
+    for (PartListener* listener : listeners())
+        listener->received(byte, framingError);
 }
 
 void SerialReceiver::byteReceived(std::uint8_t byte, const LineSettings& sentWith)

@@ -3,7 +3,6 @@
 #include "BoardPart.h"
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 // An asynchronous receiver wired to TXD, with a sixteen-bit output latch: it keeps the last
@@ -15,20 +14,14 @@
 // other settings gives what a real receiver would: other bytes, more or fewer of them, and
 // framing errors (a stop bit sampled low). A byte with a framing error is still received, as
 // a UART places it in its buffer. The line is taken to rest idle between the bytes sent.
+// Its listeners hear every byte as it is received and the outputs after every latch pulse.
 class SerialReceiver : public BoardPart {
 public:
-    using ByteListener = std::function<void(std::uint8_t byte, bool framingError)>;
-    using LatchListener = std::function<void(std::uint16_t outputs)>;
-
     explicit SerialReceiver(const LineSettings& settings = LineSettings{57600, 'n', 8, 1});
-
-    // Told every byte as it is received, and the outputs after every latch pulse; an empty
-    // function removes a listener.
-    void setByteListener(ByteListener listener) { byteListener_ = std::move(listener); }
-    void setLatchListener(LatchListener listener) { latchListener_ = std::move(listener); }
 
     void linesChanged(const PortLines& before, const PortLines& now) override;
     void byteReceived(std::uint8_t byte, const LineSettings& sentWith) override;
+    void accept(PartVisitor& visitor) override { visitor.visit(*this); }
 
     const LineSettings& settings() const { return settings_; }
     // Every byte received, in order.
@@ -54,6 +47,4 @@ private:
     std::uint8_t outH_ = 0;
     std::uint8_t outL_ = 0;
     long latches_ = 0;
-    ByteListener byteListener_;
-    LatchListener latchListener_;
 };

@@ -7,6 +7,7 @@
 class StatusInputs : public BoardPart {
 public:
     void linesChanged(const PortLines&, const PortLines&) override {}
+    void accept(PartVisitor& visitor) override { visitor.visit(*this); }
 
     void setCts(bool asserted) { cts_ = asserted; }
     void setCd(bool asserted) { cd_ = asserted; }

@@ -2,6 +2,7 @@
 
 #include "ChipCommands.h"
 #include "I2cTarget.h"
+#include "PartVisitor.h"
 
 // The board's temperature sensor: command 0xAA reads the temperature as two bytes (whole
 // degrees in two's complement, then bit 7 = half a degree), 0xEE and 0x22 start and stop
@@ -9,6 +10,7 @@
 class TemperatureSensor : public I2cTarget {
 public:
     explicit TemperatureSensor(std::uint8_t address7 = sensor::WriteAddress >> 1) : I2cTarget(address7) {}
+    void accept(PartVisitor& visitor) override { visitor.visit(*this); }
 
     // Temperature in half degrees (51 = 25.5 °C), -110 to 250.
     int halfDegrees() const { return halfDegrees_; }

@@ -1,66 +1,81 @@
 #include "TransactionDecoder.h"
 
-void TransactionDecoder::append(const std::string& item)
+#include "TransactionText.h"
+
+TransactionDecoder::TransactionDecoder(TextSink sink)
+    : sink_([text = std::move(sink)](const BusItems& transaction) { text(transactionText(transaction)); })
 {
-    if (!line_.empty())
-        line_ += ' ';
-    line_ += item;
 }
 
 void TransactionDecoder::busLevels(bool scl, bool sda)
 {
-    bool sclRose = scl && !scl_;
-    bool sclFell = !scl && scl_;
-    bool sdaChangedInHigh = scl && scl_ && sda != sda_;
+    const bool sclWas = scl_;
+    const bool sdaWas = sda_;
     scl_ = scl;
     sda_ = sda;
-
-    if (sdaChangedInHigh) {
-        if (!sda) {  // start or repeated start
-            append(inTransaction_ ? "Sr" : "S");
-            inTransaction_ = true;
-            addressByte_ = true;
-            bits_ = 0;
-            byte_ = 0;
-            sampled_ = false;
-        } else if (inTransaction_) {  // stop
-            if (bits_ != 0)
-                append("(" + std::to_string(bits_) + " bits)");
-            append("P");
-            inTransaction_ = false;
-            std::string done;
-            done.swap(line_);
-            if (sink_)
-                sink_(done);
-        }
+    if (scl && sclWas) {  // SDA changing while SCL stays high: a start or a stop
+        if (sda != sdaWas)
+            sda ? stop() : start();
         return;
     }
-    if (!inTransaction_)
+    if (phase_ == Phase::Idle)
         return;
     // A bit is sampled while SCL is high and counts once SCL falls again: the high phase of a
     // start or stop is no bit.
-    if (sclRose) {
+    if (scl) {
         sample_ = sda;
         sampled_ = true;
-        return;
+    } else if (sclWas && sampled_) {
+        bitClocked();
     }
-    if (!sclFell || !sampled_)
-        return;
-    sampled_ = false;
-    if (bits_ < 8) {
-        byte_ = (byte_ << 1) | (sample_ ? 1u : 0u);
-        ++bits_;
-        return;
-    }
-    // Formatted by hand: this runs for every byte on a monitored bus.
-    static constexpr char digits[] = "0123456789ABCDEF";
-    char text[] = {digits[(byte_ >> 4) & 0xFu], digits[byte_ & 0xFu], ' ', (byte_ & 1u) ? 'R' : 'W', '\0'};
-    if (addressByte_)
-        addressByte_ = false;
-    else
-        text[2] = '\0';
-    append(text);
-    append(sample_ ? "N" : "A");
+}
+
+void TransactionDecoder::start()
+{
+    items_.push_back({phase_ == Phase::Idle ? BusItem::Kind::Start : BusItem::Kind::RepeatedStart});
+    phase_ = Phase::Address;
     bits_ = 0;
-    byte_ = 0;
+    byte_.value = 0;
+    sampled_ = false;
+}
+
+void TransactionDecoder::stop()
+{
+    if (phase_ == Phase::Idle)
+        return;
+    if (bits_ != 0)
+        items_.push_back({BusItem::Kind::Unfinished, std::uint8_t(bits_)});
+    items_.push_back({BusItem::Kind::Stop});
+    phase_ = Phase::Idle;
+    done_.swap(items_);
+    items_.clear();
+    if (sink_)
+        sink_(done_);
+}
+
+void TransactionDecoder::bitClocked()
+{
+    sampled_ = false;
+    if (phase_ == Phase::Acknowledge)
+        acknowledgeBit(sample_);
+    else
+        dataBit(sample_);
+}
+
+void TransactionDecoder::dataBit(bool bit)
+{
+    byte_.value = std::uint8_t(byte_.value << 1 | (bit ? 1u : 0u));
+    if (++bits_ < 8)
+        return;
+    byte_.kind = phase_ == Phase::Address ? BusItem::Kind::Address : BusItem::Kind::Data;
+    phase_ = Phase::Acknowledge;
+}
+
+void TransactionDecoder::acknowledgeBit(bool bit)
+{
+    byte_.acked = !bit;  // the receiver pulls SDA low to acknowledge
+    items_.push_back(byte_);
+    phase_ = Phase::Data;
+    bits_ = 0;
+    byte_.value = 0;
 }

@@ -1,7 +1,5 @@
 #include "TwoWireBus.h"
 
-#include <algorithm>
-
 bool TwoWireBus::chipsRelease() const
 {
     for (auto& chip : chips_)
@@ -10,9 +8,11 @@ bool TwoWireBus::chipsRelease() const
     return true;
 }
 
-void TwoWireBus::removeListener(TwoWireListener* listener)
+void TwoWireBus::accept(PartVisitor& visitor)
 {
-    std::erase(listeners_, listener);
+    visitor.visit(*this);
+    for (auto& chip : chips_)
+        chip->accept(visitor);
 }
 
 void TwoWireBus::settle()
@@ -46,6 +46,6 @@ void TwoWireBus::linesChanged(const PortLines& before, const PortLines& now)
             settle();
         }
     }
-    for (TwoWireListener* listener : listeners_)
+    for (PartListener* listener : listeners())
         listener->busLevels(scl_, sda_);
 }

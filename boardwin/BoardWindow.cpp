@@ -1,19 +1,9 @@
 #include "BoardWindow.h"
 
 #include "Board.h"
-#include "ConverterPanel.h"
-#include "ExpanderPanel.h"
-#include "LatchedOutputsPanel.h"
-#include "LatchedShiftRegister.h"
+#include "BoardPanel.h"
 #include "MonitorPane.h"
-#include "Pcf8574Expander.h"
-#include "Pcf8591Converter.h"
-#include "SensorPanel.h"
-#include "SerialReceiver.h"
-#include "StatusInputs.h"
-#include "StatusInputsPanel.h"
-#include "TemperatureSensor.h"
-#include "TwoWireBus.h"
+#include "PartPanels.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -52,30 +42,11 @@ BoardWindow::~BoardWindow() = default;
 
 void BoardWindow::addPanels(QLayout* layout)
 {
-    auto add = [&](BoardPanel* panel) {
+    PartPanels made(this);
+    board_.accept(made);
+    for (BoardPanel* panel : made.panels()) {
         layout->addWidget(panel);
         panels_.push_back(panel);
-    };
-    for (auto& part : board_.parts()) {
-        if (auto* bus = dynamic_cast<TwoWireBus*>(part.get())) {
-            for (auto& chip : bus->chips()) {
-                if (auto* sensor = dynamic_cast<TemperatureSensor*>(chip.get()))
-                    add(new SensorPanel(*sensor, this));
-                else if (auto* converter = dynamic_cast<Pcf8591Converter*>(chip.get()))
-                    add(new ConverterPanel(*converter, this));
-                else if (auto* expander = dynamic_cast<Pcf8574Expander*>(chip.get()))
-                    add(new ExpanderPanel(*expander, this));
-            }
-        } else if (auto* shifter = dynamic_cast<LatchedShiftRegister*>(part.get())) {
-            add(new LatchedOutputsPanel(QStringLiteral("Shift register outputs"),
-                                        [shifter] { return shifter->outputs(); }, {}, this));
-        } else if (auto* receiver = dynamic_cast<SerialReceiver*>(part.get())) {
-            add(new LatchedOutputsPanel(QStringLiteral("Serial receiver outputs"),
-                                        [receiver] { return receiver->outputs(); },
-                                        [receiver] { return receiver->framingErrors(); }, this));
-        } else if (auto* inputs = dynamic_cast<StatusInputs*>(part.get())) {
-            add(new StatusInputsPanel(*inputs, this));
-        }
     }
 }
 

@@ -1,55 +1,26 @@
 #include "BusMonitor.h"
 
 #include "Board.h"
-#include "LatchedShiftRegister.h"
-#include "SerialReceiver.h"
-#include "TwoWireBus.h"
+#include "HexDigits.h"
+#include "TransactionText.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
-namespace {
-
-std::string hex(unsigned value, int digits)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "%0*X", digits, value);
-    return text;
-}
-
-} // namespace
-
 BusMonitor::BusMonitor(Board& board, Clock::time_point epoch, Now now)
-    : board_(board), epoch_(epoch), now_(std::move(now)),
-      decoder_([this](const std::string& transaction) { add(transactionStart_, transaction); })
+    : board_(board), epoch_(epoch), now_(std::move(now)), decoder_([this](const BusItems& transaction) {
+          std::string line = stamp(transactionStart_);
+          appendTransactionText(line, transaction);
+          add(std::move(line));
+      })
 {
-    for (auto& part : board_.parts()) {
-        if (auto* bus = dynamic_cast<TwoWireBus*>(part.get())) {
-            bus->addListener(this);
-        } else if (auto* shifter = dynamic_cast<LatchedShiftRegister*>(part.get())) {
-            shifter->setLatchListener([this](std::uint16_t word) { add(now_(), "latched " + hex(word, 4)); });
-        } else if (auto* receiver = dynamic_cast<SerialReceiver*>(part.get())) {
-            receiver->setByteListener([this](std::uint8_t byte, bool framingError) {
-                add(now_(), "byte " + hex(byte, 2) + (framingError ? " framing error" : ""));
-            });
-            receiver->setLatchListener([this](std::uint16_t word) { add(now_(), "latched " + hex(word, 4)); });
-        }
-    }
+    board_.addListener(this);
 }
 
 BusMonitor::~BusMonitor()
 {
-    for (auto& part : board_.parts()) {
-        if (auto* bus = dynamic_cast<TwoWireBus*>(part.get())) {
-            bus->removeListener(this);
-        } else if (auto* shifter = dynamic_cast<LatchedShiftRegister*>(part.get())) {
-            shifter->setLatchListener(nullptr);
-        } else if (auto* receiver = dynamic_cast<SerialReceiver*>(part.get())) {
-            receiver->setByteListener(nullptr);
-            receiver->setLatchListener(nullptr);
-        }
-    }
+    board_.removeListener(this);
     closeLog();
 }
 
@@ -76,7 +47,7 @@ bool BusMonitor::openLog(const std::string& path, std::string& error)
 
 void BusMonitor::note(const std::string& text)
 {
-    add(now_(), text);
+    add(stamp(now_()) + text);
 }
 
 std::vector<std::string> BusMonitor::takeNew()
@@ -95,12 +66,26 @@ void BusMonitor::busLevels(bool scl, bool sda)
         transactionStart_ = now_();
 }
 
-void BusMonitor::add(Clock::time_point at, const std::string& text)
+void BusMonitor::latched(std::uint16_t outputs)
+{
+    add(stamp(now_()) + "latched " + hexDigits(outputs, 4));
+}
+
+void BusMonitor::received(std::uint8_t byte, bool framingError)
+{
+    add(stamp(now_()) + "byte " + hexDigits(byte, 2) + (framingError ? " framing error" : ""));
+}
+
+std::string BusMonitor::stamp(Clock::time_point at) const
 {
     const long long us = std::max(0LL, (long long)std::chrono::duration_cast<std::chrono::microseconds>(at - epoch_).count());
     char time[32];
     std::snprintf(time, sizeof time, "%lld.%03lld ", us / 1000, us % 1000);
-    std::string line = time + text;
+    return time;
+}
+
+void BusMonitor::add(std::string line)
+{
     if (log_) {
         std::fputs(line.c_str(), log_);
         std::fputc('\n', log_);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "PartListener.h"
 #include "TransactionDecoder.h"
-#include "TwoWireListener.h"
 
 #include <chrono>
 #include <cstdio>
@@ -17,7 +17,7 @@ class Board;
 // at its start), "12.345 latched 8001" for the word an output part latches, "12.345 byte 80"
 // for a byte the serial receiver takes. Lines go to the log file as they happen and wait in a
 // buffer, which keeps the latest ones, until the monitor pane takes them.
-class BusMonitor : public TwoWireListener {
+class BusMonitor : public PartListener {
 public:
     using Clock = std::chrono::steady_clock;
     using Now = std::function<Clock::time_point()>;
@@ -41,9 +41,13 @@ public:
     void dropNew() { waiting_.clear(); }
 
     void busLevels(bool scl, bool sda) override;
+    void latched(std::uint16_t outputs) override;
+    void received(std::uint8_t byte, bool framingError) override;
 
 private:
-    void add(Clock::time_point at, const std::string& text);
+    // "12.345 ": the time of a line.
+    std::string stamp(Clock::time_point at) const;
+    void add(std::string line);
     void closeLog();
 
     Board& board_;

@@ -1,6 +1,5 @@
 #include "ConverterPanel.h"
 
-#include "HexDigits.h"
 #include "Pcf8591Converter.h"
 #include "VoltMeter.h"
 

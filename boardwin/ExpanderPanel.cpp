@@ -1,6 +1,5 @@
 #include "ExpanderPanel.h"
 
-#include "HexDigits.h"
 #include "LedIndicator.h"
 #include "Pcf8574Expander.h"
 
@@ -67,5 +66,5 @@ void ExpanderPanel::refresh()
             low->setChecked(held);
         }
     }
-    pinsText->setText(hexDigits(pins, 2));
+    pinsText->setText(hexText(pins, 2));
 }

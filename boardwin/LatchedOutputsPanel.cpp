@@ -1,6 +1,5 @@
 #include "LatchedOutputsPanel.h"
 
-#include "HexDigits.h"
 #include "LedIndicator.h"
 
 #include <QGridLayout>
@@ -43,7 +42,7 @@ void LatchedOutputsPanel::refresh()
         shownWord_ = word;
         for (int bit = 0; bit < Outputs; ++bit)
             leds[std::size_t(bit)]->setLit((word >> bit) & 1u);
-        wordText->setText(hexDigits(word, 4));
+        wordText->setText(hexText(word, 4));
     }
     if (framingErrors_) {
         const long errors = framingErrors_();

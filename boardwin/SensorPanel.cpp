@@ -1,6 +1,5 @@
 #include "SensorPanel.h"
 
-#include "HexDigits.h"
 #include "LedIndicator.h"
 #include "TemperatureSensor.h"
 
@@ -58,6 +57,6 @@ void SensorPanel::refresh()
     converting->setLit(sensor_.converting());
     if (sensor_.config() != shownConfig_) {
         shownConfig_ = sensor_.config();
-        config->setText(hexDigits(sensor_.config(), 2));
+        config->setText(hexText(sensor_.config(), 2));
     }
 }

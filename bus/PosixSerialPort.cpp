@@ -1,11 +1,13 @@
 #include "PosixSerialPort.h"
 
+#include "AdapterDriver.h"
 #include "CommError.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <utility>
 
@@ -32,7 +34,7 @@ speed_t speedFor(int baud)
 } // namespace
 
 PosixSerialPort::PosixSerialPort(std::string portName, std::string device, const LineSettings& settings,
-                                 Syscalls& calls, const std::string& lockDir)
+                                 Syscalls& calls, const std::string& lockDir, const std::string& sysfsRoot)
     : portName_(std::move(portName)), device_(std::move(device)), calls_(calls)
 {
     if (speedFor(settings.baud) == B0)
@@ -51,17 +53,24 @@ PosixSerialPort::PosixSerialPort(std::string portName, std::string device, const
     if (fd_ < 0)
         refuse(errno);
 
+    // A terminal program holding the device this way has written no lock file of ours to see.
+    if (calls_.flock(fd_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        refuse(EBUSY);
+    if (calls_.ioctl(fd_, TIOCEXCL, nullptr) != 0)
+        refuse(errno);
+    configure(settings);
+
+    // Only now: leaving 0 baud raises DTR and RTS, so levels read before the settings would be
+    // stale, and a put that should change a line would be skipped.
     int bits = 0;
     if (calls_.ioctl(fd_, TIOCMGET, &bits) != 0)
         refuse(ENOTTY);
     dtr_ = bits & TIOCM_DTR;
     rts_ = bits & TIOCM_RTS;
 
-    if (calls_.ioctl(fd_, TIOCEXCL, nullptr) != 0)
-        refuse(errno);
-    configure(settings);
     if (calls_.fcntl(fd_, F_SETFL, 0) != 0)
         refuse(errno);
+    driver_ = AdapterDriver::of(device_, sysfsRoot);
 }
 
 PosixSerialPort::~PosixSerialPort()

@@ -8,13 +8,16 @@
 #include <string>
 
 // A real serial device. A line put that changes the line is one kernel call and one that
-// leaves it as it is makes none: the levels are read once at opening and kept. A status
-// read is one call. Bytes go out through write() in raw mode at the settings given.
+// leaves it as it is makes none: the levels are read once at opening, after the line settings
+// are applied, and kept. A status read is one call. Bytes go out through write() in raw mode
+// at the settings given. While open, the device is held three ways: the lock file, the
+// kernel's exclusive mode and flock(), which terminal programs use.
 class PosixSerialPort : public SerialLines {
 public:
     // Throws CommError naming `portName` and `device` when the device cannot be opened.
     PosixSerialPort(std::string portName, std::string device, const LineSettings& settings,
-                    Syscalls& calls = Syscalls::real(), const std::string& lockDir = "/run/lock");
+                    Syscalls& calls = Syscalls::real(), const std::string& lockDir = "/run/lock",
+                    const std::string& sysfsRoot = "/sys");
     ~PosixSerialPort() override;
 
     void setDtr(bool asserted) override;
@@ -25,6 +28,9 @@ public:
     bool dsr() override;
     void write(std::uint8_t byte) override;
 
+    // The kernel driver behind the device, learnt at opening; empty when sysfs names none.
+    const std::string& driver() const { return driver_; }
+
 private:
     [[noreturn]] void fail(const char* what, int error) const;
     [[noreturn]] void refuse(int error);
@@ -34,6 +40,7 @@ private:
 
     std::string portName_;
     std::string device_;
+    std::string driver_;
     Syscalls& calls_;
     PortLock lock_;
     int fd_ = -1;

@@ -1,6 +1,7 @@
 #include "Syscalls.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@ ssize_t Syscalls::write(int fd, const void* data, size_t size) { return ::write(
 int Syscalls::tcgetattr(int fd, termios* attributes) { return ::tcgetattr(fd, attributes); }
 int Syscalls::tcsetattr(int fd, int when, const termios* attributes) { return ::tcsetattr(fd, when, attributes); }
 int Syscalls::fcntl(int fd, int command, int argument) { return ::fcntl(fd, command, argument); }
+int Syscalls::flock(int fd, int operation) { return ::flock(fd, operation); }
 
 Syscalls& Syscalls::real()
 {

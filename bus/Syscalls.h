@@ -15,6 +15,7 @@ public:
     virtual int tcgetattr(int fd, termios* attributes);
     virtual int tcsetattr(int fd, int when, const termios* attributes);
     virtual int fcntl(int fd, int command, int argument);
+    virtual int flock(int fd, int operation);
 
     static Syscalls& real();
 };

@@ -1,5 +1,7 @@
 #include "Trace.h"
 
+#include "HexDigits.h"
+
 Trace::Trace(std::FILE* out, Clock::time_point epoch) : out_(out), epoch_(epoch) {}
 
 void Trace::line(std::string_view property, std::string_view op, std::string_view value, std::string_view failure)
@@ -25,9 +27,9 @@ void Trace::put(std::string_view property, long value, std::string_view failure)
 
 void Trace::putByte(std::string_view property, unsigned value, std::string_view failure)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value & 0xFFu);
-    line(property, "=", text, failure);
+    char text[4] = {'0', 'x'};
+    putHexDigits(text + 2, value & 0xFFu, 2);
+    line(property, "=", std::string_view(text, sizeof text), failure);
 }
 
 void Trace::putText(std::string_view property, std::string_view value, std::string_view failure)

@@ -1,18 +1,24 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <QVector>
 
 // Controls of one kind and role, indexed from `first` (0 for most arrays, 1 where the
-// index is the value an item stands for). The container widget owns the controls.
+// index is the value an item stands for). The container widget owns the controls; each item
+// is named after the array and its index, "cmdD(3)".
 namespace forms {
 
 template <class Control>
 class ControlArray {
 public:
-    explicit ControlArray(int first = 0) : first_(first) {}
+    explicit ControlArray(const char* name, int first = 0) : name_(QLatin1String(name)), first_(first) {}
 
-    void add(Control* control) { items_.push_back(control); }
+    void add(Control* control)
+    {
+        control->setObjectName(QStringLiteral("%1(%2)").arg(name_).arg(first_ + count()));
+        items_.push_back(control);
+    }
     Control* operator()(int index) const { return items_.at(index - first_); }
     int first() const { return first_; }
     int last() const { return first_ + int(items_.size()) - 1; }
@@ -27,6 +33,7 @@ public:
     }
 
 private:
+    QString name_;
     int first_;
     QVector<QPointer<Control>> items_;
 };

@@ -3,7 +3,13 @@
 #include "I2CSboard.h"
 #include "MSComm.h"
 
+#include <QMessageBox>
 #include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QTimer;
 
 // A program's one window: it owns the serial-port component MSComm1 and hands the two-wire
 // primitives to it for as long as the window lives.
@@ -13,9 +19,24 @@ public:
 
     // Runs once when the window has been created, before it is shown. May throw CommError.
     virtual void Form_Load() = 0;
+    // Starts the timers that are enabled from the start. Called once Form_Load has returned,
+    // so that no tick runs before it or behind a box it shows.
+    void startTimers();
 
     MSComm MSComm1;
 
+protected:
+    // A timer of the layout, enabled from the start, named as in the layout; `tick` runs at
+    // every tick once startTimers has run.
+    QTimer* addTimer(const char* name, int interval, std::function<void()> tick);
+    // A modal box with `text` and an OK button only, titled with the program's name; centred
+    // on the screen while this window is not yet shown.
+    void showMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon,
+                     const QString& details = {});
+    // Enter on a focused command button clicks it, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     I2CSboard::ComponentScope bus_{MSComm1};
+    std::vector<QTimer*> timers_;
 };

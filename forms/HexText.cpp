@@ -1,10 +1,12 @@
 #include "HexText.h"
 
+#include "HexDigits.h"
+
 namespace forms {
 
 QString hexByteText(std::uint8_t value)
 {
-    return QString::number(value, 16).toUpper();
+    return QString::fromLatin1(hexDigits(value, hexDigitCount(value)));
 }
 
 std::optional<std::uint8_t> parseHexByte(const QString& text)

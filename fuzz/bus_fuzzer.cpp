@@ -9,6 +9,7 @@
 #include "Board.h"
 #include "DecodedBus.h"
 #include "FuzzInput.h"
+#include "HexDigits.h"
 #include "I2CSboard.h"
 #include "MSComm.h"
 #include "Pcf8574Expander.h"
@@ -62,13 +63,6 @@ void recoverBus()
         ClockPulse();
     }
     fail("a chip holds SDA low for 40 clocks");
-}
-
-std::string hex(std::uint8_t b)
-{
-    char text[4];
-    std::snprintf(text, sizeof text, "%02X", b);
-    return text;
 }
 
 void expectDecoded(const DecodedBus& decoded, std::size_t before, const std::string& expected)
@@ -130,9 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             recoverBus();
             std::size_t before = decoded.transactions().size();
             write(0x40, {value});
-            expectDecoded(decoded, before, "S 40 W A " + hex(value) + " A P");
+            expectDecoded(decoded, before, "S 40 W A " + hexDigits(value, 2) + " A P");
             if (expander.latch() != value)
-                fail("the expander did not take " + hex(value));
+                fail("the expander did not take " + hexDigits(value, 2));
             I2CStart();
             WriteByte(0x41);
             GetAck();
@@ -140,9 +134,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             GetAck();
             I2CStop();
             std::uint8_t pins = std::uint8_t(value & ~expander.externalLow());
-            expectDecoded(decoded, before + 1, "S 41 R A " + hex(pins) + " N P");
+            expectDecoded(decoded, before + 1, "S 41 R A " + hexDigits(pins, 2) + " N P");
             if (read != pins)
-                fail("the expander read back " + hex(read) + " for pins " + hex(pins));
+                fail("the expander read back " + hexDigits(read, 2) + " for pins " + hexDigits(pins, 2));
             break;
         }
         case 13: {
@@ -162,9 +156,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::uint8_t read = ReadByte();
             ClockPulse();
             I2CStop();
-            expectDecoded(decoded, before + 1, "S 90 W A AC A Sr 91 R A " + hex(value) + " N P");
+            expectDecoded(decoded, before + 1, "S 90 W A AC A Sr 91 R A " + hexDigits(value, 2) + " N P");
             if (read != value || sensor.config() != value)
-                fail("the configuration register read back " + hex(read) + " for " + hex(value));
+                fail("the configuration register read back " + hexDigits(read, 2) + " for " + hexDigits(value, 2));
             break;
         }
         case 14: {
@@ -173,12 +167,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             recoverBus();
             std::size_t before = decoded.transactions().size();
             write(0x92, {0x44, value});
-            expectDecoded(decoded, before, "S 92 W A 44 A " + hex(value) + " A P");
+            expectDecoded(decoded, before, "S 92 W A 44 A " + hexDigits(value, 2) + " A P");
             if (converter.output() != value || converter.control() != 0x44)
                 fail("the converter did not take its output byte");
             write(0x7E, {value});
             if (expanderA.latch() != value)
-                fail("the PCF8574A did not take " + hex(value));
+                fail("the PCF8574A did not take " + hexDigits(value, 2));
             break;
         }
         default: {

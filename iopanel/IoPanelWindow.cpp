@@ -2,6 +2,7 @@
 
 #include "HexText.h"
 #include "I2CSboard.h"
+#include "Named.h"
 #include "LampPictures.h"
 #include "Twips.h"
 
@@ -11,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -27,32 +27,11 @@ constexpr std::uint8_t ReadFlag = 0x01;
 constexpr int Bits = 8;
 constexpr int Ports = 4;
 
-// A computer: screen on a case, keyboard in front. The window's icon.
-QIcon computerIcon()
-{
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(192, 192, 192));
-    p.drawRect(4, 2, 24, 19);
-    p.setBrush(QColor(0, 0, 128));
-    p.drawRect(7, 5, 18, 12);
-    p.setBrush(QColor(192, 192, 192));
-    p.drawRect(12, 21, 8, 3);
-    p.drawRect(2, 25, 28, 5);
-    p.setPen(QPen(Qt::darkGray, 1));
-    for (int x = 5; x < 28; x += 3)
-        p.drawPoint(x, 27);
-    return QIcon(pixmap);
-}
-
 } // namespace
 
 IoPanelWindow::IoPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(std::move(setup), parent)
 {
     setWindowTitle(QStringLiteral("I2C Bus Multi I/O Control"));
-    setWindowIcon(computerIcon());
     forms::setClientArea(this, 7005, 4335);
 
     buildSettingsFrame(settingsFrame1, addressFrame1, chipFrame1, modeFrame1, QStringLiteral("PCF8574#1"), 165, 150, panel1_);
@@ -60,15 +39,23 @@ IoPanelWindow::IoPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(
     Check2(1)->setChecked(true);
 
     // Over the settings frames' top right corners, so created after them.
-    Text1 = new QLineEdit(QStringLiteral("0"), this);
+    Text1 = forms::named(new QLineEdit(QStringLiteral("0"), this), "Text1");
     forms::place(Text1, 2055, 90, 810, 315);
-    Text2 = new QLineEdit(QStringLiteral("0"), this);
+    Text2 = forms::named(new QLineEdit(QStringLiteral("0"), this), "Text2");
     forms::place(Text2, 2085, 1935, 705, 315);
 
     buildLampsFrame(lampsFrame1, QStringLiteral("PCF8574 #1"), 3135, 150, 1650, panel1_);
     buildLampsFrame(lampsFrame2, QStringLiteral("PCF8574 #2"), 3120, 1980, 1665, panel2_);
+    // The frames have no names of their own in the layout: they go by their members' names.
+    const std::pair<QGroupBox*, const char*> frames[] = {
+        {settingsFrame1, "settingsFrame1"}, {addressFrame1, "addressFrame1"}, {chipFrame1, "chipFrame1"},
+        {modeFrame1, "modeFrame1"},         {settingsFrame2, "settingsFrame2"}, {addressFrame2, "addressFrame2"},
+        {chipFrame2, "chipFrame2"},         {modeFrame2, "modeFrame2"},         {lampsFrame1, "lampsFrame1"},
+        {lampsFrame2, "lampsFrame2"}};
+    for (auto [frame, name] : frames)
+        forms::named(frame, name);
 
-    comportFrame = new QGroupBox(QStringLiteral("SET Comport"), this);
+    comportFrame = forms::named(new QGroupBox(QStringLiteral("SET Comport"), this), "comportFrame");
     forms::place(comportFrame, 150, 3660, 3465, 600);
     const struct {
         int left, width;
@@ -79,13 +66,12 @@ IoPanelWindow::IoPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(
         Option5.add(option);
     }
 
-    Command3 = new QPushButton(QStringLiteral("E&xit"), this);
+    Command3 = forms::named(new QPushButton(QStringLiteral("E&xit"), this), "Command3");
     forms::place(Command3, 5640, 3795, 1095, 420);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
-    Timer2 = new QTimer(this);
-    Timer2->setInterval(200);
+    // Both panels start in Read mode: their polls run from the start, port or no port.
+    Timer1 = addTimer("Timer1", 100, [this] { Timer1_Timer(); });
+    Timer2 = addTimer("Timer2", 200, [this] { Timer2_Timer(); });
 
     buildTabOrder();
 
@@ -106,12 +92,6 @@ IoPanelWindow::IoPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(
     onClick(Command2, &IoPanelWindow::Command2_Click);
     onClick(Option5, &IoPanelWindow::Option5_Click);
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
-
-    // Both panels start in Read mode: their polls run from the start, port or no port.
-    Timer1->start();
-    Timer2->start();
 }
 
 void IoPanelWindow::buildSettingsFrame(QGroupBox*& frame, QGroupBox*& addressFrame, QGroupBox*& chipFrame,
@@ -223,10 +203,8 @@ void IoPanelWindow::Option5_Click(int)
                 MSComm1.setCommPort(std::int16_t(n));
         MSComm1.setPortOpen(true);
     } catch (const CommError& e) {
-        QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                        QStringLiteral("Please Select Another Comport"), QMessageBox::Ok, this);
-        box.setInformativeText(QString::fromStdString(e.what()));
-        box.exec();
+        showMessage(QStringLiteral("Please Select Another Comport"), QMessageBox::NoIcon,
+                    QString::fromStdString(e.what()));
     }
 }
 

@@ -51,21 +51,21 @@ public:
     QGroupBox* lampsFrame2;
     QGroupBox* comportFrame;
 
-    forms::ControlArray<QRadioButton> Option1{0};  // panel 1 mode: 0 Read, 1 Write
-    forms::ControlArray<QRadioButton> Option2{0};  // panel 1 chip: 0 PCF8574, 1 PCF8574A
-    forms::ControlArray<QCheckBox> Check1{1};      // panel 1 address pins: 1 A0, 2 A1, 3 A2
-    forms::ControlArray<QRadioButton> Option3{0};  // panel 2 mode
-    forms::ControlArray<QRadioButton> Option4{0};  // panel 2 chip
-    forms::ControlArray<QCheckBox> Check2{1};      // panel 2 address pins
+    forms::ControlArray<QRadioButton> Option1{"Option1", 0};  // panel 1 mode: 0 Read, 1 Write
+    forms::ControlArray<QRadioButton> Option2{"Option2", 0};  // panel 1 chip: 0 PCF8574, 1 PCF8574A
+    forms::ControlArray<QCheckBox> Check1{"Check1", 1};      // panel 1 address pins: 1 A0, 2 A1, 3 A2
+    forms::ControlArray<QRadioButton> Option3{"Option3", 0};  // panel 2 mode
+    forms::ControlArray<QRadioButton> Option4{"Option4", 0};  // panel 2 chip
+    forms::ControlArray<QCheckBox> Check2{"Check2", 1};      // panel 2 address pins
     QLineEdit* Text1;
     QLineEdit* Text2;
-    forms::ControlArray<QLabel> Image1{0};  // panel 1 lamps, lit
-    forms::ControlArray<QLabel> Image2{0};  // panel 1 lamps, unlit
-    forms::ControlArray<QPushButton> Command1{0};
-    forms::ControlArray<QLabel> Image3{0};  // panel 2 lamps, lit
-    forms::ControlArray<QLabel> Image4{0};  // panel 2 lamps, unlit
-    forms::ControlArray<QPushButton> Command2{0};
-    forms::ControlArray<QRadioButton> Option5{1};  // COM1 to COM4
+    forms::ControlArray<QLabel> Image1{"Image1", 0};  // panel 1 lamps, lit
+    forms::ControlArray<QLabel> Image2{"Image2", 0};  // panel 1 lamps, unlit
+    forms::ControlArray<QPushButton> Command1{"Command1", 0};
+    forms::ControlArray<QLabel> Image3{"Image3", 0};  // panel 2 lamps, lit
+    forms::ControlArray<QLabel> Image4{"Image4", 0};  // panel 2 lamps, unlit
+    forms::ControlArray<QPushButton> Command2{"Command2", 0};
+    forms::ControlArray<QRadioButton> Option5{"Option5", 1};  // COM1 to COM4
     QPushButton* Command3;
     QTimer* Timer1;
     QTimer* Timer2;

@@ -1,15 +1,13 @@
 #include "LineProbeWindow.h"
 
 #include "ColorNumber.h"
+#include "Named.h"
 #include "Shape.h"
 #include "Twips.h"
 
 #include <QCoreApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPixmap>
 #include <QTimer>
 
 #include <cstdio>
@@ -27,48 +25,24 @@ forms::Shape* lamp(QWidget* parent, int left, int top)
     return shape;
 }
 
-// Three lamps in a column, as in the window, on a grey ground.
-QPixmap iconImage(int side)
-{
-    QPixmap image(side, side);
-    image.fill(QColor(192, 192, 192));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(forms::colorOf(LampBorder));
-    const qreal d = side / 3.0;
-    const long colours[3] = {LineProbeWindow::NotAsserted, LineProbeWindow::Asserted, LineProbeWindow::Asserted};
-    for (int row = 0; row < 3; ++row) {
-        painter.setBrush(forms::colorOf(colours[row]));
-        painter.drawEllipse(QRectF(side / 2.0 - d / 2 + 0.5, row * d + 0.5, d - 1, d - 1));
-    }
-    return image;
-}
-
 } // namespace
 
 LineProbeWindow::LineProbeWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(std::move(setup), parent)
 {
     setWindowTitle(QStringLiteral(" Basic Input"));
     forms::setClientArea(this, 3900, 2685);
-    QIcon icon;
-    icon.addPixmap(iconImage(32));
-    icon.addPixmap(iconImage(16));
-    setWindowIcon(icon);
 
-    Shape2 = lamp(this, 1005, 825);
-    Shape3 = lamp(this, 990, 1320);
-    Shape1 = lamp(this, 1005, 1785);
-    Label1 = new QLabel(QStringLiteral("CTS"), this);
+    Shape2 = forms::named(lamp(this, 1005, 825), "Shape2");
+    Shape3 = forms::named(lamp(this, 990, 1320), "Shape3");
+    Shape1 = forms::named(lamp(this, 1005, 1785), "Shape1");
+    Label1 = forms::named(new QLabel(QStringLiteral("CTS"), this), "Label1");
     forms::place(Label1, 1350, 1785, 525, 285);
-    Label2 = new QLabel(QStringLiteral("DCD"), this);
+    Label2 = forms::named(new QLabel(QStringLiteral("DCD"), this), "Label2");
     forms::place(Label2, 1350, 825, 525, 285);
-    Label3 = new QLabel(QStringLiteral("DSR"), this);
+    Label3 = forms::named(new QLabel(QStringLiteral("DSR"), this), "Label3");
     forms::place(Label3, 1350, 1305, 525, 285);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
-    Timer1->start();
+    Timer1 = addTimer("Timer1", 100, [this] { Timer1_Timer(); });
 }
 
 void LineProbeWindow::Form_Load()
@@ -78,12 +52,9 @@ void LineProbeWindow::Form_Load()
     } catch (const CommError& e) {
         if (e.kind() != CommError::Kind::HeldByAnother)
             throw;
-        const QString name = QCoreApplication::applicationName();
         // The box says only what the user must know; who holds the port goes to the log.
-        std::fprintf(stderr, "%s: %s\n", qPrintable(name), e.what());
-        QMessageBox box(QMessageBox::NoIcon, name, QStringLiteral("Port Is Use By Another Program"), QMessageBox::Ok,
-                        this);
-        box.exec();
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), e.what());
+        showMessage(QStringLiteral("Port Is Use By Another Program"));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "OutputPanelWindow.h"
 
 #include "HexText.h"
+#include "Named.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -35,24 +36,23 @@ OutputPanelWindow::OutputPanelWindow(MSComm::Setup setup, const QString& caption
     forms::setClientArea(this, 5790, 2580);
 
     // Created in tab order: "Out" first, so that it holds the focus when the window opens.
-    cmdOut = new QPushButton(QStringLiteral("Out"), this);
+    cmdOut = forms::named(new QPushButton(QStringLiteral("Out"), this), "cmdOut");
     forms::place(cmdOut, 1800, 2040, 855, 435);
-    cmdReset = new QPushButton(QStringLiteral("Reset"), this);
+    cmdReset = forms::named(new QPushButton(QStringLiteral("Reset"), this), "cmdReset");
     forms::place(cmdReset, 3120, 2040, 855, 435);
-    Label1 = new QLabel(QStringLiteral("OUTH"), this);
+    Label1 = forms::named(new QLabel(QStringLiteral("OUTH"), this), "Label1");
     forms::place(Label1, 120, 240, 465, 210);
-    txtOutH = new QLineEdit(QStringLiteral("0"), this);
+    txtOutH = forms::named(new QLineEdit(QStringLiteral("0"), this), "txtOutH");
     forms::place(txtOutH, 60, 540, 735, 315);
-    Label2 = new QLabel(QStringLiteral("OUTL"), this);
+    Label2 = forms::named(new QLabel(QStringLiteral("OUTL"), this), "Label2");
     forms::place(Label2, 180, 1140, 435, 210);
-    txtOutL = new QLineEdit(QStringLiteral("0"), this);
+    txtOutL = forms::named(new QLineEdit(QStringLiteral("0"), this), "txtOutL");
     forms::place(txtOutL, 60, 1440, 735, 315);
 
     for (int i = 0; i < 16; ++i) {
         auto* button = new QPushButton(Off, this);
         const bool upper = i >= 8;
         forms::place(button, 5040 - 600 * (i % 8), upper ? 480 : 1380, 615, 435);
-        button->setObjectName(QStringLiteral("cmdD(%1)").arg(i));
         cmdD.add(button);
 
         auto* label = new QLabel(QStringLiteral("D%1").arg(i), this);

@@ -25,8 +25,8 @@ public:
     void cmdReset_Click();
 
     // The word lives in the captions: bit i is 1 exactly when cmdD(i) reads "ON".
-    forms::ControlArray<QPushButton> cmdD;
-    forms::ControlArray<QLabel> lblD;
+    forms::ControlArray<QPushButton> cmdD{"cmdD"};
+    forms::ControlArray<QLabel> lblD{"lblD"};
     QLabel* Label1;
     QLineEdit* txtOutH;
     QLabel* Label2;

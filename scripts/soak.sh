@@ -2,13 +2,13 @@
 # Runs each polling program (adcpanel, iopanel, lineprobe) for MINUTES (default 10) on the
 # virtual board, all three at once, offscreen, with a trace; then reports each one's resident
 # memory a few seconds after start and at the end, and how often its timers ticked (counted
-# from the trace by build/bench/trace_ticks) against their intervals. Not part of ./test.
+# from the trace by build/tools/trace_ticks) against their intervals. Not part of ./test.
 #   scripts/soak.sh [MINUTES]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 minutes=${1:-10}
 build="$top/build"
-[ -x "$build/bench/trace_ticks" ] || "$top/scripts/setup.sh" >&2
+[ -x "$build/tools/trace_ticks" ] || "$top/scripts/setup.sh" >&2
 dir=$(mktemp -d)
 pids=""
 trap 'for p in $pids; do kill -KILL "$p" 2>/dev/null || true; done; rm -rf "$dir"' EXIT
@@ -45,5 +45,5 @@ for program in adcpanel iopanel lineprobe; do
     echo
     echo "$program, $minutes minutes:"
     echo
-    "$build/bench/trace_ticks" "$dir/$program.trace"
+    "$build/tools/trace_ticks" "$dir/$program.trace"
 done

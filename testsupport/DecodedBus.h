@@ -4,6 +4,7 @@
 #include "BoardPart.h"
 #include "TransactionDecoder.h"
 #include "TransactionGrammar.h"
+#include "TransactionText.h"
 
 #include <string>
 #include <vector>
@@ -19,19 +20,19 @@ public:
     void linesChanged(const PortLines&, const PortLines& now) override { decoder_.busLevels(now.dtr, !board_.cd()); }
 
     const std::vector<std::string>& transactions() const { return transactions_; }
-    // "<what is wrong>: <line>" for every line that is no transaction.
+    // "<what is wrong>: <line>" for every decoded line that is no transaction.
     const std::vector<std::string>& malformed() const { return malformed_; }
     // The transaction under way; empty between transactions.
-    const std::string& pending() const { return decoder_.pending(); }
+    std::string pending() const { return transactionText(decoder_.pending()); }
     void clear() { transactions_.clear(); }
 
 private:
     const Board& board_;
     std::vector<std::string> transactions_;
     std::vector<std::string> malformed_;
-    TransactionDecoder decoder_{[this](const std::string& t) {
-        if (std::string fault = transactionFault(t); !fault.empty())
-            malformed_.push_back(fault + ": " + t);
-        transactions_.push_back(t);
+    TransactionDecoder decoder_{[this](const BusItems& items) {
+        transactions_.push_back(transactionText(items));
+        if (std::string fault = transactionFault(items); !fault.empty())
+            malformed_.push_back(fault + ": " + transactions_.back());
     }};
 };

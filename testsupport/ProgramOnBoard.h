@@ -4,6 +4,7 @@
 #include "BoardWindow.h"
 #include "DecodedBus.h"
 #include "LineRecorder.h"
+#include "PartVisitor.h"
 #include "Programs.h"
 #include "TwoWireBus.h"
 #include "VirtualPort.h"
@@ -55,14 +56,20 @@ public:
     template <class Part>
     Part& part(int n = 0)
     {
-        for (const auto& p : board.parts()) {
-            if (auto* found = dynamic_cast<Part*>(p.get()); found && n-- == 0)
-                return *found;
-            if (auto* bus = dynamic_cast<TwoWireBus*>(p.get()))
-                for (const auto& chip : bus->chips())
-                    if (auto* found = dynamic_cast<Part*>(chip.get()); found && n-- == 0)
-                        return *found;
-        }
+        struct Finder : PartVisitor {
+            using PartVisitor::visit;
+            void visit(Part& p) override
+            {
+                if (!found && n-- == 0)
+                    found = &p;
+            }
+            int n;
+            Part* found = nullptr;
+        } finder;
+        finder.n = n;
+        board.accept(finder);
+        if (finder.found)
+            return *finder.found;
         throw std::out_of_range("no such part on the board");
     }
 

@@ -73,6 +73,14 @@ int PtyModemCalls::tcsetattr(int fd, int when, const termios* t)
 {
     ++calls["tcsetattr"];
     lastSet = *t;
+    if (emulateModem) {
+        speed_t next = cfgetospeed(t);
+        if (next == B0 && lineSpeed != B0)
+            modemBits &= ~(TIOCM_DTR | TIOCM_RTS);
+        else if (next != B0 && lineSpeed == B0)
+            modemBits |= TIOCM_DTR | TIOCM_RTS;
+        lineSpeed = next;
+    }
     return Syscalls::tcsetattr(fd, when, t);
 }
 
@@ -82,4 +90,10 @@ int PtyModemCalls::fcntl(int fd, int command, int argument)
     if (keepNonBlocking && command == F_SETFL)
         argument |= O_NONBLOCK;
     return Syscalls::fcntl(fd, command, argument);
+}
+
+int PtyModemCalls::flock(int fd, int operation)
+{
+    ++calls["flock"];
+    return Syscalls::flock(fd, operation);
 }

@@ -13,6 +13,9 @@ class PtyModemCalls : public Syscalls {
 public:
     int modemBits = TIOCM_DTR | TIOCM_RTS;  // as a port's lines stand before it opens
     bool emulateModem = true;
+    // The emulated line's speed: as the serial drivers do, leaving B0 raises DTR and RTS and
+    // going to B0 drops them.
+    speed_t lineSpeed = B9600;
     int openErrno = 0;       // nonzero: open fails with it
     // The emulated modem ioctls fail as the kernel fails a hung-up terminal (the pty's master
     // closed: the cable pulled), with EIO, instead of answering from the emulated bits.
@@ -32,4 +35,5 @@ public:
     int tcgetattr(int fd, termios* t) override;
     int tcsetattr(int fd, int when, const termios* t) override;
     int fcntl(int fd, int command, int argument) override;
+    int flock(int fd, int operation) override;
 };

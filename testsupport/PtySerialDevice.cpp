@@ -38,7 +38,7 @@ std::string PtySerialDevice::lockFile() const
 
 std::unique_ptr<PosixSerialPort> PtySerialDevice::open(const LineSettings& settings, int port)
 {
-    return std::make_unique<PosixSerialPort>("COM" + std::to_string(port), device_, settings, calls, lockDir_);
+    return std::make_unique<PosixSerialPort>("COM" + std::to_string(port), device_, settings, calls, lockDir_, sysfsRoot());
 }
 
 MSComm::Setup PtySerialDevice::setup(Trace* trace)

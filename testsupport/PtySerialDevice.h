@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-// A pseudo-terminal standing for a serial device, with a lock folder of its own: the device
-// layer opens its slave side through `calls`, which gives it modem lines; the master side reads
-// what was written. Closing the master (unplug) is pulling the cable: the kernel hangs the
-// terminal up. Neither side is inherited by a program started from here.
+// A pseudo-terminal standing for a serial device, with a lock folder of its own and a sysfs tree
+// in it: the device layer opens its slave side through `calls`, which gives it modem lines; the
+// master side reads what was written. Closing the master (unplug) is pulling the cable: the
+// kernel hangs the terminal up. Neither side is inherited by a program started from here.
 class PtySerialDevice {
 public:
     // Throws std::runtime_error when no pty or folder can be had.
@@ -23,6 +23,8 @@ public:
 
     const std::string& device() const { return device_; }
     const std::string& lockDir() const { return lockDir_; }
+    // Where the device layer looks up the device's driver: empty until a test fills it.
+    std::string sysfsRoot() const { return lockDir_ + "/sys"; }
     // Where the device layer puts its lock file for this device.
     std::string lockFile() const;
     int master() const { return master_; }

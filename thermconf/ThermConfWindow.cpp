@@ -3,6 +3,7 @@
 #include "ChipCommands.h"
 #include "HexText.h"
 #include "I2CSboard.h"
+#include "Named.h"
 #include "Twips.h"
 
 #include <QGroupBox>
@@ -15,13 +16,13 @@ using namespace I2CSboard;
 ThermConfWindow::ThermConfWindow(MSComm::Setup setup, QWidget* parent)
     : ThermReadWindow(std::move(setup), Layout{120, 5235, 1935}, parent)
 {
-    Frame3 = new QGroupBox(QStringLiteral("Config"), this);
+    Frame3 = forms::named(new QGroupBox(QStringLiteral("Config"), this), "Frame3");
     forms::place(Frame3, 60, 1020, 3615, 855);
-    cmdRdConfig = new QPushButton(QStringLiteral("Read Config"), Frame3);
+    cmdRdConfig = forms::named(new QPushButton(QStringLiteral("Read Config"), Frame3), "cmdRdConfig");
     forms::place(cmdRdConfig, 120, 360, 1215, 375);
-    txtConfig = new QLineEdit(Frame3);
+    txtConfig = forms::named(new QLineEdit(Frame3), "txtConfig");
     forms::place(txtConfig, 1440, 360, 735, 375);
-    cmdWrConfig = new QPushButton(QStringLiteral("Write Config"), Frame3);
+    cmdWrConfig = forms::named(new QPushButton(QStringLiteral("Write Config"), Frame3), "cmdWrConfig");
     forms::place(cmdWrConfig, 2280, 360, 1215, 375);
 
     setTabOrder(cmdStopConvert, txtConfig);
@@ -54,10 +55,10 @@ void ThermConfWindow::cmdWrConfig_Click()
     // in the middle of a transaction.
     auto value = forms::parseHexByte(txtConfig->text());
     if (!value) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("\"%1\" is not a configuration value. Type one or two hexadecimal "
-                                            "digits (0 to 9, A to F), from 0 to FF; leading zeros are allowed.")
-                                 .arg(txtConfig->text()));
+        showMessage(QStringLiteral("\"%1\" is not a configuration value. Type a hexadecimal number from 0 "
+                                   "to FF: the digits 0 to 9 and A to F, in either case; leading zeros are allowed.")
+                        .arg(txtConfig->text()),
+                    QMessageBox::Warning);
         return;
     }
     I2CStart();

@@ -2,6 +2,7 @@
 
 #include "ChipCommands.h"
 #include "I2CSboard.h"
+#include "Named.h"
 #include "NumberText.h"
 #include "Twips.h"
 
@@ -22,18 +23,18 @@ ThermReadWindow::ThermReadWindow(MSComm::Setup setup, const Layout& layout, QWid
     setWindowTitle(QStringLiteral("Form1"));
     forms::setClientArea(this, layout.clientWidth, layout.clientHeight);
 
-    Frame1 = new QGroupBox(QStringLiteral("Temperature"), this);
+    Frame1 = forms::named(new QGroupBox(QStringLiteral("Temperature"), this), "Frame1");
     forms::place(Frame1, 60, layout.framesTop, 2415, 855);
-    txtTemp = new QLineEdit(Frame1);
+    txtTemp = forms::named(new QLineEdit(Frame1), "txtTemp");
     forms::place(txtTemp, 180, 360, 735, 375);
-    cmdRdTemp = new QPushButton(QStringLiteral("Read Temp"), Frame1);
+    cmdRdTemp = forms::named(new QPushButton(QStringLiteral("Read Temp"), Frame1), "cmdRdTemp");
     forms::place(cmdRdTemp, 1080, 360, 1215, 375);
 
-    Frame2 = new QGroupBox(QStringLiteral("Convert"), this);
+    Frame2 = forms::named(new QGroupBox(QStringLiteral("Convert"), this), "Frame2");
     forms::place(Frame2, 2520, layout.framesTop, 2655, 855);
-    cmdStartConvert = new QPushButton(QStringLiteral("Start Convert"), Frame2);
+    cmdStartConvert = forms::named(new QPushButton(QStringLiteral("Start Convert"), Frame2), "cmdStartConvert");
     forms::place(cmdStartConvert, 120, 360, 1155, 375);
-    cmdStopConvert = new QPushButton(QStringLiteral("Stop Convert"), Frame2);
+    cmdStopConvert = forms::named(new QPushButton(QStringLiteral("Stop Convert"), Frame2), "cmdStopConvert");
     forms::place(cmdStopConvert, 1380, 360, 1155, 375);
 
     setTabOrder(txtTemp, cmdRdTemp);

@@ -59,12 +59,22 @@ TEST(UnpluggedBoard, BytesSentMeanwhileAreLost)
     EXPECT_EQ(receiver.received(), (std::vector<std::uint8_t>{0x34}));
 }
 
-TEST(OutputListeners, ShiftRegisterTellsEveryLatchedWord)
+// What a listener of the output parts heard.
+class Heard : public PartListener {
+public:
+    void latched(std::uint16_t outputs) override { words.push_back(outputs); }
+    void received(std::uint8_t byte, bool framingError) override { bytes.emplace_back(byte, framingError); }
+    std::vector<std::uint16_t> words;
+    std::vector<std::pair<std::uint8_t, bool>> bytes;
+};
+
+TEST(OutputListeners, ShiftRegisterTellsEveryLatchedWordToEveryListener)
 {
     Board board;
     auto& reg = board.add<LatchedShiftRegister>();
-    std::vector<std::uint16_t> words;
-    reg.setLatchListener([&words](std::uint16_t w) { words.push_back(w); });
+    Heard first, second;
+    reg.addListener(&first);
+    reg.addListener(&second);  // a second listener does not replace the first
     for (std::uint16_t word : {std::uint16_t(0x8001), std::uint16_t(0x00FF)}) {
         for (int bit = 15; bit >= 0; --bit) {
             board.setBreak(!((word >> bit) & 1));
@@ -74,32 +84,32 @@ TEST(OutputListeners, ShiftRegisterTellsEveryLatchedWord)
         board.setRts(false);
         board.setRts(true);
     }
-    EXPECT_EQ(words, (std::vector<std::uint16_t>{0x8001, 0x00FF}));
-    reg.setLatchListener(nullptr);
+    EXPECT_EQ(first.words, (std::vector<std::uint16_t>{0x8001, 0x00FF}));
+    EXPECT_EQ(second.words, first.words);
+    reg.removeListener(&first);
     board.setRts(false);
     board.setRts(true);
-    EXPECT_EQ(words.size(), 2u);
+    EXPECT_EQ(first.words.size(), 2u);
+    EXPECT_EQ(second.words.size(), 3u);
 }
 
 TEST(OutputListeners, ReceiverTellsEveryByteWithItsFramingAndEveryLatch)
 {
     Board board;
     auto& receiver = board.add<SerialReceiver>();
-    std::vector<std::pair<std::uint8_t, bool>> bytes;
-    std::vector<std::uint16_t> words;
-    receiver.setByteListener([&bytes](std::uint8_t b, bool framingError) { bytes.emplace_back(b, framingError); });
-    receiver.setLatchListener([&words](std::uint16_t w) { words.push_back(w); });
+    Heard heard;
+    board.addListener(&heard);
     board.receive(0x80, receiver.settings());
     board.receive(0x01, receiver.settings());
     board.setRts(false);
     board.setRts(true);
     board.receive(0x00, LineSettings{9600, 'n', 8, 1});  // six times too slow: the stop bit is sampled low
-    ASSERT_EQ(bytes.size(), 3u);
-    EXPECT_EQ(bytes[0], std::make_pair(std::uint8_t(0x80), false));
-    EXPECT_EQ(bytes[1], std::make_pair(std::uint8_t(0x01), false));
-    EXPECT_EQ(bytes[2], std::make_pair(std::uint8_t(0x00), true));
+    ASSERT_EQ(heard.bytes.size(), 3u);
+    EXPECT_EQ(heard.bytes[0], std::make_pair(std::uint8_t(0x80), false));
+    EXPECT_EQ(heard.bytes[1], std::make_pair(std::uint8_t(0x01), false));
+    EXPECT_EQ(heard.bytes[2], std::make_pair(std::uint8_t(0x00), true));
     EXPECT_EQ(receiver.framingErrors(), 1);
-    EXPECT_EQ(words, (std::vector<std::uint16_t>{0x8001}));
+    EXPECT_EQ(heard.words, (std::vector<std::uint16_t>{0x8001}));
 }
 
 } // namespace

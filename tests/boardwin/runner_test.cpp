@@ -1,14 +1,18 @@
 // The runner with the board window: each program started on the virtual board gets the board's
 // window beside its own, none without a virtual port, and --bus-log writes the monitor's lines.
-// Each case runs the whole runner (its own application object) in this process.
+// What a desktop sees of each program: its icon, its desktop entry, its usage line. A device
+// lost under a running program ends it, but for iopanel. Each case runs the whole runner (its
+// own application object) in this process.
 #include "AdcPanelWindow.h"
 #include "BoardPanel.h"
 #include "BoardWindow.h"
 #include "IoPanelWindow.h"
 #include "LineProbeWindow.h"
 #include "MasterTransactions.h"
+#include "ModalBoxCloser.h"
 #include "ProgramRunner.h"
 #include "Programs.h"
+#include "ScriptedLines.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
 #include "ThermConfWindow.h"
@@ -17,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -49,7 +54,8 @@ int runWith(Program info, std::vector<std::string> arguments, std::function<void
         QTimer::singleShot(5000, [] { QCoreApplication::exit(HangStatus); });  // a hang fails, it does not block
         return window;
     };
-    arguments.insert(arguments.begin(), info.name.toStdString());
+    // Started by a path, as a desktop or a shell does.
+    arguments.insert(arguments.begin(), "/opt/suite/bin/" + info.name.toStdString());
     std::vector<char*> argv;
     for (std::string& a : arguments)
         argv.push_back(a.data());
@@ -183,6 +189,116 @@ TEST(BusLogOption, NeedsAVirtualPortAndAWritableFile)
                                      {"--com1=virtual", "--bus-log=/nonexistent-dir/bus.log"}, note),
               1);
     EXPECT_FALSE(ran);
+}
+
+TEST(ProgramOnTheDesktop, EveryWindowShowsItsProgramsIconAndTheEntryIsNamed)
+{
+    std::vector<QImage> images;
+    for (const Program& p : programs()) {
+        SCOPED_TRACE(p.name.toStdString());
+        QString desktopFileName;
+        int status = runWith<FormWindow>(p, {"--com1=virtual"}, [&](FormWindow& w) {
+            desktopFileName = QGuiApplication::desktopFileName();
+            QIcon icon = w.windowIcon();
+            EXPECT_EQ(icon.cacheKey(), QApplication::windowIcon().cacheKey()) << "the window draws an icon of its own";
+            ASSERT_FALSE(icon.isNull());
+            for (int side : {16, 24, 32, 48, 64, 128})
+                EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << side;
+            images.push_back(icon.pixmap(32).toImage());
+        });
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(desktopFileName.toStdString(), p.desktopId.toStdString());
+        EXPECT_TRUE(p.desktopId.endsWith(u'.' + p.name)) << desktopFileName.toStdString();
+    }
+    ASSERT_EQ(images.size(), programs().size());
+    for (std::size_t i = 0; i < images.size(); ++i)
+        for (std::size_t j = i + 1; j < images.size(); ++j)
+            EXPECT_NE(images[i], images[j]) << programs()[i].name.toStdString() << " and " << programs()[j].name.toStdString();
+}
+
+TEST(ProgramOnTheDesktop, UsageNamesTheProgramNotItsPath)
+{
+    for (const Program& p : programs()) {
+        const std::string usage = "Usage: " + p.name.toStdString() + " [options]\n";
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(runWith<FormWindow>(p, {"--help"}, [](FormWindow&) {}), 0);
+        std::string help = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(help.substr(0, usage.size()), usage);
+        EXPECT_NE(help.find("--com1"), std::string::npos) << help;
+
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(runWith<FormWindow>(p, {"--no-such-option"}, [](FormWindow&) {}), 2);
+        std::string error = testing::internal::GetCapturedStderr();
+        EXPECT_NE(error.find("\n\n" + usage), std::string::npos) << error;
+    }
+}
+
+// The program with its ports replaced: the first port opened fails at its first access, as an
+// adapter pulled out does; any later one works.
+Program onFailingDevice(Program p)
+{
+    auto create = p.createWindow;
+    p.createWindow = [create](MSComm::Setup setup) {
+        setup.opener = [opened = 0](int, const LineSettings&) mutable -> std::unique_ptr<SerialLines> {
+            auto port = std::make_unique<ScriptedLines>();
+            port->callsUntilFailure = opened++ == 0 ? 0 : -1;
+            return port;
+        };
+        return create(std::move(setup));
+    };
+    return p;
+}
+
+// Every program without a port choice: one box (and one line on standard error), its window
+// gone, and status 1 once the box is closed; whatever first reaches the port (a click on the
+// two sensor programs, a tick, the start-up word) finds it failing.
+TEST(LostDevice, EveryProgramWithoutAPortChoiceSaysSoOnceAndEndsWithStatus1)
+{
+    for (const Program& p : programs()) {
+        if (p.choosesPort)
+            continue;
+        SCOPED_TRACE(p.name.toStdString());
+        std::vector<ModalBoxCloser::Box> boxes;
+        bool windowShown = true;
+        int status = runWith<FormWindow>(onFailingDevice(p), {}, [&](FormWindow& w) {
+            ModalBoxCloser closer;
+            if (auto* sensor = dynamic_cast<ThermReadWindow*>(&w))
+                sensor->cmdRdTemp->click();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return closer.count() > 0; }, 3000));
+            QTest::qWait(300);  // for a second box, which must not come
+            boxes = closer.boxes();
+            windowShown = w.isVisible();
+        }, Then::Wait);
+        EXPECT_EQ(status, 1);
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].title, p.name);
+        EXPECT_EQ(boxes[0].text, "COM1 (/dev/board-adapter): the device stopped answering");
+        EXPECT_EQ(boxes[0].icon, QMessageBox::Critical);
+        EXPECT_FALSE(windowShown);
+    }
+}
+
+TEST(LostDevice, IoPanelSaysSoOnceAndAnotherPortCanBeChosen)
+{
+    std::vector<ModalBoxCloser::Box> boxes;
+    bool shownAfter = false, closedAfter = false, reopened = false;
+    int status = runWith<IoPanelWindow>(onFailingDevice(program("iopanel")), {}, [&](IoPanelWindow& w) {
+        ModalBoxCloser closer;
+        w.Option5(1)->click();  // its poll ticks reach the port
+        EXPECT_TRUE(QTest::qWaitFor([&] { return closer.count() > 0; }, 3000));
+        QTest::qWait(300);
+        boxes = closer.boxes();
+        shownAfter = w.isVisible();
+        closedAfter = !w.MSComm1.PortOpen();
+        w.Option5(2)->click();
+        reopened = w.MSComm1.PortOpen();
+    });
+    EXPECT_EQ(status, 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "COM1 (/dev/board-adapter): the device stopped answering");
+    EXPECT_TRUE(shownAfter);
+    EXPECT_TRUE(closedAfter);
+    EXPECT_TRUE(reopened);
 }
 
 } // namespace

@@ -1,12 +1,16 @@
 // The device layer on a pseudo-terminal driven as a serial device through the kernel-call
-// seam: raw mode, one kernel call per line change, lock files of every kind, and devices that
-// fail, block or go away.
+// seam: raw mode, one kernel call per line change, lock files of every kind, flock, the driver
+// and the settle in front of a cached adapter's status, and devices that fail, block or go away.
+#include "AdapterDriver.h"
 #include "CommError.h"
+#include "DeviceOpener.h"
 #include "I2CSboard.h"
 #include "LiveProcess.h"
 #include "MSComm.h"
 #include "PtySerialDevice.h"
 #include "SensorTransactions.h"
+#include "SettledLines.h"
+#include "SimulatedClock.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +18,46 @@
 #include <fstream>
 #include <functional>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 namespace {
 
-// The device layer on a pseudo-terminal with a lock folder of its own.
+// The device layer on a pseudo-terminal with a lock folder and a sysfs tree of its own.
 class PtyDevice : public ::testing::Test {
 protected:
     std::unique_ptr<PosixSerialPort> open(const LineSettings& settings = {}) { return pty.open(settings); }
+
+    // Makes the pty a USB adapter run by `driver` in the test's sysfs tree; gives a link to it of
+    // the kind /dev/serial/by-id holds.
+    std::string adapter(const std::string& driver)
+    {
+        fs::path dir = fs::path(sysfsRoot) / "class/tty" / fs::path(device).filename() / "device";
+        fs::create_directories(dir);
+        fs::remove(dir / "driver");
+        fs::create_symlink("../../../../bus/usb-serial/drivers/" + driver, dir / "driver");
+        std::string link = lockDir + "/usb-adapter-if00-port0";
+        if (!fs::is_symlink(link))
+            fs::create_symlink(device, link);
+        return link;
+    }
+
+    DeviceOpener opener(std::optional<std::chrono::microseconds> settle = {})
+    {
+        DeviceOpener o;
+        o.settle = settle;
+        o.lockDir = lockDir;
+        o.sysfsRoot = sysfsRoot;
+        o.calls = &calls;
+        o.clock = &clock;
+        return o;
+    }
 
     CommError openError()
     {
@@ -42,6 +73,9 @@ protected:
     PtySerialDevice pty;
     PtyModemCalls& calls = pty.calls;
     const std::string device = pty.device(), lockDir = pty.lockDir(), lockFile = pty.lockFile();
+    const std::string sysfsRoot = pty.sysfsRoot();
+    const int slave = pty.slave();
+    SimulatedClock clock;
     const std::string ownLock = PtySerialDevice::lockText(getpid());
 };
 using Lock = PtyDevice;
@@ -134,6 +168,109 @@ TEST_F(PtyDevice, LevelsAreReadOnceAtOpening)
     EXPECT_EQ(calls.total(), 0);
     port->setDtr(true);
     EXPECT_EQ(calls.calls["TIOCMBIS"], 1);
+}
+
+TEST_F(PtyDevice, LevelsAreReadAfterLeavingZeroBaud)
+{
+    // A port left at 0 baud has DTR and RTS low; the settings raise them.
+    calls.lineSpeed = B0;
+    calls.modemBits = 0;
+    auto port = open(*LineSettings::parse("57600,n,8,1"));
+    EXPECT_EQ(calls.modemBits & (TIOCM_DTR | TIOCM_RTS), TIOCM_DTR | TIOCM_RTS);
+    calls.reset();
+    // serialout's first latch pulse: both edges reach the line.
+    port->setRts(false);
+    EXPECT_EQ(calls.calls["TIOCMBIC"], 1);
+    EXPECT_FALSE(calls.modemBits & TIOCM_RTS);
+    port->setRts(true);
+    EXPECT_EQ(calls.calls["TIOCMBIS"], 1);
+}
+
+TEST_F(PtyDevice, FlockKeepsOtherProgramsOutAndUsOut)
+{
+    // The test's own descriptor of the pty stands for a terminal program's.
+    {
+        auto port = open();
+        EXPECT_EQ(calls.calls["flock"], 1);
+        EXPECT_EQ(::flock(slave, LOCK_EX | LOCK_NB), -1);
+        EXPECT_EQ(errno, EWOULDBLOCK);
+    }
+    ASSERT_EQ(::flock(slave, LOCK_EX | LOCK_NB), 0);  // released with the port
+    CommError e = openError();
+    EXPECT_EQ(e.kind(), CommError::Kind::HeldByAnother);
+    EXPECT_EQ(std::string(e.what()), "COM1 (" + device + "): held by another program");
+    EXPECT_FALSE(fs::exists(lockFile));
+    EXPECT_EQ(calls.calls["open"], calls.calls["close"]);
+    ::flock(slave, LOCK_UN);
+    EXPECT_NO_THROW(open());
+}
+
+TEST_F(PtyDevice, DriverIsLearntThroughTheRealPathAndSetsTheSettle)
+{
+    // The settle a port is opened with; -1 for the bare device, with nothing around it.
+    auto settleOf = [&](const std::string& path, std::optional<std::chrono::microseconds> settle = {}) {
+        auto lines = opener(settle).open("COM1", path, LineSettings{});
+        auto* settled = dynamic_cast<SettledLines*>(lines.get());
+        return settled ? long(settled->settle().count()) : -1L;
+    };
+    EXPECT_EQ(open()->driver(), "");  // no driver known: a pty, or a port sysfs does not name
+    EXPECT_EQ(settleOf(device), -1);
+    EXPECT_EQ(settleOf(device, 500us), 500);
+
+    for (const char* cached : {"ch341-uart", "pl2303", "cdc_acm"}) {
+        std::string link = adapter(cached);
+        EXPECT_EQ(PosixSerialPort("COM1", link, LineSettings{}, calls, lockDir, sysfsRoot).driver(), cached);
+        EXPECT_EQ(settleOf(link), 3000) << cached;
+        EXPECT_EQ(settleOf(device), 3000) << cached;
+        EXPECT_EQ(settleOf(link, 0us), -1) << cached;
+    }
+    for (const char* live : {"ftdi_sio", "cp210x", "serial8250"})
+        EXPECT_EQ(settleOf(adapter(live)), -1) << live;
+    EXPECT_EQ(AdapterDriver::of(lockDir + "/gone", sysfsRoot), "");
+}
+
+TEST_F(PtyDevice, StatusReadWaitsOutTheSettleAfterOpeningAndEachChange)
+{
+    auto lines = opener().open("COM1", adapter("ch341-uart"), LineSettings{});
+    const auto opened = clock.now();
+    calls.reset();
+    lines->cd();
+    EXPECT_EQ(clock.now() - opened, 3ms);
+    lines->cts();  // nothing changed since: no wait
+    EXPECT_EQ(clock.now() - opened, 3ms);
+
+    lines->setDtr(false);
+    auto changed = clock.now();
+    clock.advance(1ms);
+    lines->dsr();
+    EXPECT_EQ(clock.now() - changed, 3ms);  // the rest of the settle
+    lines->setDtr(false);                   // the same level is no change
+    lines->cd();
+    EXPECT_EQ(clock.now() - changed, 3ms);
+
+    lines->setRts(false);
+    clock.advance(5ms);  // long past
+    auto later = clock.now();
+    lines->cd();
+    EXPECT_EQ(clock.now(), later);
+
+    lines->setBreak(true);
+    changed = clock.now();
+    lines->cd();
+    EXPECT_EQ(clock.now() - changed, 3ms);
+
+    // Waiting adds no kernel call.
+    EXPECT_EQ(calls.calls["TIOCMGET"], 6);
+    EXPECT_EQ(calls.total(), 6 + 3);
+}
+
+// The settle's real clock: never back before its deadline (a wrong unit would return at once).
+TEST(SettleClock, SleepsUntilTheDeadline)
+{
+    MonotonicClock& clock = MonotonicClock::system();
+    const auto deadline = clock.now() + 2ms;
+    clock.sleepUntil(deadline);
+    EXPECT_GE(clock.now(), deadline);
 }
 
 // Every refusal names the port, its device and the cause, and leaves no lock behind.
@@ -317,17 +454,22 @@ TEST_F(PtyDevice, DeviceThatStopsAnsweringFailsEveryAccessWithEio)
     }
 }
 
+// On a cached adapter, so that the settle is there too: it waits, but calls nothing.
 TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
 {
-    MSComm comm(pty.setup());
+    std::string link = adapter("ch341-uart");
+    MSComm comm(MSComm::Setup{[&](int, const LineSettings& s) { return opener().open("COM1", link, s); }});
     comm.setPortOpen(true);
     I2CSboard::ComponentScope busScope(comm);
     sensorBus::readTemperature();  // from the levels that opening left
     calls.reset();
+    auto slept = clock.slept();
     sensorBus::readTemperature();  // from the idle bus between transactions
     EXPECT_EQ(calls.calls["TIOCMGET"], 19);
     EXPECT_EQ(calls.calls["TIOCMBIS"] + calls.calls["TIOCMBIC"], 118);
     EXPECT_EQ(calls.total(), 137);
+    // Every sample follows a clock edge, with no time between them on this clock: each waits the whole settle.
+    EXPECT_EQ(clock.slept() - slept, 19 * 3ms);
 }
 
 } // namespace

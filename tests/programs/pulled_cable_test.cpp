@@ -20,8 +20,10 @@
 
 namespace {
 
-// The polling programs on a device whose cable is pulled while they run: one report, then the
-// component acts as with no port open (no kernel call reaches the device any more).
+// The polling programs' windows on a device whose cable is pulled while they run: one report,
+// then the component acts as with no port open (no kernel call reaches the device any more)
+// until the program ends, which the runner does on that report for all but iopanel
+// (boardwin/runner_test, processes/process_test).
 class PulledCable : public ::testing::Test {
 protected:
     PulledCable() { first.calls.followHangup = second.calls.followHangup = true; }
@@ -68,6 +70,7 @@ TEST_F(PulledCable, AdcPanelReportsOnceAndReadsAsClosed)
     AdcPanelWindow window(setup());
     watch(window.MSComm1);
     window.Form_Load();
+    window.startTimers();
     // The pty answers nothing: every bit reads 1.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Text1->text() == "5"; }, 5000));
     EXPECT_EQ(window.Text4->text(), "5");
@@ -82,6 +85,7 @@ TEST_F(PulledCable, LineProbeReportsOnceAndShowsTheLinesNotAsserted)
     LineProbeWindow window(setup());
     watch(window.MSComm1);
     window.Form_Load();
+    window.startTimers();
     // The lamps start bright; a tick shows DSR not asserted, CTS asserted.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Shape3->BackColor() == LineProbeWindow::NotAsserted; }, 5000));
     EXPECT_EQ(window.Shape1->BackColor(), LineProbeWindow::Asserted);
@@ -97,6 +101,7 @@ TEST_F(PulledCable, IoPanelReportsOnceAndAnotherPortCanBeChosen)
     IoPanelWindow window(setup());
     watch(window.MSComm1);
     window.Form_Load();
+    window.startTimers();
     window.Option5(1)->click();
     ASSERT_TRUE(window.MSComm1.PortOpen());
     run(250);

@@ -1,3 +1,4 @@
+#include "HexDigits.h"
 #include "OutputPanelTest.h"
 #include "PtySerialDevice.h"
 #include "SerialOutWindow.h"
@@ -34,9 +35,7 @@ public:
     void write(std::uint8_t byte) override
     {
         port_.write(byte);
-        char text[16];
-        std::snprintf(text, sizeof text, "byte %02X", byte);
-        note(text);  // after the byte was handed over
+        note("byte " + hexDigits(byte, 2));  // after the byte was handed over
     }
 
     std::vector<Event>* events = nullptr;

@@ -5,6 +5,7 @@
 
 #include "AdcPanelWindow.h"
 #include "FrameWatcher.h"
+#include "HexDigits.h"
 #include "HexText.h"
 #include "IoPanelWindow.h"
 #include "LineProbeWindow.h"
@@ -146,7 +147,7 @@ TEST_F(ThermconfTyping, AnyConfigTextIsWrittenWholeOrNotAtAll)
         click(window->cmdWrConfig);
         if (typed) {
             ASSERT_EQ(bus.transactions().size(), before + 1);
-            EXPECT_EQ(bus.transactions().back(), "S 90 W A AC A " + forms::hexByteText(*typed).rightJustified(2, u'0').toStdString() + " A P");
+            EXPECT_EQ(bus.transactions().back(), "S 90 W A AC A " + hexDigits(*typed, 2) + " A P");
             EXPECT_EQ(boxes(), boxesBefore);
         } else {
             EXPECT_EQ(bus.transactions().size(), before);  // refused before anything went out

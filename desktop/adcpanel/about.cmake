@@ -1,0 +1,31 @@
+# adcpanel in the menu, the software centre and its manual page.
+set(title "Voltmeter and analogue output")
+set(summary "Show four input voltages and set an analogue output")
+set(keywords "voltmeter;voltage;ADC;DAC;converter;analogue;analog;PCF8591;I2C;two-wire;RS-232;serial;")
+set(description [=[
+    <p>
+      Voltmeter and analogue output drives the PCF8591 converter of an electronics training
+      board on a serial (RS-232) port. Every 200 ms it shows the converter's four inputs as
+      volts, 0 to 5 V; whatever number is typed into the fifth box goes to the analogue output as
+      that many volts, values outside 0 to 5 V clipped.
+    </p>
+    <p>
+      The converter sits on a two-wire (I2C) bus that the program makes out of the port's
+      modem-control lines.
+    </p>
+]=])
+set(page [=[
+.B adcpanel
+drives the PCF8591 converter of an electronics training board: four analogue inputs and one
+analogue output, eight bits each, 5\~V full scale.
+Its window, \(lqI2C BUS ADC Control\(rq, shows the four inputs as volts in the boxes CH-1 to CH-4,
+read again every 200\~ms (up to 15 digits, for instance 2.50980392156863).
+Every change of the fifth box sends the number typed there to the analogue output as volts;
+a value outside 0 to 5 is clipped, and the box then shows the clipped value.
+.PP
+Each reading and each output is a transaction on a two-wire (I2C) bus that the program makes out
+of the port's modem-control lines: RTS drives the data line, DTR the clock, and CD senses the
+data line.
+The converter answers at the address bytes 90 (write) and 91 (read), hexadecimal.
+]=])
+set(board "the PCF8591 converter: a slider for each of its four inputs (0 to 5\~V) and its analogue output on a meter")

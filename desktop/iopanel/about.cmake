@@ -1,0 +1,45 @@
+# iopanel in the menu, the software centre and its manual page.
+set(title "I/O expander panel")
+set(summary "Read and write the pins of two I/O expander chips")
+set(keywords "I/O;expander;PCF8574;PCF8574A;lamps;LED;pins;I2C;two-wire;RS-232;serial;")
+set(description [=[
+    <p>
+      I/O expander panel drives two PCF8574 or PCF8574A eight-bit I/O expanders of an
+      electronics training board on a serial (RS-232) port. For each panel you choose the chip
+      type, its address pins A0 to A2 and Read or Write: in Read mode eight lamps show the chip's
+      pins again and again, in Write mode the buttons D0 to D7 toggle its pins.
+    </p>
+    <p>
+      The serial port is chosen in the window among COM1 to COM4. The chips sit on a two-wire
+      (I2C) bus that the program makes out of the port's modem-control lines.
+    </p>
+]=])
+set(page [=[
+.B iopanel
+drives two PCF8574 or PCF8574A eight-bit I/O expanders of an electronics training board.
+Its window, \(lqI2C Bus Multi I/O Control\(rq, has two panels, \(lqPCF8574#1\(rq and
+\(lqPCF8574#2\(rq.
+In each the user chooses the chip type (PCF8574 or PCF8574A), the levels of its address pins
+A0, A1 and A2, and Read or Write; a box shows the chip's bus address byte in hexadecimal.
+In Read mode a timer reads the chip's eight pins again and again onto eight lamps, D0 to D7.
+In Write mode the buttons D0 to D7 each toggle one pin, and the lamps show the byte written.
+.PP
+A frame of four option buttons chooses the serial port, COM1 to COM4;
+.B Exit
+(Alt+X) ends the program.
+Each access is a transaction on a two-wire (I2C) bus that the program makes out of the port's
+modem-control lines: RTS drives the data line, DTR the clock, and CD senses the data line;
+the two panels take turns on it.
+]=])
+set(board "two PCF8574 expanders, with the address pins A2 A1 A0 at 000 and 001 (nothing answers at the PCF8574A addresses): each one's pins P7 to P0 as LEDs and a switch per pin that holds it low")
+# No port is open until the user chooses one.
+set(ports [=[
+.B iopanel
+opens no port when it starts: a port opens when it is chosen in the window, and choosing another
+closes the first.
+A port that cannot be opened is named in a box, \(lqPlease Select Another Comport\(rq, with the
+reason, and the program goes on with no port open.
+]=])
+set(startup_failure "")
+set(device_failure "If the device fails while the program runs (a USB adapter pulled out), iopanel says so and goes\non with no port open, so that a port can be chosen again.")
+set(device_failure_status "")

@@ -1,0 +1,55 @@
+#include "SerialPortList.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+// libudev's list against sysfs read directly: every tty with a device behind it, but the
+// built-in names the kernel keeps without a UART (type 0). Nothing is opened.
+TEST(PortList, EveryTtyWithADeviceAndAUartIsListed)
+{
+    std::vector<std::string> expected;
+    for (const auto& entry : fs::directory_iterator("/sys/class/tty")) {
+        if (!fs::exists(entry.path() / "device"))
+            continue;
+        std::string type;
+        std::ifstream(entry.path() / "type") >> type;
+        if (type != "0")
+            expected.push_back("/dev/" + entry.path().filename().string());
+    }
+    std::sort(expected.begin(), expected.end());
+
+    std::vector<std::string> listed;
+    for (const SerialPortInfo& port : SerialPortList::present(250us)) {
+        listed.push_back(port.path);
+        EXPECT_EQ(port.settle, 250us) << port.path;
+    }
+    EXPECT_EQ(listed, expected);
+}
+
+TEST(PortList, LinesAndHintName)
+{
+    SerialPortInfo adapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart",
+                           "1a86", "7523", "USB Serial", true, 3000us};
+    SerialPortInfo builtIn{"/dev/ttyS0", "", "serial8250", "", "", "", false, 0us};
+    EXPECT_EQ(SerialPortList::describe(adapter),
+              "/dev/ttyUSB0 (/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0): ch341-uart, USB 1a86:7523 "
+              "\"USB Serial\", status cached, settle 3000 µs");
+    EXPECT_EQ(SerialPortList::describe(builtIn), "/dev/ttyS0: serial8250, status live, no settle");
+
+    // The example names a USB adapter before a built-in port, with the COM port that failed.
+    EXPECT_EQ(SerialPortList::hint({builtIn, adapter}, 2),
+              "Serial devices present:\n  " + SerialPortList::describe(builtIn) + "\n  " +
+                  SerialPortList::describe(adapter) + "\nUse one with --com2=/dev/ttyUSB0.");
+    EXPECT_EQ(SerialPortList::hint({}, 1),
+              "No serial device was found. Plug the adapter in, or try the virtual board with --com1=virtual.");
+}
+
+} // namespace

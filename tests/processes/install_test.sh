@@ -1,0 +1,117 @@
+#!/bin/sh
+# The suite as it installs: every program with its menu entry, metadata, icons and manual page,
+# each clean under its own validator; and the Debian package, its fields and its files.
+#   install_test.sh tree    CMAKE BUILD_DIR SOURCE_DIR ID_PREFIX PROGRAM...
+#   install_test.sh package CPACK BUILD_DIR SOURCE_DIR ID_PREFIX PROGRAM...
+set -u
+mode=$1 tool=$2 build=$3 source=$4 prefix=$5
+shift 5
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+sizes="16 22 24 32 48 64 128"
+
+# Every file the suite installs below the prefix, sorted, and nothing else.
+expected_files() {
+    for program in "$@"; do
+        id=$prefix.$program
+        echo "bin/$program"
+        echo "share/applications/$id.desktop"
+        echo "share/metainfo/$id.metainfo.xml"
+        echo "share/man/man1/$program.1.gz"
+        echo "share/icons/hicolor/scalable/apps/$id.svg"
+        for size in $sizes; do echo "share/icons/hicolor/${size}x$size/apps/$id.png"; done
+    done | LC_ALL=C sort
+}
+check_file_list() {  # WHAT PROGRAM...; the list, relative to the prefix, on standard input
+    what=$1
+    shift
+    LC_ALL=C sort >"$dir/files"
+    expected_files "$@" >"$dir/expected"
+    diff "$dir/expected" "$dir/files" >"$dir/diff" || fail "$what differs from what the suite installs: $(cat "$dir/diff")"
+}
+
+# Width and height of a PNG, from its header.
+png_size() {
+    od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d\n", (($1*256+$2)*256+$3)*256+$4, (($5*256+$6)*256+$7)*256+$8 }'
+}
+
+check_tree() {
+    root=$1
+    shift
+    for program in "$@"; do
+        id=$prefix.$program
+        [ -x "$root/bin/$program" ] || fail "$program is not installed"
+
+        entry=$root/share/applications/$id.desktop
+        desktop-file-validate "$entry" >"$dir/out" 2>&1 && [ ! -s "$dir/out" ] || fail "$entry: $(cat "$dir/out")"
+        grep -qx "Exec=$program" "$entry" || fail "$entry does not start $program"
+        icon=$(sed -n 's/^Icon=//p' "$entry")
+        [ "$icon" = "$id" ] || fail "$entry names the icon '$icon'"
+        for size in $sizes; do
+            png=$root/share/icons/hicolor/${size}x$size/apps/$icon.png
+            [ "$(png_size "$png" 2>/dev/null)" = "${size}x$size" ] || fail "$png is not a ${size}x$size image"
+        done
+        grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/$icon.svg" || fail "no scalable icon for $program"
+
+        metainfo=$root/share/metainfo/$id.metainfo.xml
+        # --strict: warnings fail too.
+        appstreamcli validate --no-net --strict "$metainfo" >"$dir/out" 2>&1 || fail "$metainfo: $(cat "$dir/out")"
+        grep -q "<id>$id</id>" "$metainfo" || fail "$metainfo has another id"
+        grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "$metainfo does not launch $id.desktop"
+        sed -n 's|.*<image>.*/\([^/]*\)</image>.*|\1|p' "$metainfo" >"$dir/pictures"
+        [ -s "$dir/pictures" ] || fail "$metainfo has no screenshot"
+        while read -r picture; do
+            [ -f "$source/docs/screenshots/$picture" ] || fail "$metainfo shows $picture, which docs/screenshots does not have"
+        done <"$dir/pictures"
+
+        page=$root/share/man/man1/$program.1.gz
+        LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" >"$dir/page" 2>"$dir/out" && [ ! -s "$dir/out" ] ||
+            fail "$page: $(cat "$dir/out")"
+        grep -q "^ *$program - " "$dir/page" || fail "$page does not name $program"
+        # Every option the program knows is on its page.
+        "$root/bin/$program" --help | grep -o -- '--[a-z0-9-]*' | sort -u | while read -r option; do
+            grep -q -- "$option" "$dir/page" || echo "$option"
+        done >"$dir/missing"
+        [ -s "$dir/missing" ] && fail "$page does not document $(tr '\n' ' ' <"$dir/missing")"
+    done
+}
+
+case $mode in
+tree)
+    "$tool" --install "$build" --prefix "$dir/usr" >"$dir/log" 2>&1 || { cat "$dir/log"; exit 1; }
+    (cd "$dir/usr" && find . ! -type d | sed 's|^\./||') | check_file_list "the installed tree" "$@"
+    check_tree "$dir/usr" "$@"
+    ;;
+package)
+    "$tool" -G DEB --config "$build/CPackConfig.cmake" -B "$dir/out-deb" >"$dir/log" 2>&1 || { cat "$dir/log"; exit 1; }
+    deb=$(ls "$dir"/out-deb/*.deb)
+    [ "$(dpkg-deb -f "$deb" Package)" = boardsuite ] || fail "Package: $(dpkg-deb -f "$deb" Package)"
+    [ "$(dpkg-deb -f "$deb" Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture"
+    [ "$(dpkg-deb -f "$deb" Section)" = electronics ] || fail "Section: $(dpkg-deb -f "$deb" Section)"
+    dpkg-deb -f "$deb" Maintainer | grep -Eq '^[^<]+ <[^@ ]+@[^> ]+>$' || fail "Maintainer: $(dpkg-deb -f "$deb" Maintainer)"
+    [ "$(dpkg-deb -f "$deb" Description | wc -l)" -ge 3 ] || fail "Description: $(dpkg-deb -f "$deb" Description)"
+    dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed -n 's|^\./usr/||p' | check_file_list "the package" "$@"
+    [ "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/' | grep -vc ' \./usr/')" -eq 0 ] || fail "the package has files outside /usr"
+    # Depends is computed: it names, with versions, the package of every library a program
+    # links directly.
+    depends=$(dpkg-deb -f "$deb" Depends)
+    multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+    dpkg-deb -x "$deb" "$dir/root"
+    for program in "$@"; do
+        for library in $(objdump -p "$dir/root/usr/bin/$program" | awk '$1 == "NEEDED" { print $2 }'); do
+            owner=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | head -1 | cut -d: -f1)
+            [ -n "$owner" ] || { fail "$program: no package has $library"; continue; }
+            echo "$depends" | awk -v owner="$owner" 'BEGIN { RS = ", " } $1 == owner && $2 == "(>=" { found = 1 } END { exit !found }' ||
+                fail "$program links $library of $owner, which Depends lacks: $depends"
+        done
+    done
+    ;;
+*)
+    echo "usage: $0 tree|package ..." >&2
+    exit 2
+    ;;
+esac
+[ "$failures" -eq 0 ] || exit 1
+echo ok

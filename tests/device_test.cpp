@@ -155,6 +155,7 @@ TEST_F(PtyDevice, OneKernelCallPerLineChangeAndNoneForTheSameLevel)
     port->setRts(false);
     port->setDtr(true);
     port->setBreak(true);
+    EXPECT_EQ(calls.calls["TIOCSBRK"], 1);  // break on sets it, off clears it
     port->setBreak(true);
     port->setBreak(false);
     EXPECT_EQ(calls.calls["TIOCMBIC"], 2);

@@ -117,8 +117,9 @@ void OutputPanelWindow::cmdD_Click(int Index)
 
 void OutputPanelWindow::cmdOut_Click()
 {
-    // Both texts are checked before anything is sent: a lone OUTH byte would leave the
-    // board's register half written and shift the next word out of place.
+    // Both texts are checked before anything is sent, so that the board never sees half a
+    // word: no lone OUTH byte that a later latch pulse would close, and in shiftout no 24
+    // line puts of a shift that the user did not ask for.
     auto outH = forms::parseHexByte(txtOutH->text());
     auto outL = forms::parseHexByte(txtOutL->text());
     if (!outH || !outL) {

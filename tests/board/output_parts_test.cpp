@@ -122,6 +122,7 @@ TEST(Receiver, OtherSettingsGiveGarbageAndFramingErrors)
         {"115200,n,8,1", 0x55, {}, 0},       // every start sample falls on a 1: nothing at all
         {"57600,e,8,1", 0x00, {0x00}, 1},    // the parity bit (0) where the stop bit is looked for
         {"57600,e,8,1", 0x01, {0x01}, 0},    // parity 1 passes for a stop bit
+        {"57600,o,8,1", 0x00, {0x00}, 0},    // odd parity of no ones is 1: it passes for a stop bit
         {"57600,n,7,1", 0x00, {0x80}, 0},    // the stop bit read as D7
         {"57600,n,8,2", 0x42, {0x42}, 0},    // a second stop bit is only a longer rest
     };

@@ -106,6 +106,7 @@ TEST_F(Component, BadValuesAreRefused)
     comm.setPortOpen(true);
     EXPECT_EQ(opened.at(0).settings.baud, 9600);
     EXPECT_EQ(LineSettings::parse("19200,E,7,2"), (LineSettings{19200, 'e', 7, 2}));
+    EXPECT_EQ(LineSettings::parse("57600,n,8,1.5"), (LineSettings{57600, 'n', 8, 2}));  // termios offers 2
 }
 
 TEST_F(Component, FailingDeviceIsReportedOnceAndThenActsClosed)

@@ -7,6 +7,7 @@
 #include "I2CSboard.h"
 #include "LiveProcess.h"
 #include "MSComm.h"
+#include "PortLock.h"
 #include "PtySerialDevice.h"
 #include "SensorTransactions.h"
 #include "SettledLines.h"
@@ -143,6 +144,7 @@ TEST_F(PtyDevice, OneKernelCallPerLineChangeAndNoneForTheSameLevel)
     port->setRts(false);
     port->setDtr(true);
     port->setBreak(true);
+    EXPECT_EQ(calls.calls["TIOCSBRK"], 1);  // break on sets it, off clears it
     port->setBreak(true);
     port->setBreak(false);
     EXPECT_EQ(calls.calls["TIOCMBIC"], 2);
@@ -470,6 +472,31 @@ TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
     EXPECT_EQ(calls.total(), 137);
     // Every sample follows a clock edge, with no time between them on this clock: each waits the whole settle.
     EXPECT_EQ(clock.slept() - slept, 19 * 3ms);
+}
+
+// Our lock was taken for stale and replaced by another program's while we held the port: our
+// closing leaves that program's lock alone.
+TEST(PortLockRelease, LeavesALockThatNamesAnotherProcess)
+{
+    char dir[] = "/tmp/board-locks-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string device = "/dev/board-adapter";
+    const std::string path = std::string(dir) + "/" + PortLock::fileName(device);
+    {
+        PortLock lock;
+        PortLock::Held held{};
+        ASSERT_TRUE(lock.acquire(dir, device, held));
+        ASSERT_EQ(lock.path(), path);
+        char other[16];
+        std::snprintf(other, sizeof other, "%10ld\n", long(getppid()));  // the test's parent lives
+        fs::remove(path);
+        std::ofstream(path) << other;
+        lock.release();
+        EXPECT_TRUE(fs::exists(path));
+        std::ifstream in(path);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), other);
+    }
+    fs::remove_all(dir);
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 # puts on the port at start-up (from its trace), and an end by SIGTERM; lineprobe on a
 # device that does not exist.
 . "$(dirname "$0")/program_helpers.sh"
-trace="$dir/trace"
 
 # shiftout: opening, the lines at rest, sixteen zero bits and the latch pulse.
 {
@@ -12,6 +11,7 @@ trace="$dir/trace"
     while [ $i -lt 16 ]; do echo "Break = True"; echo "DTREnable = False"; echo "DTREnable = True"; i=$((i + 1)); done
     echo "RTSEnable = False"; echo "RTSEnable = True"
 } >"$dir/expected"
+trace="$dir/shiftout.trace"  # each program its own, so none is judged on another's lines
 start "$shiftout" --com1=virtual --trace="$trace"
 wait_for "RTSEnable = True" 2 "$trace"
 sleep 0.3
@@ -21,6 +21,7 @@ stop
 # serialout: COM1 at 57600,n,8,1, two zero bytes, the latch pulse at least 10 ms later.
 printf '%s\n' "CommPort = 1" 'Settings = "57600,n,8,1"' "PortOpen = True" "Output = 0x00" "Output = 0x00" \
     "RTSEnable = False" "RTSEnable = True" >"$dir/expected"
+trace="$dir/serialout.trace"
 start "$serialout" --com1=virtual --trace="$trace"
 wait_for "RTSEnable = True" 1 "$trace"
 sleep 0.3
@@ -31,6 +32,7 @@ latch=$(grep 'RTSEnable = False' "$trace" | cut -d' ' -f1)
 stop
 
 # lineprobe: reads CTS, CD, DSR at every tick; the board starts with CD not asserted.
+trace="$dir/lineprobe.trace"
 start "$lineprobe" --com1=virtual --trace="$trace"
 wait_for "DSRHolding" 2 "$trace"
 untimed "$trace" | sed -n 1,4p >"$dir/first"

@@ -14,12 +14,13 @@ start() {
     pid=$!
 }
 
-# Waits up to ten seconds until file $3 has at least $2 lines matching $1.
+# Waits up to thirty seconds (sanitized builds start slowly) until file $3 has at least $2
+# lines matching $1.
 wait_for() {
     n=0
     until [ "$(grep -c -- "$1" "$3" 2>/dev/null)" -ge "$2" ] 2>/dev/null; do
         n=$((n + 1))
-        [ $n -gt 100 ] && fail "fewer than $2 lines '$1' in $(basename "$3"); errors: $(cat "$dir/err" 2>/dev/null)"
+        [ $n -gt 300 ] && fail "fewer than $2 lines '$1' in $(basename "$3"); errors: $(cat "$dir/err" 2>/dev/null)"
         sleep 0.1
     done
 }

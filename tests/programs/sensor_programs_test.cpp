@@ -2,6 +2,7 @@
 #include "CaptionFit.h"
 #include "ModalBoxCloser.h"
 #include "ProgramTest.h"
+#include "ScriptedLines.h"
 #include "TabOrder.h"
 #include "TemperatureSensor.h"
 #include "ThermConfWindow.h"
@@ -192,6 +193,58 @@ TEST_F(Thermconf, LayoutCaptionsAndTabOrder)
               (std::vector<QWidget*>{window->cmdStopConvert, window->txtConfig, window->cmdRdConfig, window->cmdWrConfig}));
     for (QPushButton* b : {window->cmdRdConfig, window->cmdWrConfig, window->cmdStartConvert})
         EXPECT_TRUE(CaptionFit::fits(b)) << b->text().toStdString();
+}
+
+// CD as a sensor answering `first` then `second` drives it through one Read Temp: the three
+// acknowledges, then each byte's bits from the most significant (CD is asserted while SDA is low).
+std::vector<bool> sensorAnswering(std::uint8_t first, std::uint8_t second)
+{
+    std::vector<bool> cd{true, true, true};
+    for (std::uint8_t byte : {first, second})
+        for (int bit = 7; bit >= 0; --bit)
+            cd.push_back(!((byte >> bit) & 1u));
+    return cd;
+}
+
+TEST(ThermreadBytes, OnlyBitSevenOfTheSecondByteIsHalfADegree)
+{
+    const struct {
+        std::uint8_t first, second;
+        const char* text;
+    } cases[] = {{0x19, 0x7F, "25"}, {0x19, 0x01, "25"}, {0x00, 0x80, "0.5"}, {0xE7, 0x00, "231"}, {0x19, 0xFF, "25.5"}};
+    for (const auto& c : cases) {
+        ThermReadWindow window(MSComm::Setup{[&c](int, const LineSettings&) {
+            auto lines = std::make_unique<ScriptedLines>();
+            lines->cdScript = sensorAnswering(c.first, c.second);
+            return lines;
+        }});
+        window.Form_Load();
+        window.cmdRdTemp_Click();
+        EXPECT_EQ(window.txtTemp->text(), c.text) << int(c.first) << " " << int(c.second);
+    }
+}
+
+// The refusal of a configuration value: under the program's name, in words that admit every
+// text that is accepted.
+TEST_F(Thermconf, RefusalNamesWhatIsAcceptedUnderTheProgramsName)
+{
+    const QString appName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName("thermconf");
+    window->txtConfig->setText("1FF");
+    auto box = ModalBoxCloser::closeRaisedBy([this] { window->cmdWrConfig->click(); });
+    QCoreApplication::setApplicationName(appName);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->title, "thermconf");
+    EXPECT_EQ(box->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    for (const char* words : {"\"1FF\"", "hexadecimal", "0 to FF", "either case", "leading zeros are allowed"})
+        EXPECT_TRUE(box->text.contains(QLatin1String(words))) << words << " in " << box->text.toStdString();
+    EXPECT_FALSE(box->text.contains("one or two")) << box->text.toStdString();  // three digits are accepted
+
+    for (const char* typed : {"00A", "0a"}) {
+        window->txtConfig->setText(typed);
+        EXPECT_FALSE(ModalBoxCloser::closeRaisedBy([this] { window->cmdWrConfig->click(); })) << typed;
+        EXPECT_EQ(sensor.config(), 0x0A) << typed;
+    }
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "MSComm.h"
 #include "Pcf8574Expander.h"
 #include "Pcf8591Converter.h"
+#include "SensorTransactions.h"
 #include "TemperatureSensor.h"
 #include "TwoWireBus.h"
 #include "VirtualPort.h"
@@ -145,17 +146,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             recoverBus();
             std::size_t before = decoded.transactions().size();
             write(0x90, {0xAC, value});
-            I2CStart();
-            WriteByte(0x90);
-            GetAck();
-            WriteByte(0xAC);
-            GetAck();
-            I2CStart();
-            WriteByte(0x91);
-            GetAck();
-            std::uint8_t read = ReadByte();
-            ClockPulse();
-            I2CStop();
+            std::uint8_t read = sensorBus::readConfig();
             expectDecoded(decoded, before + 1, "S 90 W A AC A Sr 91 R A " + hexDigits(value, 2) + " N P");
             if (read != value || sensor.config() != value)
                 fail("the configuration register read back " + hexDigits(read, 2) + " for " + hexDigits(value, 2));

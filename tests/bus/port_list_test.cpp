@@ -36,18 +36,18 @@ TEST(PortList, EveryTtyWithADeviceAndAUartIsListed)
 
 TEST(PortList, LinesAndHintName)
 {
-    SerialPortInfo adapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart",
+    SerialPortInfo adapter{"/dev/board-adapter0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart",
                            "1a86", "7523", "USB Serial", true, 3000us};
-    SerialPortInfo builtIn{"/dev/ttyS0", "", "serial8250", "", "", "", false, 0us};
+    SerialPortInfo builtIn{"/dev/board-uart0", "", "serial8250", "", "", "", false, 0us};
     EXPECT_EQ(SerialPortList::describe(adapter),
-              "/dev/ttyUSB0 (/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0): ch341-uart, USB 1a86:7523 "
+              "/dev/board-adapter0 (/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0): ch341-uart, USB 1a86:7523 "
               "\"USB Serial\", status cached, settle 3000 µs");
-    EXPECT_EQ(SerialPortList::describe(builtIn), "/dev/ttyS0: serial8250, status live, no settle");
+    EXPECT_EQ(SerialPortList::describe(builtIn), "/dev/board-uart0: serial8250, status live, no settle");
 
     // The example names a USB adapter before a built-in port, with the COM port that failed.
     EXPECT_EQ(SerialPortList::hint({builtIn, adapter}, 2),
               "Serial devices present:\n  " + SerialPortList::describe(builtIn) + "\n  " +
-                  SerialPortList::describe(adapter) + "\nUse one with --com2=/dev/ttyUSB0.");
+                  SerialPortList::describe(adapter) + "\nUse one with --com2=/dev/board-adapter0.");
     EXPECT_EQ(SerialPortList::hint({}, 1),
               "No serial device was found. Plug the adapter in, or try the virtual board with --com1=virtual.");
 }

@@ -41,12 +41,13 @@ long readOwner(const std::string& path)
     return pid;
 }
 
-bool alive(long pid)
-{
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
-}
-
 } // namespace
+
+bool PortLock::alive(long pid) const
+{
+    // EPERM: the process runs, as another user's.
+    return calls_.kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
 
 std::string PortLock::fileName(const std::string& device)
 {
@@ -73,7 +74,7 @@ bool PortLock::acquire(const std::string& lockDir, const std::string& device, He
             bool written = ::write(fd, text, size_t(n)) == n;
             ::close(fd);
             if (!written) {
-                ::unlink(path.c_str());
+                calls_.unlink(path.c_str());
                 return true;  // a full disk must not keep the port from opening
             }
             path_ = path;
@@ -86,7 +87,9 @@ bool PortLock::acquire(const std::string& lockDir, const std::string& device, He
             held.pid = owner > 0 ? owner : 0;
             return false;
         }
-        ::unlink(path.c_str());  // stale: its process is gone (unlink never follows a symlink)
+        // Stale: its process is gone (unlink never follows a symlink).
+        if (calls_.unlink(path.c_str()) != 0 && (errno == EPERM || errno == EACCES))
+            return true;  // another user's, in a sticky directory: left as it is
     }
     held.pid = 0;
     return false;
@@ -97,6 +100,6 @@ void PortLock::release()
     if (path_.empty())
         return;
     if (readOwner(path_) == long(::getpid()))
-        ::unlink(path_.c_str());
+        calls_.unlink(path_.c_str());
     path_.clear();
 }

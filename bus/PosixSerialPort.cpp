@@ -35,7 +35,7 @@ speed_t speedFor(int baud)
 
 PosixSerialPort::PosixSerialPort(std::string portName, std::string device, const LineSettings& settings,
                                  Syscalls& calls, const std::string& lockDir, const std::string& sysfsRoot)
-    : portName_(std::move(portName)), device_(std::move(device)), calls_(calls)
+    : portName_(std::move(portName)), device_(std::move(device)), calls_(calls), lock_(calls)
 {
     if (speedFor(settings.baud) == B0)
         throw CommError(CommError::Kind::InvalidValue,

@@ -1,5 +1,6 @@
 #include "Syscalls.h"
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -13,6 +14,8 @@ int Syscalls::tcgetattr(int fd, termios* attributes) { return ::tcgetattr(fd, at
 int Syscalls::tcsetattr(int fd, int when, const termios* attributes) { return ::tcsetattr(fd, when, attributes); }
 int Syscalls::fcntl(int fd, int command, int argument) { return ::fcntl(fd, command, argument); }
 int Syscalls::flock(int fd, int operation) { return ::flock(fd, operation); }
+int Syscalls::kill(pid_t pid, int signal) { return ::kill(pid, signal); }
+int Syscalls::unlink(const char* path) { return ::unlink(path); }
 
 Syscalls& Syscalls::real()
 {

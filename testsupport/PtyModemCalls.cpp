@@ -97,3 +97,23 @@ int PtyModemCalls::flock(int fd, int operation)
     ++calls["flock"];
     return Syscalls::flock(fd, operation);
 }
+
+int PtyModemCalls::kill(pid_t pid, int signal)
+{
+    ++calls["kill"];
+    if (killErrno) {
+        errno = killErrno;
+        return -1;
+    }
+    return Syscalls::kill(pid, signal);
+}
+
+int PtyModemCalls::unlink(const char* path)
+{
+    ++calls["unlink"];
+    if (unlinkErrno) {
+        errno = unlinkErrno;
+        return -1;
+    }
+    return Syscalls::unlink(path);
+}

@@ -17,6 +17,10 @@ public:
     // going to B0 drops them.
     speed_t lineSpeed = B9600;
     int openErrno = 0;       // nonzero: open fails with it
+    // Nonzero: kill and unlink (of lock files) fail with it, as for another user's process or
+    // another user's file in a sticky directory (EPERM).
+    int killErrno = 0;
+    int unlinkErrno = 0;
     // The emulated modem ioctls fail as the kernel fails a hung-up terminal (the pty's master
     // closed: the cable pulled), with EIO, instead of answering from the emulated bits.
     bool followHangup = false;
@@ -36,4 +40,6 @@ public:
     int tcsetattr(int fd, int when, const termios* t) override;
     int fcntl(int fd, int command, int argument) override;
     int flock(int fd, int operation) override;
+    int kill(pid_t pid, int signal) override;
+    int unlink(const char* path) override;
 };

@@ -474,6 +474,36 @@ TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
     EXPECT_EQ(clock.slept() - slept, 19 * 3ms);
 }
 
+// In a sticky lock folder such as /run/lock only a file's owner may remove it. Another user's
+// lock holds the port while its process runs (kill answers EPERM); once that process has ended,
+// the lock that cannot be removed (unlink answers EPERM) no longer blocks: the port opens, still
+// for one program at a time, and the old file is left as it was.
+TEST_F(Lock, AnotherUsersLockHoldsThePortOnlyWhileItsProcessRuns)
+{
+    const std::string theirs = PtySerialDevice::lockText(4242);
+    std::ofstream(lockFile) << theirs;
+    calls.killErrno = EPERM;
+    CommError e = openError();
+    EXPECT_EQ(e.kind(), CommError::Kind::HeldByAnother);
+    EXPECT_EQ(e.holderPid(), 4242);
+    EXPECT_EQ(calls.calls["open"], 0);
+
+    calls.killErrno = ESRCH;
+    calls.unlinkErrno = EPERM;
+    {
+        auto port = open();
+        EXPECT_EQ(pty.lockFileText(), theirs);
+        EXPECT_EQ(openError().kind(), CommError::Kind::HeldByAnother) << "a second program got the port";
+    }
+    EXPECT_EQ(pty.lockFileText(), theirs);
+
+    // A lock we may remove is still replaced by our own.
+    calls.unlinkErrno = 0;
+    auto port = open();
+    EXPECT_EQ(pty.lockFileText(), ownLock);
+}
+
+
 // Our lock was taken for stale and replaced by another program's while we held the port: our
 // closing leaves that program's lock alone.
 TEST(PortLockRelease, LeavesALockThatNamesAnotherProcess)

@@ -1,19 +1,34 @@
 #include "PortEnvironment.h"
 
-#include "DeviceOpener.h"
+#include "PermissionAdvice.h"
 #include "SerialPortList.h"
 #include "VirtualPort.h"
 
 #include <cerrno>
 #include <cstring>
+#include <pwd.h>
+#include <unistd.h>
 
-PortEnvironment::PortEnvironment(ProgramOptions options, BoardBuilder buildBoard, Trace::Clock::time_point epoch)
-    : options_(std::move(options)), epoch_(epoch)
+namespace {
+
+std::string userName()
 {
-    if (options_.anyVirtual()) {
+    const passwd* user = ::getpwuid(::getuid());
+    return user ? user->pw_name : "$USER";
+}
+
+} // namespace
+
+PortEnvironment::PortEnvironment(ProgramOptions options, PortAssignments ports, BoardBuilder buildBoard,
+                                 Trace::Clock::time_point epoch, DeviceOpener devices, PortAssignments::Warning warn)
+    : options_(std::move(options)), ports_(std::move(ports)), buildBoard_(std::move(buildBoard)), epoch_(epoch),
+      devices_(std::move(devices)), warn_(std::move(warn))
+{
+    devices_.settle = options_.settle;
+    if (ports_.anyVirtual()) {
         board_ = std::make_unique<Board>();
-        if (buildBoard)
-            buildBoard(*board_);
+        if (buildBoard_)
+            buildBoard_(*board_);
     }
 }
 
@@ -45,18 +60,70 @@ MSComm::Setup PortEnvironment::setup()
     return MSComm::Setup{[this](int port, const LineSettings& settings) { return open(port, settings); }, trace_.get()};
 }
 
+void PortEnvironment::onBoard(std::function<void(Board&)> created)
+{
+    boardCreated_ = std::move(created);
+    if (board_ && boardCreated_)
+        boardCreated_(*board_);
+}
+
 std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSettings& settings)
 {
-    QString device = options_.device(commPort);
-    if (device == QLatin1String(ProgramOptions::Virtual))
+    std::optional<Choice> choice;
+    for (;;) {
+        try {
+            auto port = openDevice(commPort, settings);
+            QString error;
+            // Only once it opened: a choice that does not work is not worth keeping.
+            if (choice && choice->remember && !PortAssignments::remember(commPort, choice->device, error))
+                warn_(error + QStringLiteral("; COM%1 stands for %2 this time only").arg(commPort).arg(choice->device));
+            return port;
+        } catch (const CommError& e) {
+            const bool named = commPort > PortAssignments::Ports || ports_.of(commPort).source == PortAssignments::Source::Option;
+            // A start-up that finds no device asks; a device the user chose is asked for again
+            // whatever went wrong with it.
+            if (!ask_ || named || (!choice && e.kind() != CommError::Kind::NoSuchDevice))
+                throw;
+            choice = ask_(commPort, e);
+            if (!choice) {
+                declined_ = true;
+                throw;
+            }
+            ports_.choose(commPort, choice->device);
+        }
+    }
+}
+
+std::unique_ptr<SerialLines> PortEnvironment::openDevice(int commPort, const LineSettings& settings)
+{
+    const QString device = ports_.device(commPort);
+    if (device == QLatin1String(PortAssignments::Virtual)) {
+        if (!board_) {
+            board_ = std::make_unique<Board>();
+            if (buildBoard_)
+                buildBoard_(*board_);
+            if (boardCreated_)
+                boardCreated_(*board_);
+        }
         return std::make_unique<VirtualPort>(*board_, settings);
+    }
     try {
-        return DeviceOpener{options_.settle}.open("COM" + std::to_string(commPort), device.toStdString(), settings);
+        return devices_.open("COM" + std::to_string(commPort), device.toStdString(), settings);
     } catch (const CommError& e) {
-        if (e.kind() != CommError::Kind::NoSuchDevice)
+        const std::string path = device.toStdString();
+        std::string message = e.what();
+        if (e.kind() == CommError::Kind::PermissionDenied) {
+            // A built-in port name with no UART behind it refuses a user outside the dialout
+            // group before it could say that it is missing.
+            if (!SerialPortList::withoutUart(path, devices_.sysfsRoot))
+                throw CommError(e.kind(), message + "\n" +
+                                              PermissionAdvice::forDevice(path, SerialPortList::present(options_.settle), userName()));
+            message = "COM" + std::to_string(commPort) + " (" + path + "): no serial port behind this name";
+        } else if (e.kind() != CommError::Kind::NoSuchDevice) {
             throw;
+        }
         // The default names a built-in port that a machine with only a USB adapter lacks.
-        throw CommError(e.kind(), e.what() + std::string("\n") +
-                                      SerialPortList::hint(SerialPortList::present(options_.settle), commPort));
+        throw CommError(CommError::Kind::NoSuchDevice,
+                        message + "\n" + SerialPortList::hint(SerialPortList::present(options_.settle), commPort));
     }
 }

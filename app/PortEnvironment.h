@@ -1,21 +1,35 @@
 #pragma once
 
 #include "Board.h"
+#include "CommError.h"
+#include "DeviceOpener.h"
 #include "MSComm.h"
+#include "PortAssignments.h"
 #include "ProgramOptions.h"
 #include "Trace.h"
 
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // What stands behind a program's COM ports: devices or the program's virtual board, and the
 // trace of every component access when one is asked for.
 class PortEnvironment {
 public:
     using BoardBuilder = std::function<void(Board&)>;
+    // The device the user chose for a COM port, and whether to keep it as the user's assignment.
+    struct Choice {
+        QString device;
+        bool remember = true;
+    };
+    // Asked which device to use when COM`commPort` cannot be opened: nothing means give up.
+    using Ask = std::function<std::optional<Choice>(int commPort, const CommError& failure)>;
 
-    PortEnvironment(ProgramOptions options, BoardBuilder buildBoard, Trace::Clock::time_point epoch);
+    // `devices` opens the real devices (its settle is the options'); `warn` gets one line for
+    // each thing that went wrong but stops nothing (a choice that cannot be remembered).
+    PortEnvironment(ProgramOptions options, PortAssignments ports, BoardBuilder buildBoard,
+                    Trace::Clock::time_point epoch, DeviceOpener devices, PortAssignments::Warning warn);
     ~PortEnvironment();
     PortEnvironment(const PortEnvironment&) = delete;
     PortEnvironment& operator=(const PortEnvironment&) = delete;
@@ -23,15 +37,32 @@ public:
     // Opens the trace file; false with `error` filled when it cannot be written.
     bool openTrace(QString& error);
     MSComm::Setup setup();
-    // The board behind the virtual ports; null when no port is virtual.
+    // The board behind the virtual ports; null while no port stands for it.
     Board* board() const { return board_.get(); }
+    // `created` gets the board as soon as it exists: at once when a port stands for it already,
+    // else when a port is first opened on it.
+    void onBoard(std::function<void(Board&)> created);
+    // While set, an opening that finds no device behind a COM port that no option named asks
+    // `ask` for another device, and again while the chosen one fails. Null: never ask.
+    void askWhenMissing(Ask ask) { ask_ = std::move(ask); }
+    // The user was asked and gave up.
+    bool declined() const { return declined_; }
+    const PortAssignments& ports() const { return ports_; }
 
 private:
     std::unique_ptr<SerialLines> open(int commPort, const LineSettings& settings);
+    std::unique_ptr<SerialLines> openDevice(int commPort, const LineSettings& settings);
 
     ProgramOptions options_;
+    PortAssignments ports_;
+    BoardBuilder buildBoard_;
     Trace::Clock::time_point epoch_;
+    DeviceOpener devices_;
+    PortAssignments::Warning warn_;
     std::unique_ptr<Board> board_;
+    std::function<void(Board&)> boardCreated_;
+    Ask ask_;
+    bool declined_ = false;
     std::FILE* traceFile_ = nullptr;
     std::unique_ptr<Trace> trace_;
 };

@@ -3,21 +3,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
-QString ProgramOptions::device(int commPort) const
-{
-    if (commPort >= 1 && commPort <= MappedPorts)
-        return com[std::size_t(commPort - 1)];
-    return QStringLiteral("/dev/ttyS%1").arg(commPort - 1);
-}
-
-bool ProgramOptions::anyVirtual() const
-{
-    for (const QString& d : com)
-        if (d == QLatin1String(Virtual))
-            return true;
-    return false;
-}
-
 namespace {
 
 // Qt's usage line names the executable as started (a path), or "<executable_name>" before the
@@ -39,7 +24,8 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
     QCommandLineOption version = parser.addVersionOption();
     ProgramOptions options;
     std::array<QCommandLineOption, MappedPorts> comOptions{
-        QCommandLineOption(QStringLiteral("com1"), QStringLiteral("What COM1 means: a device, or 'virtual' for the virtual board (default /dev/ttyS0)."), QStringLiteral("DEVICE")),
+        QCommandLineOption(QStringLiteral("com1"), QStringLiteral("What COM1 means: a device, or 'virtual' for the virtual board, in place of "
+                                                                  "boardsuite/ports.ini's assignment (default /dev/ttyS0)."), QStringLiteral("DEVICE")),
         QCommandLineOption(QStringLiteral("com2"), QStringLiteral("What COM2 means (default /dev/ttyS1)."), QStringLiteral("DEVICE")),
         QCommandLineOption(QStringLiteral("com3"), QStringLiteral("What COM3 means (default /dev/ttyS2)."), QStringLiteral("DEVICE")),
         QCommandLineOption(QStringLiteral("com4"), QStringLiteral("What COM4 means (default /dev/ttyS3)."), QStringLiteral("DEVICE")),
@@ -59,8 +45,12 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
                                              "in place of the adapter's default (0: never wait)."),
                               QStringLiteral("MICROSECONDS"));
     parser.addOption(settle);
-    QCommandLineOption listPorts(QStringLiteral("list-ports"), QStringLiteral("List the serial devices present, one a line, and exit."));
+    QCommandLineOption listPorts(QStringLiteral("list-ports"),
+                                 QStringLiteral("List the serial devices present, one a line, then what COM1 to COM4 stand for, and exit."));
     parser.addOption(listPorts);
+    QCommandLineOption choosePort(QStringLiteral("choose-port"),
+                                  QStringLiteral("Ask which device the program's serial port stands for, remember the choice, then start."));
+    parser.addOption(choosePort);
 
     if (!parser.parse(arguments)) {
         exitText = parser.errorText() + QStringLiteral("\n\n") + helpText(parser);
@@ -97,8 +87,8 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
         options.trace = parser.value(trace);
     if (parser.isSet(busLog)) {
         options.busLog = parser.value(busLog);
-        if (options.busLog.isEmpty() || !options.anyVirtual()) {
-            exitText = QStringLiteral("--bus-log needs a file and a port mapped to 'virtual' (e.g. --com1=virtual)\n");
+        if (options.busLog.isEmpty()) {
+            exitText = BusLogUsage;
             exitCode = 2;
             return std::nullopt;
         }
@@ -115,5 +105,6 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
         options.settle = std::chrono::microseconds(us);
     }
     options.listPorts = parser.isSet(listPorts);
+    options.choosePort = parser.isSet(choosePort);
     return options;
 }

@@ -2,6 +2,7 @@
 
 #include "BoardWindow.h"
 #include "FormsStyle.h"
+#include "PortChoiceDialog.h"
 #include "PortEnvironment.h"
 #include "ProgramIcon.h"
 #include "SerialPortList.h"
@@ -57,100 +58,212 @@ bool haveDisplay()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
-} // namespace
-
-int runProgram(int argc, char** argv, const Program& program)
+void say(const Program& program, const QString& line)
 {
-    const auto epoch = Trace::Clock::now();
-    QCoreApplication::setApplicationName(program.name);
-    QCoreApplication::setApplicationVersion(QStringLiteral(BOARD_SUITE_VERSION));
+    std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), qPrintable(line));
+}
 
+QString firstLine(const char* text)
+{
+    QString all = QString::fromStdString(text);
+    return all.left(all.indexOf(u'\n'));
+}
+
+// The options, or the status to end with (usage, --help and --version said).
+std::optional<ProgramOptions> parseOptions(int argc, char** argv, int& status)
+{
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QString exitText;
-    int exitCode = 0;
-    auto options = ProgramOptions::parse(arguments, exitText, exitCode);
-    if (!options) {
-        std::fputs(exitText.toLocal8Bit().constData(), exitCode == 0 ? stdout : stderr);
-        return exitCode;
-    }
-    if (options->listPorts) {
-        const auto present = SerialPortList::present(options->settle);
-        for (const SerialPortInfo& port : present)
-            std::printf("%s\n", SerialPortList::describe(port).c_str());
-        if (present.empty())
-            std::fprintf(stderr, "%s: no serial device found\n", qPrintable(program.name));
-        return 0;
-    }
-    if (!haveDisplay()) {
-        std::fprintf(stderr, "%s: no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %s\n",
-                     qPrintable(program.name), qPrintable(program.name));
-        return 1;
-    }
+    auto options = ProgramOptions::parse(arguments, exitText, status);
+    if (!options)
+        std::fputs(exitText.toLocal8Bit().constData(), status == 0 ? stdout : stderr);
+    return options;
+}
 
-    QApplication app(argc, argv);
+int listPorts(const Program& program, const ProgramOptions& options, const PortAssignments& ports)
+{
+    const auto present = SerialPortList::present(options.settle);
+    for (const SerialPortInfo& port : present)
+        std::printf("%s\n", SerialPortList::describe(port).c_str());
+    if (present.empty())
+        say(program, QStringLiteral("no serial device found"));
+    for (int n = 1; n <= PortAssignments::Ports; ++n)
+        std::printf("%s\n", qPrintable(ports.describe(n)));
+    return 0;
+}
+
+void prepareApplication(QApplication& app, const Program& program)
+{
     // Every window and box of the program shows its icon (no window sets one of its own), and
     // desktops that go by the entry (Wayland's) find its name and icon there.
     QApplication::setWindowIcon(programIcon(program.desktopId));
     QGuiApplication::setDesktopFileName(program.desktopId);
     FormsStyle::apply(app);
     quitOnSignals(app);
+}
 
-    PortEnvironment ports(*options, program.buildBoard, epoch);
-    QString error;
-    if (!ports.openTrace(error)) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), qPrintable(error));
-        return 1;
+std::vector<int> portsOf(const Program& program)
+{
+    return program.choosesPort ? std::vector<int>{1, 2, 3, 4} : std::vector<int>{1};
+}
+
+// --choose-port: the program's ports as the user chooses them, remembered when asked; false
+// when the user quit.
+bool choosePorts(const Program& program, PortAssignments& ports)
+{
+    const std::vector<int> asked = portsOf(program);
+    PortChoiceDialog dialog(asked.size() == 1 ? QStringLiteral("Which device is COM1, the board's serial port?")
+                                              : QStringLiteral("Which devices are COM1 to COM4, the serial ports to choose from?"),
+                            asked, ports, PortChoiceDialog::Offer::Current, [] { return SerialPortList::present(); });
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    for (int n : asked) {
+        const QString device = dialog.device(n);
+        if (device == ports.of(n).device)
+            continue;
+        ports.choose(n, device);
+        if (QString error; dialog.remember() && !PortAssignments::remember(n, device, error))
+            say(program, error + QStringLiteral("; COM%1 stands for %2 this time only").arg(n).arg(device));
     }
+    return true;
+}
 
-    // The board's window comes first, so that its monitor sees the program's start-up traffic.
-    std::unique_ptr<BoardWindow> boardWindow;
-    if (Board* board = ports.board()) {
-        boardWindow = std::make_unique<BoardWindow>(*board, epoch);
-        std::string logError;
-        if (!boardWindow->monitor().openLog(options->busLog.toLocal8Bit().toStdString(), logError)) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), logError.c_str());
-            return 1;
-        }
-    }
+// At start-up, when COM`commPort` finds no device (or the device chosen instead fails): which
+// one to use, or nothing when the user quits.
+std::optional<PortEnvironment::Choice> askForDevice(const Program& program, const PortEnvironment& environment,
+                                                    int commPort, const CommError& failure)
+{
+    say(program, firstLine(failure.what()));
+    const PortAssignments& ports = environment.ports();
+    QString headline;
+    if (ports.of(commPort).source != PortAssignments::Source::Chosen)
+        headline = QStringLiteral("COM%1 stands for %2, which was not found on this computer: there is no such device, or "
+                                  "no serial port behind it. Which device is the board's cable plugged into?")
+                       .arg(commPort)
+                       .arg(ports.device(commPort));
+    else if (failure.kind() == CommError::Kind::NoSuchDevice)
+        headline = firstLine(failure.what()) + QStringLiteral(". Choose another device, or Quit.");
+    else
+        headline = QString::fromStdString(failure.what()) + QStringLiteral("\nChoose another device, or Quit.");
+    PortChoiceDialog dialog(headline, {commPort}, ports, PortChoiceDialog::Offer::FirstPresent,
+                            [] { return SerialPortList::present(); });
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return PortEnvironment::Choice{dialog.device(commPort), dialog.remember()};
+}
 
-    std::unique_ptr<FormWindow> window = program.createWindow(ports.setup());
-    FormWindow* w = window.get();
-    bool deviceLost = false;
-    w->MSComm1.setFailureHandler([w, &program, &deviceLost](const std::string& message) {
+// What a device that fails under the running program does: iopanel says so and lets the user
+// pick another port; every other program says so and ends with status 1.
+void handleLostDevice(FormWindow& window, const Program& program, bool& lost)
+{
+    FormWindow* w = &window;
+    w->MSComm1.setFailureHandler([w, &program, &lost](const std::string& message) {
         // Shown after the running handler, never inside a bus transaction.
         QString text = QString::fromStdString(message);
-        std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), qPrintable(text));
+        say(program, text);
         if (program.choosesPort) {
             QTimer::singleShot(0, w, [w, name = program.name, text] { QMessageBox::warning(w, name, text); });
             return;
         }
         // Status 1 however the program then ends (the box closed, or a signal).
-        deviceLost = true;
+        lost = true;
         QTimer::singleShot(0, w, [w, name = program.name, text] {
             w->hide();  // what it would go on showing are a closed port's readings
             QMessageBox::critical(nullptr, name, text);
             QCoreApplication::exit(1);
         });
     });
+}
+
+// The window, its Form_Load (which opens the port, asking for a device when it finds none) and
+// the board's window when a port stands for the board; then the event loop.
+int runWindow(const Program& program, const ProgramOptions& options, PortEnvironment& environment,
+              Trace::Clock::time_point epoch)
+{
+    // The board's window comes first, so that its monitor sees the program's start-up traffic.
+    std::unique_ptr<BoardWindow> boardWindow;
+    std::string logError;
+    environment.onBoard([&](Board& board) {
+        boardWindow = std::make_unique<BoardWindow>(board, epoch);
+        boardWindow->monitor().openLog(options.busLog.toLocal8Bit().toStdString(), logError);
+    });
+    if (!logError.empty()) {
+        say(program, QString::fromStdString(logError));
+        return 1;
+    }
+
+    std::unique_ptr<FormWindow> window = program.createWindow(environment.setup());
+    bool deviceLost = false;
+    handleLostDevice(*window, program, deviceLost);
+    environment.askWhenMissing([&program, &environment](int port, const CommError& failure) {
+        return askForDevice(program, environment, port, failure);
+    });
     try {
-        w->Form_Load();
+        window->Form_Load();
     } catch (const CommError& e) {
-        QString text = QString::fromStdString(e.what());
         // The window goes before the box, so that none of its timers runs behind it.
         window.reset();
         boardWindow.reset();
-        std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), qPrintable(text));
+        if (environment.declined()) {
+            say(program, QStringLiteral("no device chosen; ended"));
+            return 1;
+        }
+        QString text = QString::fromStdString(e.what());
+        say(program, text);
         QMessageBox::critical(nullptr, program.name, text);
         return 1;
     }
-    w->show();
+    // From here on a port that does not open is the window's to report (iopanel's box).
+    environment.askWhenMissing(nullptr);
+    window->show();
     if (boardWindow)
-        boardWindow->showBeside(*w);
-    w->startTimers();
-    int status = app.exec();
+        boardWindow->showBeside(*window);
+    window->startTimers();
+    int status = QApplication::exec();
     window.reset();
     boardWindow.reset();
     return deviceLost ? 1 : status;
+}
+
+} // namespace
+
+int runProgram(int argc, char** argv, const Program& program, const DeviceOpener& devices)
+{
+    const auto epoch = Trace::Clock::now();
+    QCoreApplication::setApplicationName(program.name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(BOARD_SUITE_VERSION));
+
+    int status = 0;
+    auto options = parseOptions(argc, argv, status);
+    if (!options)
+        return status;
+    auto warn = [&program](const QString& line) { say(program, line); };
+    PortAssignments ports = PortAssignments::load(options->com, warn);
+    if (options->listPorts)
+        return listPorts(program, *options, ports);
+    if (!options->busLog.isEmpty() && !ports.anyVirtual()) {
+        std::fputs(ProgramOptions::BusLogUsage, stderr);
+        return 2;
+    }
+    if (!haveDisplay()) {
+        say(program, QStringLiteral("no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %1")
+                         .arg(program.name));
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    prepareApplication(app, program);
+    if (options->choosePort && !choosePorts(program, ports)) {
+        say(program, QStringLiteral("no device chosen; ended"));
+        return 1;
+    }
+    PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warn);
+    QString error;
+    if (!environment.openTrace(error)) {
+        say(program, error);
+        return 1;
+    }
+    return runWindow(program, *options, environment, epoch);
 }

@@ -4,8 +4,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <libudev.h>
 #include <memory>
+
+namespace fs = std::filesystem;
 
 namespace SerialPortList {
 
@@ -81,6 +85,15 @@ std::vector<SerialPortInfo> present(std::optional<std::chrono::microseconds> set
     }
     std::sort(ports.begin(), ports.end(), [](const auto& a, const auto& b) { return a.path < b.path; });
     return ports;
+}
+
+bool withoutUart(const std::string& device, const std::string& sysfsRoot)
+{
+    std::error_code error;
+    const fs::path real = fs::canonical(device, error);
+    std::ifstream type(fs::path(sysfsRoot) / "class/tty" / (error ? fs::path(device) : real).filename() / "type");
+    std::string value;
+    return type >> value && value == "0";
 }
 
 std::string describe(const SerialPortInfo& port)

@@ -18,6 +18,11 @@ std::vector<SerialPortInfo> present(std::optional<std::chrono::microseconds> set
 // One line: path, by-id name, driver, USB ids and product, live or cached status with its settle.
 std::string describe(const SerialPortInfo& port);
 
+// A built-in port name that the kernel keeps with no UART behind it (its sysfs type is 0), as
+// /dev/ttyS0 … /dev/ttyS3 on most laptops: opening it fails as a missing device does, or with a
+// permission denied that no group would mend.
+bool withoutUart(const std::string& device, const std::string& sysfsRoot = "/sys");
+
 // What to tell a user whose COM`commPort` names no device: the devices present and how to use
 // one, or that none was found.
 std::string hint(const std::vector<SerialPortInfo>& present, int commPort);

@@ -46,6 +46,15 @@ MSComm::Setup PtySerialDevice::setup(Trace* trace)
     return MSComm::Setup{[this](int port, const LineSettings& s) { return open(s, port); }, trace};
 }
 
+DeviceOpener PtySerialDevice::opener()
+{
+    DeviceOpener o;
+    o.lockDir = lockDir_;
+    o.sysfsRoot = sysfsRoot();
+    o.calls = &calls;
+    return o;
+}
+
 std::vector<std::uint8_t> PtySerialDevice::readBytes(std::size_t count)
 {
     // The pty passes bytes on in chunks of its own.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceOpener.h"
 #include "MSComm.h"
 #include "PosixSerialPort.h"
 #include "PtyModemCalls.h"
@@ -34,6 +35,8 @@ public:
     std::unique_ptr<PosixSerialPort> open(const LineSettings& settings = {}, int port = 1);
     // A component set-up whose every port number opens this device.
     MSComm::Setup setup(Trace* trace = nullptr);
+    // What opens devices, any path, through this device's kernel calls, lock folder and sysfs.
+    DeviceOpener opener();
 
     // The bytes written to the device: reads until `count` have come (or a second has passed
     // without one), then whatever else follows within a moment.

@@ -40,6 +40,10 @@ closes the first.
 A port that cannot be opened is named in a box, \(lqPlease Select Another Comport\(rq, with the
 reason, and the program goes on with no port open.
 ]=])
+set(asking [=[
+The COM buttons open what COM1 to COM4 stand for; nothing is asked at start-up, since no port
+opens then.]=])
+set(choose_ports "COM1 to COM4")
 set(startup_failure "")
 set(device_failure "If the device fails while the program runs (a USB adapter pulled out), iopanel says so and goes\non with no port open, so that a port can be chosen again.")
 set(device_failure_status "")

@@ -25,4 +25,4 @@ opens COM1 when it starts and keeps it until its window closes.
 If another program holds the port, a box says \(lqPort Is Use By Another Program\(rq (standard error
 names the holder's PID) and the window opens with the port closed: its lamps stay dark red.
 ]=])
-set(startup_failure "COM1 cannot be opened when the program starts, for any reason but another program holding it: no such device, permission denied, or not a serial port with modem-control lines.\n")
+set(startup_failure "COM1 cannot be opened when the program starts, for any reason but another program holding it: permission denied, not a serial port with modem-control lines, or a device named with an option that is not there.\n")

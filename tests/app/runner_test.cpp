@@ -7,10 +7,11 @@
 #include "BoardPanel.h"
 #include "BoardWindow.h"
 #include "IoPanelWindow.h"
+#include "IsolatedConfig.h"
 #include "LineProbeWindow.h"
 #include "MasterTransactions.h"
 #include "ModalBoxCloser.h"
-#include "ProgramRunner.h"
+#include "RunProgram.h"
 #include "Programs.h"
 #include "ScriptedLines.h"
 #include "SerialOutWindow.h"
@@ -32,36 +33,11 @@
 
 namespace {
 
-enum class Then { Quit, Wait };
-constexpr int HangStatus = 3;
+using RunProgram::runWith;
+using RunProgram::Then;
 
-// Runs the program with `arguments`; once its event loop runs, `inspect` is given its window,
-// then the program is ended (or, with Then::Wait, left to end by itself). Gives the exit status.
-template <class Window>
-int runWith(Program info, std::vector<std::string> arguments, std::function<void(Window&)> inspect,
-            Then then = Then::Quit)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    auto create = info.createWindow;
-    info.createWindow = [create, inspect, then](MSComm::Setup setup) {
-        std::unique_ptr<FormWindow> window = create(std::move(setup));
-        auto* w = static_cast<Window*>(window.get());
-        QTimer::singleShot(0, [w, inspect, then] {
-            inspect(*w);
-            if (then == Then::Quit)
-                QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-        });
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(HangStatus); });  // a hang fails, it does not block
-        return window;
-    };
-    // Started by a path, as a desktop or a shell does.
-    arguments.insert(arguments.begin(), "/opt/suite/bin/" + info.name.toStdString());
-    std::vector<char*> argv;
-    for (std::string& a : arguments)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    return runProgram(int(argv.size() - 1), argv.data(), info);
-}
+// No case here reads or writes anyone's real port assignments.
+const IsolatedConfig noOnesAssignments;
 
 std::vector<BoardWindow*> shownBoardWindows()
 {

@@ -4,7 +4,7 @@
 #include "CommError.h"
 #include "LineProbeWindow.h"
 #include "LineRecorder.h"
-#include "ProgramRunner.h"
+#include "RunProgram.h"
 #include "Programs.h"
 #include "Shape.h"
 
@@ -22,20 +22,7 @@
 
 namespace {
 
-// Calls `shown` the first time the widget it filters is shown.
-class FirstShow : public QObject {
-public:
-    FirstShow(std::function<void()> shown, QObject* parent) : QObject(parent), shown_(std::move(shown)) {}
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show && shown_)
-            std::exchange(shown_, nullptr)();
-        return false;
-    }
-
-private:
-    std::function<void()> shown_;
-};
+using RunProgram::FirstShow;
 
 TEST(LineProbeStartUp, NoStatusReadBehindTheHeldPortBoxAndBrightLampsWhenTheWindowAppears)
 {

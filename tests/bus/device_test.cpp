@@ -51,11 +51,8 @@ protected:
 
     DeviceOpener opener(std::optional<std::chrono::microseconds> settle = {})
     {
-        DeviceOpener o;
+        DeviceOpener o = pty.opener();
         o.settle = settle;
-        o.lockDir = lockDir;
-        o.sysfsRoot = sysfsRoot;
-        o.calls = &calls;
         o.clock = &clock;
         return o;
     }

@@ -14,6 +14,8 @@ sizes="16 22 24 32 48 64 128"
 
 # Every file the suite installs below the prefix, sorted, and nothing else.
 expected_files() {
+    {
+    echo "lib/udev/rules.d/70-boardsuite-adapters.rules"
     for program in "$@"; do
         id=$prefix.$program
         echo "bin/$program"
@@ -22,7 +24,24 @@ expected_files() {
         echo "share/man/man1/$program.1.gz"
         echo "share/icons/hicolor/scalable/apps/$id.svg"
         for size in $sizes; do echo "share/icons/hicolor/${size}x$size/apps/$id.png"; done
-    done | LC_ALL=C sort
+    done
+    } | LC_ALL=C sort
+}
+
+# The udev rule: it sorts before 73-seat-late.rules (which applies the access tag), matches only
+# tty devices, and each of its lines names a USB vendor and product, gives the seat access and
+# keeps ModemManager away; every adapter family of the README's table is in it.
+check_rule() {
+    rules=$(ls "$1"/lib/udev/rules.d/*.rules 2>/dev/null)
+    [ "$(echo "$rules" | wc -w)" -eq 1 ] || { fail "not one udev rule: $rules"; return; }
+    number=$(basename "$rules" | cut -d- -f1)
+    [ "$number" -lt 73 ] 2>/dev/null || fail "$rules sorts after 73-seat-late.rules"
+    grep -qx 'SUBSYSTEM!="tty", GOTO="boardsuite_adapters_end"' "$rules" || fail "$rules does not keep to tty devices"
+    grep -v '^#' "$rules" | grep 'uaccess' | grep -Ev '^ATTRS\{idVendor\}=="[0-9a-f]{4}", ATTRS\{idProduct\}=="[0-9a-f]{4}", TAG\+="uaccess", ENV\{ID_MM_DEVICE_IGNORE\}="1"$' >"$dir/odd"
+    [ -s "$dir/odd" ] && fail "$rules: lines that do not match on vendor and product: $(cat "$dir/odd")"
+    for vendor in 0403 10c4 1a86 067b; do
+        grep -q "ATTRS{idVendor}==\"$vendor\"" "$rules" || fail "$rules has no adapter of vendor $vendor"
+    done
 }
 check_file_list() {  # WHAT PROGRAM...; the list, relative to the prefix, on standard input
     what=$1
@@ -47,6 +66,7 @@ check_tree() {
         entry=$root/share/applications/$id.desktop
         desktop-file-validate "$entry" >"$dir/out" 2>&1 && [ ! -s "$dir/out" ] || fail "$entry: $(cat "$dir/out")"
         grep -qx "Exec=$program" "$entry" || fail "$entry does not start $program"
+        grep -qx "Exec=$program --choose-port" "$entry" || fail "$entry has no action that chooses the port"
         icon=$(sed -n 's/^Icon=//p' "$entry")
         [ "$icon" = "$id" ] || fail "$entry names the icon '$icon'"
         for size in $sizes; do
@@ -83,6 +103,7 @@ tree)
     "$tool" --install "$build" --prefix "$dir/usr" >"$dir/log" 2>&1 || { cat "$dir/log"; exit 1; }
     (cd "$dir/usr" && find . ! -type d | sed 's|^\./||') | check_file_list "the installed tree" "$@"
     check_tree "$dir/usr" "$@"
+    check_rule "$dir/usr"
     ;;
 package)
     "$tool" -G DEB --config "$build/CPackConfig.cmake" -B "$dir/out-deb" >"$dir/log" 2>&1 || { cat "$dir/log"; exit 1; }
@@ -100,6 +121,7 @@ package)
     depends=$(dpkg-deb -f "$deb" Depends)
     multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
     dpkg-deb -x "$deb" "$dir/root"
+    check_rule "$dir/root/usr"
     for program in "$@"; do
         for library in $(objdump -p "$dir/root/usr/bin/$program" | awk '$1 == "NEEDED" { print $2 }'); do
             owner=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | head -1 | cut -d: -f1)

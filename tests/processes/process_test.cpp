@@ -55,6 +55,9 @@ public:
             dup2(err, 2);
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
             setenv("XDG_RUNTIME_DIR", runtimeDir_.c_str(), 1);  // else Qt says that it made one
+            // No one's port assignments: empty folders of the test's own.
+            setenv("XDG_CONFIG_HOME", (runtimeDir_ + "/config").c_str(), 1);
+            setenv("XDG_CONFIG_DIRS", (runtimeDir_ + "/config-system").c_str(), 1);
             setenv("LD_PRELOAD", PTY_MODEM_SHIM, 1);
             setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);  // the shim comes before the sanitizer
             std::vector<char*> argv{const_cast<char*>(binary.c_str())};

@@ -6,6 +6,8 @@ dir=$(mktemp -d)
 pid=""
 trap '[ -n "$pid" ] && kill -KILL $pid 2>/dev/null; rm -rf "$dir"' EXIT
 export QT_QPA_PLATFORM=offscreen
+# No one's port assignments: empty folders of the test's own.
+export XDG_CONFIG_HOME="$dir/config" XDG_CONFIG_DIRS="$dir/config-system"
 fail() { echo "FAIL: $*"; exit 1; }
 
 # Starts a program with its options in the background, its standard error in $dir/err.

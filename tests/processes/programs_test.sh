@@ -12,9 +12,17 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$thermread" --com1=virtual
 [ "$(wc -l <"$dir/err")" -eq 1 ] || fail "the missing display takes more than one line: $(cat "$dir/err")"
 grep -q xvfb-run "$dir/err" || fail "the missing display does not name xvfb-run"
 
-# --list-ports needs no display: one device a line (none on a machine without serial ports).
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$thermread" --list-ports >"$dir/ports" 2>"$dir/err" \
+# --list-ports needs no display: one device a line (none on a machine without serial ports),
+# then what COM1 to COM4 stand for and why: here the computer's file names COM2, an option COM3.
+mkdir -p "$XDG_CONFIG_DIRS/boardsuite"
+printf '[ports]\nCOM2=/dev/lab-adapter\nCOM3=/dev/lab-other\n' >"$XDG_CONFIG_DIRS/boardsuite/ports.ini"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$thermread" --com3=virtual --list-ports >"$dir/listed" 2>"$dir/err" \
     || fail "--list-ports ended with status $?"
+rm "$XDG_CONFIG_DIRS/boardsuite/ports.ini"
+head -n -4 "$dir/listed" >"$dir/ports"
+tail -n 4 "$dir/listed" | sed 's/^\(COM[0-9]\) = .* (default)$/\1/' >"$dir/com"
+printf '%s\n' COM1 "COM2 = /dev/lab-adapter (system file $XDG_CONFIG_DIRS/boardsuite/ports.ini)" \
+    "COM3 = virtual (option --com3)" COM4 | diff - "$dir/com" >"$dir/diff" || fail "--list-ports: the COM ports: $(cat "$dir/diff")"
 grep -qv '^/dev/' "$dir/ports" && fail "--list-ports: a line that names no device: $(cat "$dir/ports")"
 [ -s "$dir/ports" ] || grep -qx 'thermread: no serial device found' "$dir/err" || fail "--list-ports: nothing said"
 for value in -1 abc 1000001 ''; do

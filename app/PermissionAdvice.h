@@ -1,0 +1,22 @@
+#pragma once
+
+#include "SerialPortInfo.h"
+
+#include <string>
+#include <vector>
+
+// What a user who may not open a serial device can do about it, in words a student can follow:
+// join the dialout group, or install the suite's package, whose udev rule gives whoever sits at
+// the computer the USB serial adapters it knows; and when that rule is installed but has not
+// given this device, why.
+namespace PermissionAdvice {
+
+// The folders udev reads its rules from, and the suite's own install prefix.
+std::vector<std::string> ruleFolders();
+
+// The advice for `device`, whose USB ids are looked up among `present`; `folders` are searched
+// for the suite's rule. `user` is named in the command to run.
+std::string forDevice(const std::string& device, const std::vector<SerialPortInfo>& present, const std::string& user,
+                      const std::vector<std::string>& folders = ruleFolders());
+
+} // namespace PermissionAdvice

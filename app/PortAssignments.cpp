@@ -1,0 +1,152 @@
+#include "PortAssignments.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cstdlib>
+#include <map>
+
+namespace {
+
+const QString Group = QStringLiteral("ports");
+const QString FileName = QStringLiteral("boardsuite/ports.ini");
+
+QString portKey(int commPort) { return QStringLiteral("COM%1").arg(commPort); }
+
+QString environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? QString::fromLocal8Bit(value) : QString();
+}
+
+// The assignments a file makes, by port number. A file that is missing assigns nothing; one that
+// cannot be read or parsed is named and ignored whole, a value that is no device path is named
+// and ignored alone.
+std::map<int, QString> readFile(const QString& path, const PortAssignments::Warning& warn)
+{
+    std::map<int, QString> found;
+    QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return found;
+    if (!info.isFile() || !info.isReadable()) {
+        warn(path + QStringLiteral(": cannot be read; ignored"));
+        return found;
+    }
+    QSettings file(path, QSettings::IniFormat);
+    if (file.status() != QSettings::NoError) {
+        warn(path + QStringLiteral(": not an INI file; ignored"));
+        return found;
+    }
+    file.beginGroup(Group);
+    for (const QString& key : file.childKeys()) {
+        int port = 0;
+        for (int n = 1; n <= PortAssignments::Ports; ++n)
+            if (key.compare(portKey(n), Qt::CaseInsensitive) == 0)
+                port = n;
+        if (port == 0) {
+            warn(path + QStringLiteral(": [ports] %1 is not one of COM1 to COM4; ignored").arg(key));
+            continue;
+        }
+        const QVariant value = file.value(key);
+        const QString device = value.typeId() == QMetaType::QString ? value.toString().trimmed() : QString();
+        if (device != QLatin1String(PortAssignments::Virtual) && !device.startsWith(u'/')) {
+            warn(path + QStringLiteral(": [ports] %1 = \"%2\" is neither a device path nor 'virtual'; ignored")
+                            .arg(key, value.toStringList().join(u',')));
+            continue;
+        }
+        found[port] = device;
+    }
+    return found;
+}
+
+} // namespace
+
+QString PortAssignments::userFile()
+{
+    QString home = environment("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(home))
+        home = environment("HOME") + QStringLiteral("/.config");
+    return home + u'/' + FileName;
+}
+
+QStringList PortAssignments::systemFiles()
+{
+    QStringList files;
+    for (const QString& dir : environment("XDG_CONFIG_DIRS").split(u':', Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(dir))
+            files << dir + u'/' + FileName;
+    if (files.isEmpty())
+        files << QStringLiteral("/etc/xdg/") + FileName;
+    return files;
+}
+
+PortAssignments PortAssignments::load(const std::array<QString, Ports>& options, const Warning& warn)
+{
+    PortAssignments result;
+    for (int n = 1; n <= Ports; ++n)
+        result.ports_[std::size_t(n - 1)] = {QStringLiteral("/dev/ttyS%1").arg(n - 1), Source::Default, {}};
+    // From the least to the most important, each overriding what came before.
+    QStringList system = systemFiles();
+    for (auto file = system.crbegin(); file != system.crend(); ++file)
+        for (const auto& [port, device] : readFile(*file, warn))
+            result.ports_[std::size_t(port - 1)] = {device, Source::SystemFile, *file};
+    const QString user = userFile();
+    for (const auto& [port, device] : readFile(user, warn))
+        result.ports_[std::size_t(port - 1)] = {device, Source::UserFile, user};
+    for (int n = 1; n <= Ports; ++n)
+        if (!options[std::size_t(n - 1)].isEmpty())
+            result.ports_[std::size_t(n - 1)] = {options[std::size_t(n - 1)], Source::Option, {}};
+    return result;
+}
+
+QString PortAssignments::device(int commPort) const
+{
+    if (commPort >= 1 && commPort <= Ports)
+        return of(commPort).device;
+    return QStringLiteral("/dev/ttyS%1").arg(commPort - 1);
+}
+
+bool PortAssignments::anyVirtual() const
+{
+    for (const Assignment& a : ports_)
+        if (a.device == QLatin1String(Virtual))
+            return true;
+    return false;
+}
+
+void PortAssignments::choose(int commPort, const QString& device)
+{
+    ports_.at(std::size_t(commPort - 1)) = {device, Source::Chosen, {}};
+}
+
+QString PortAssignments::describe(int commPort) const
+{
+    const Assignment& a = of(commPort);
+    QString from;
+    switch (a.source) {
+    case Source::Option: from = QStringLiteral("option --com%1").arg(commPort); break;
+    case Source::UserFile: from = QStringLiteral("user file ") + a.file; break;
+    case Source::SystemFile: from = QStringLiteral("system file ") + a.file; break;
+    case Source::Default: from = QStringLiteral("default"); break;
+    case Source::Chosen: from = QStringLiteral("chosen"); break;
+    }
+    return QStringLiteral("%1 = %2 (%3)").arg(portKey(commPort), a.device, from);
+}
+
+bool PortAssignments::remember(int commPort, const QString& device, QString& error)
+{
+    const QString path = userFile();
+    if (!QDir().mkpath(QFileInfo(path).path())) {
+        error = QStringLiteral("cannot create the folder of %1").arg(path);
+        return false;
+    }
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(Group + u'/' + portKey(commPort), device);
+    file.sync();
+    if (file.status() != QSettings::NoError) {
+        error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+// What COM1 to COM4 stand for, and where each meaning comes from. As on systems that number
+// their serial ports, a COM port is a name that the user, or the teacher for every account of
+// a lab computer, gives to a device once: boardsuite/ports.ini, group [ports], keys COM1 … COM4,
+// each a device path (a /dev/serial/by-id/… name stays the adapter's own) or "virtual". The
+// user's file ($XDG_CONFIG_HOME, else ~/.config) comes before the computer's (each folder of
+// $XDG_CONFIG_DIRS in turn, else /etc/xdg); an option --comN before both, the built-in ports
+// /dev/ttyS0 … /dev/ttyS3 after them.
+class PortAssignments {
+public:
+    static constexpr int Ports = 4;
+    static constexpr const char* Virtual = "virtual";
+
+    enum class Source { Option, UserFile, SystemFile, Default, Chosen };
+    struct Assignment {
+        QString device;
+        Source source = Source::Default;
+        QString file;  // the file it was read from, for the two file sources
+    };
+    // One line naming a file that cannot be read or holds nonsense; the file (or the value) is
+    // then ignored.
+    using Warning = std::function<void(const QString& line)>;
+
+    // `options`: the devices given as --com1 … --com4, empty where none was given.
+    static PortAssignments load(const std::array<QString, Ports>& options, const Warning& warn);
+
+    // COMn for n from 1 to 4.
+    const Assignment& of(int commPort) const { return ports_.at(std::size_t(commPort - 1)); }
+    // The device of COMn (n from 1); ports above COM4 are /dev/ttyS(n-1).
+    QString device(int commPort) const;
+    bool anyVirtual() const;
+    // COMn stands for `device` from now on in this program: the user chose it.
+    void choose(int commPort, const QString& device);
+
+    // "COM1 = /dev/ttyUSB0 (user file /home/ann/.config/boardsuite/ports.ini)"
+    QString describe(int commPort) const;
+
+    static QString userFile();
+    static QStringList systemFiles();
+    // Writes COMn's device into the user's file, keeping what else it holds; false with `error`
+    // when the file cannot be written.
+    static bool remember(int commPort, const QString& device, QString& error);
+
+private:
+    std::array<Assignment, Ports> ports_;
+};

@@ -1,0 +1,153 @@
+#include "PortChoiceDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QString portName(int port) { return QStringLiteral("COM%1").arg(port); }
+
+QLabel* textLabel(const QString& text, const char* name)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);  // paths and messages are shown as they are
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+QString PortChoiceDialog::label(const SerialPortInfo& port)
+{
+    QString name = QString::fromStdString(port.product.empty() ? (port.vendorId.empty() ? "Serial port" : "USB serial adapter")
+                                                               : port.product);
+    QString text = name + QStringLiteral(" (") +
+                   QString::fromStdString(port.driver.empty() ? std::string("driver unknown") : port.driver) +
+                   QStringLiteral("): ") + QString::fromStdString(port.path);
+    if (!port.byId.empty())
+        text += QStringLiteral(", ") + QString::fromStdString(port.byId);
+    return text;
+}
+
+PortChoiceDialog::PortChoiceDialog(const QString& headline, std::vector<int> ports, const PortAssignments& current,
+                                   Offer offer, Scan scan, QWidget* parent)
+    : QDialog(parent), scan_(std::move(scan))
+{
+    setWindowTitle(QCoreApplication::applicationName());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(textLabel(headline, "headline"));
+    found_ = textLabel({}, "found");
+    layout->addWidget(found_);
+
+    auto* form = new QFormLayout;
+    for (int port : ports) {
+        Row row{port, new QComboBox, new QLineEdit};
+        row.choices->setObjectName(QStringLiteral("choices") + portName(port));
+        row.path->setObjectName(QStringLiteral("path") + portName(port));
+        row.path->setPlaceholderText(QStringLiteral("a device path, or virtual"));
+        auto* column = new QVBoxLayout;
+        column->addWidget(row.choices);
+        column->addWidget(row.path);
+        auto* name = textLabel(QStringLiteral("%1\n(now %2)").arg(portName(port), current.of(port).device), "port");
+        form->addRow(name, column);
+        rows_.push_back(row);
+    }
+    layout->addLayout(form);
+
+    remember_ = new QCheckBox(ports.size() == 1 ? QStringLiteral("Use it as %1 from now on").arg(portName(ports.front()))
+                                                : QStringLiteral("Use them as %1 to %2 from now on")
+                                                      .arg(portName(ports.front()), portName(ports.back())));
+    remember_->setObjectName(QStringLiteral("remember"));
+    remember_->setChecked(true);
+    layout->addWidget(remember_);
+
+    auto* buttons = new QDialogButtonBox;
+    QPushButton* open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
+    open->setObjectName(QStringLiteral("open"));
+    open->setDefault(true);
+    QPushButton* again = buttons->addButton(QStringLiteral("&Refresh"), QDialogButtonBox::ActionRole);
+    again->setObjectName(QStringLiteral("refresh"));
+    buttons->addButton(QStringLiteral("&Quit"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("quit"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(again, &QPushButton::clicked, this, [this] { refresh(); });
+
+    for (Row& row : rows_) {
+        connect(row.choices, &QComboBox::activated, this, [this, &row](int index) {
+            const QString path = row.choices->itemData(index).toString();
+            if (!path.isEmpty())
+                row.path->setText(path);
+            else
+                row.path->setFocus();
+        });
+        // A typed path shows as the device it names, or as another device.
+        connect(row.path, &QLineEdit::textEdited, this, [&row](const QString& text) {
+            int index = row.choices->findData(text.trimmed());
+            row.choices->setCurrentIndex(index >= 0 ? index : row.choices->count() - 1);
+        });
+        auto enableOpen = [this, open] {
+            open->setEnabled(std::all_of(rows_.begin(), rows_.end(), [](const Row& r) { return !r.path->text().trimmed().isEmpty(); }));
+        };
+        connect(row.path, &QLineEdit::textChanged, this, enableOpen);
+    }
+    present_ = scan_ ? scan_() : std::vector<SerialPortInfo>{};
+    for (Row& row : rows_)
+        fill(row, current.of(row.port).device, offer);
+}
+
+void PortChoiceDialog::fill(Row& row, const QString& wanted, Offer offer)
+{
+    // USB adapters first: on a laptop they are the likely choice, built-in names the unlikely.
+    std::vector<SerialPortInfo> ports = present_;
+    std::stable_sort(ports.begin(), ports.end(), [](const auto& a, const auto& b) { return !a.vendorId.empty() && b.vendorId.empty(); });
+    row.choices->clear();
+    int chosen = -1;
+    for (const SerialPortInfo& port : ports) {
+        // The stable name is the one worth remembering: ttyUSB0 and ttyUSB1 swap.
+        const QString path = QString::fromStdString(port.byId.empty() ? port.path : port.byId);
+        if (chosen < 0 && (path == wanted || QString::fromStdString(port.path) == wanted))
+            chosen = row.choices->count();
+        row.choices->addItem(label(port), path);
+    }
+    if (chosen < 0 && wanted == QLatin1String(PortAssignments::Virtual))
+        chosen = row.choices->count();
+    row.choices->addItem(QStringLiteral("Virtual board (no board needed)"), QString::fromLatin1(PortAssignments::Virtual));
+    row.choices->addItem(QStringLiteral("Another device: type its path below"), QString());
+    if (chosen < 0)
+        chosen = offer == Offer::Current && !wanted.isEmpty() ? row.choices->count() - 1
+                                                              : 0;  // the first adapter, or the virtual board when none is present
+    row.choices->setCurrentIndex(chosen);
+    row.path->setText(chosen == row.choices->count() - 1 ? wanted : row.choices->itemData(chosen).toString());
+    found_->setText(present_.empty() ? QStringLiteral("No serial device was found on this computer. Plug the adapter in and "
+                                                      "press Refresh, or use the virtual board.")
+                                     : QString());
+    found_->setVisible(present_.empty());
+}
+
+void PortChoiceDialog::refresh()
+{
+    present_ = scan_ ? scan_() : std::vector<SerialPortInfo>{};
+    for (Row& row : rows_)
+        fill(row, row.path->text().trimmed(), Offer::Current);
+}
+
+QString PortChoiceDialog::device(int port) const
+{
+    for (const Row& row : rows_)
+        if (row.port == port)
+            return row.path->text().trimmed();
+    return {};
+}
+
+bool PortChoiceDialog::remember() const { return remember_->isChecked(); }

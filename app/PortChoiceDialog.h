@@ -1,0 +1,53 @@
+#pragma once
+
+#include "PortAssignments.h"
+#include "SerialPortInfo.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+// Asks which device COM ports stand for: one row per port, each a list of the serial devices
+// present (USB adapters first, then the others, then the virtual board) and the path that the
+// choice stands for, which may also be typed. "Open" accepts, "Quit" or the close box rejects.
+class PortChoiceDialog : public QDialog {
+public:
+    using Scan = std::function<std::vector<SerialPortInfo>()>;
+    // What a row offers first: what its port stands for now (asked to choose), or the first
+    // device present, a USB adapter if there is one (that device was not found).
+    enum class Offer { Current, FirstPresent };
+
+    // `headline` says why it asks; `ports` are the COM port numbers to ask for, each shown with
+    // what it stands for now. `scan` lists the devices present, again at each "Refresh".
+    PortChoiceDialog(const QString& headline, std::vector<int> ports, const PortAssignments& current, Offer offer,
+                     Scan scan, QWidget* parent = nullptr);
+
+    // What the user chose for COM`port`: a device path or "virtual".
+    QString device(int port) const;
+    // The user asked to keep the choice ("from now on").
+    bool remember() const;
+
+    // How a device present is named in the list: product, driver, path and stable name.
+    static QString label(const SerialPortInfo& port);
+
+private:
+    struct Row {
+        int port;
+        QComboBox* choices;
+        QLineEdit* path;
+    };
+    void fill(Row& row, const QString& wanted, Offer offer);
+    void refresh();
+
+    std::vector<Row> rows_;
+    Scan scan_;
+    std::vector<SerialPortInfo> present_;
+    QLabel* found_;
+    QCheckBox* remember_;
+};

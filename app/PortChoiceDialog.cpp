@@ -59,6 +59,7 @@ PortChoiceDialog::PortChoiceDialog(const QString& headline, std::vector<int> por
         column->addWidget(row.choices);
         column->addWidget(row.path);
         auto* name = textLabel(QStringLiteral("%1\n(now %2)").arg(portName(port), current.of(port).device), "port");
+        name->setWordWrap(false);  // a form leaves a wrapping label no width
         form->addRow(name, column);
         rows_.push_back(row);
     }

@@ -1,12 +1,14 @@
 // Draws every program's window on the virtual board, as it looks after a first use, and the
 // board's own window beside it, into PNG files:   screenshots DIR
-//   <program>.png, boards-<program>.png, and thermread-with-board.png (the two side by side).
+//   <program>.png, boards-<program>.png, and thermread-with-board.png (the two side by side);
+// and port-choice.png, the question a program asks when its COM1 finds no device.
 #include "AdcPanelWindow.h"
 #include "Board.h"
 #include "BoardWindow.h"
 #include "FormsStyle.h"
 #include "IoPanelWindow.h"
 #include "LineProbeWindow.h"
+#include "PortChoiceDialog.h"
 #include "Programs.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
@@ -76,6 +78,21 @@ void shoot(const QString& name, const std::function<void(Window&, BoardWindow&)>
         save(besideEachOther(program, boards), name + "-with-board");
 }
 
+// As a laptop without a built-in serial port shows it, with one USB adapter plugged in.
+void shootPortChoice()
+{
+    const PortAssignments ports = PortAssignments::load({}, [](const QString&) {});
+    SerialPortInfo adapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart", "1a86", "7523", "USB Serial"};
+    PortChoiceDialog dialog(QStringLiteral("COM1 stands for /dev/ttyS0, which was not found on this computer: there is no such "
+                                           "device, or no serial port behind it. Which device is the board's cable plugged into?"),
+                            {1}, ports, PortChoiceDialog::Offer::FirstPresent, [adapter] { return std::vector<SerialPortInfo>{adapter}; });
+    dialog.setWindowTitle(QStringLiteral("thermread"));
+    dialog.resize(560, dialog.sizeHint().height());
+    dialog.show();
+    QApplication::processEvents();
+    save(dialog.grab(), "port-choice");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -114,5 +131,6 @@ int main(int argc, char** argv)
     });
     shoot<SerialOutWindow>("serialout", [](SerialOutWindow& w, BoardWindow&) { w.cmdD_Click(7); });
     shoot<LineProbeWindow>("lineprobe", [](LineProbeWindow& w, BoardWindow&) { w.Timer1_Timer(); });
+    shootPortChoice();
     return allWritten ? 0 : 1;
 }

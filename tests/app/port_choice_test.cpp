@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -263,6 +264,53 @@ TEST_F(PortChoice, ChoosePortAsksBeforeStartingForThePortsOfTheProgram)
     EXPECT_EQ(userAssignment(1), "COM1 = virtual (user file " + config.userFile() + ")");
     EXPECT_EQ(userAssignment(2), "COM2 = " + pty() + " (user file " + config.userFile() + ")");
     EXPECT_TRUE(userAssignment(3).endsWith("(default)")) << userAssignment(3).toStdString();
+}
+
+TEST(PortChoiceDialog, OffersUsbAdaptersFirstByTheirStableNameAndWithNoDeviceTheVirtualBoard)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int argc = 1;
+    char name[] = "thermread";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    IsolatedConfig config;
+    const PortAssignments ports = PortAssignments::load({}, {});
+    const SerialPortInfo builtIn{"/dev/built-in0", "", "serial", "", "", ""};
+    const SerialPortInfo adapter{"/dev/usb-adapter0", "/dev/serial/by-id/usb-x-if00", "cp210x", "10c4", "ea60", "CP2102"};
+    std::vector<SerialPortInfo> present{builtIn, adapter};
+    auto items = [](const QDialog& d) {
+        QStringList texts;
+        auto* choices = d.findChild<QComboBox*>("choicesCOM1");
+        for (int i = 0; i < choices->count(); ++i)
+            texts << choices->itemText(i);
+        return texts;
+    };
+    PortChoiceDialog dialog("", {1}, ports, PortChoiceDialog::Offer::FirstPresent, [&present] { return present; });
+    EXPECT_EQ(items(dialog), (QStringList{"CP2102 (cp210x): /dev/usb-adapter0, /dev/serial/by-id/usb-x-if00",
+                                          "Serial port (serial): /dev/built-in0", "Virtual board (no board needed)",
+                                          "Another device: type its path below"}));
+    EXPECT_EQ(dialog.device(1), "/dev/serial/by-id/usb-x-if00");
+    EXPECT_TRUE(dialog.findChild<QLabel*>("found")->isHidden());
+
+    // Typed, the path shows as the choice it names.
+    auto* path = dialog.findChild<QLineEdit*>("pathCOM1");
+    path->clear();
+    QTest::keyClicks(path, "virtual");
+    EXPECT_EQ(dialog.findChild<QComboBox*>("choicesCOM1")->currentText(), "Virtual board (no board needed)");
+    EXPECT_EQ(dialog.device(1), "virtual");
+
+    present.clear();
+    PortChoiceDialog none("", {1}, ports, PortChoiceDialog::Offer::FirstPresent, [&present] { return present; });
+    EXPECT_EQ(items(none), (QStringList{"Virtual board (no board needed)", "Another device: type its path below"}));
+    EXPECT_EQ(none.device(1), "virtual");
+    EXPECT_FALSE(none.findChild<QLabel*>("found")->isHidden());
+    EXPECT_EQ(none.findChild<QLabel*>("found")->text(),
+              "No serial device was found on this computer. Plug the adapter in and press Refresh, or use the virtual board.");
+    // The adapter plugged in now.
+    present = {adapter};
+    none.findChild<QPushButton*>("refresh")->click();
+    EXPECT_EQ(items(none).size(), 3);
+    EXPECT_TRUE(none.findChild<QLabel*>("found")->isHidden());
 }
 
 // The advice after "permission denied", with the suite's own rule installed or not.

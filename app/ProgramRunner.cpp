@@ -177,46 +177,63 @@ void handleLostDevice(FormWindow& window, const Program& program, bool& lost)
     });
 }
 
-// The window, its Form_Load (which opens the port, asking for a device when it finds none) and
-// the board's window when a port stands for the board; then the event loop.
-int runWindow(const Program& program, const ProgramOptions& options, PortEnvironment& environment,
-              Trace::Clock::time_point epoch)
+// The board's window, made as soon as a port stands for the board (at once, or when the user
+// chooses it at start-up) and before the program's start-up traffic, so that its monitor sees
+// all of it. False when the monitor's log cannot be written.
+bool watchBoard(const Program& program, const ProgramOptions& options, PortEnvironment& environment,
+                Trace::Clock::time_point epoch, std::unique_ptr<BoardWindow>& boardWindow)
 {
-    // The board's window comes first, so that its monitor sees the program's start-up traffic.
-    std::unique_ptr<BoardWindow> boardWindow;
-    std::string logError;
-    environment.onBoard([&](Board& board) {
+    // Shared: the board may come later, from the user's choice, when this step is over.
+    auto logError = std::make_shared<std::string>();
+    environment.onBoard([&boardWindow, &options, logError, epoch](Board& board) {
         boardWindow = std::make_unique<BoardWindow>(board, epoch);
-        boardWindow->monitor().openLog(options.busLog.toLocal8Bit().toStdString(), logError);
+        boardWindow->monitor().openLog(options.busLog.toLocal8Bit().toStdString(), *logError);
     });
-    if (!logError.empty()) {
-        say(program, QString::fromStdString(logError));
-        return 1;
-    }
+    if (!logError->empty())
+        say(program, QString::fromStdString(*logError));
+    return logError->empty();
+}
 
-    std::unique_ptr<FormWindow> window = program.createWindow(environment.setup());
-    bool deviceLost = false;
-    handleLostDevice(*window, program, deviceLost);
+// Form_Load, which opens the port and asks for a device when it finds none. A port that still
+// cannot be opened is reported (but when the user quit the question): false.
+bool loadWindow(const Program& program, PortEnvironment& environment, std::unique_ptr<FormWindow>& window,
+                std::unique_ptr<BoardWindow>& boardWindow)
+{
     environment.askWhenMissing([&program, &environment](int port, const CommError& failure) {
         return askForDevice(program, environment, port, failure);
     });
     try {
         window->Form_Load();
     } catch (const CommError& e) {
-        // The window goes before the box, so that none of its timers runs behind it.
+        // The windows go before the box: nothing of theirs runs behind it.
         window.reset();
         boardWindow.reset();
         if (environment.declined()) {
             say(program, QStringLiteral("no device chosen; ended"));
-            return 1;
+            return false;
         }
         QString text = QString::fromStdString(e.what());
         say(program, text);
         QMessageBox::critical(nullptr, program.name, text);
-        return 1;
+        return false;
     }
     // From here on a port that does not open is the window's to report (iopanel's box).
     environment.askWhenMissing(nullptr);
+    return true;
+}
+
+// The window and the board's window when a port stands for the board; then the event loop.
+int runWindow(const Program& program, const ProgramOptions& options, PortEnvironment& environment,
+              Trace::Clock::time_point epoch)
+{
+    std::unique_ptr<BoardWindow> boardWindow;
+    if (!watchBoard(program, options, environment, epoch, boardWindow))
+        return 1;
+    std::unique_ptr<FormWindow> window = program.createWindow(environment.setup());
+    bool deviceLost = false;
+    handleLostDevice(*window, program, deviceLost);
+    if (!loadWindow(program, environment, window, boardWindow))
+        return 1;
     window->show();
     if (boardWindow)
         boardWindow->showBeside(*window);

@@ -4,6 +4,7 @@
 // before starting. What a user who may not open the device is told. The whole runner in this
 // process, on a configuration tree of the test's own and a pty through the kernel-call seam.
 #include "BoardWindow.h"
+#include "MonitorPane.h"
 #include "IoPanelWindow.h"
 #include "IsolatedConfig.h"
 #include "PermissionAdvice.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -163,6 +165,24 @@ TEST_F(PortChoice, MissingCom1IsAskedForAndTheDeviceChosenOpensAndIsRemembered)
                                        Then::Quit, devices),
               0);
     EXPECT_TRUE(open);
+}
+
+// The board's window comes with the choice, in time to see the start-up word of shiftout.
+TEST_F(PortChoice, TheVirtualBoardChosenAtStartUpBringsItsWindowBeforeTheFirstWord)
+{
+    com1IsMissing();
+    DialogAnswerer answerer([](QDialog& d, int) { choose(d, "COM1", "virtual"); });
+    QString monitor;
+    int status = runWith<FormWindow>(program("shiftout"), {}, [&](FormWindow&) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* board = dynamic_cast<BoardWindow*>(w); board && board->isVisible()) {
+                board->monitorPane->refresh();
+                monitor = board->monitorPane->lines->toPlainText();
+            }
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(monitor.indexOf("latched 0000"), -1) << monitor.toStdString();
+    EXPECT_EQ(userAssignment(1), "COM1 = virtual (user file " + config.userFile() + ")");
 }
 
 TEST_F(PortChoice, QuitOrClosingTheDialogEndsWithStatus1AndRemembersNothing)

@@ -70,6 +70,7 @@ void PortEnvironment::onBoard(std::function<void(Board&)> created)
 std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSettings& settings)
 {
     std::optional<Choice> choice;
+    std::optional<CommError> missing;
     for (;;) {
         try {
             auto port = openDevice(commPort, settings);
@@ -84,10 +85,12 @@ std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSetti
             // whatever went wrong with it.
             if (!ask_ || named || (!choice && e.kind() != CommError::Kind::NoSuchDevice))
                 throw;
+            if (!missing)
+                missing = e;
             choice = ask_(commPort, e);
             if (!choice) {
                 declined_ = true;
-                throw;
+                throw *missing;  // the device not found, whatever the choices since met
             }
             ports_.choose(commPort, choice->device);
         }

@@ -7,6 +7,7 @@
 #include "MonitorPane.h"
 #include "IoPanelWindow.h"
 #include "IsolatedConfig.h"
+#include "LiveProcess.h"
 #include "PermissionAdvice.h"
 #include "PortChoiceDialog.h"
 #include "Programs.h"
@@ -89,6 +90,8 @@ struct Asked {
 Asked asked(QDialog& d)
 {
     Asked a;
+    if (!dynamic_cast<PortChoiceDialog*>(&d))
+        return a;
     a.headline = d.findChild<QLabel*>("headline")->text();
     for (QComboBox* combo : d.findChildren<QComboBox*>()) {
         a.rows << combo->objectName().mid(QStringLiteral("choices").size());
@@ -104,6 +107,11 @@ Asked asked(QDialog& d)
 
 void choose(QDialog& d, const QString& port, const QString& path)
 {
+    if (!dynamic_cast<PortChoiceDialog*>(&d)) {
+        ADD_FAILURE() << "not asked which device: " << d.findChild<QLabel*>()->text().toStdString();
+        d.reject();
+        return;
+    }
     d.findChild<QLineEdit*>("path" + port)->setText(path);
     d.findChild<QPushButton*>("open")->click();
 }
@@ -205,6 +213,23 @@ TEST_F(PortChoice, QuitOrClosingTheDialogEndsWithStatus1AndRemembersNothing)
         EXPECT_FALSE(QFileInfo::exists(config.userFile()));
         EXPECT_NE(said.find("thermread: no device chosen; ended\n"), std::string::npos) << said;
     }
+
+    // lineprobe goes on past a port held by another program; not when the user quit after
+    // choosing such a port.
+    LiveProcess holder;
+    std::ofstream(device.lockFile()) << PtySerialDevice::lockText(holder.pid());
+    QStringList shown;
+    DialogAnswerer answerer([&](QDialog& d, int n) {
+        shown << (dynamic_cast<PortChoiceDialog*>(&d) ? "choice" : "box");
+        if (n == 0)
+            choose(d, "COM1", pty());
+        else
+            d.reject();
+    });
+    bool ran = false;
+    EXPECT_EQ(runWith<FormWindow>(program("lineprobe"), {}, [&](FormWindow&) { ran = true; }, Then::Quit, devices), 1);
+    EXPECT_EQ(shown, (QStringList{"choice", "choice"}));
+    EXPECT_FALSE(ran);
 }
 
 // A port given with --comN is the user's own words: a failure is reported as it is, for scripts.

@@ -25,11 +25,20 @@ PortEnvironment::PortEnvironment(ProgramOptions options, PortAssignments ports, 
       devices_(std::move(devices)), warn_(std::move(warn))
 {
     devices_.settle = options_.settle;
-    if (ports_.anyVirtual()) {
+    if (ports_.anyVirtual())
+        boardMade();
+}
+
+Board& PortEnvironment::boardMade()
+{
+    if (!board_) {
         board_ = std::make_unique<Board>();
         if (buildBoard_)
             buildBoard_(*board_);
+        if (boardCreated_)
+            boardCreated_(*board_);
     }
+    return *board_;
 }
 
 PortEnvironment::~PortEnvironment()
@@ -100,16 +109,8 @@ std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSetti
 std::unique_ptr<SerialLines> PortEnvironment::openDevice(int commPort, const LineSettings& settings)
 {
     const QString device = ports_.device(commPort);
-    if (device == QLatin1String(PortAssignments::Virtual)) {
-        if (!board_) {
-            board_ = std::make_unique<Board>();
-            if (buildBoard_)
-                buildBoard_(*board_);
-            if (boardCreated_)
-                boardCreated_(*board_);
-        }
-        return std::make_unique<VirtualPort>(*board_, settings);
-    }
+    if (device == QLatin1String(PortAssignments::Virtual))
+        return std::make_unique<VirtualPort>(boardMade(), settings);
     try {
         return devices_.open("COM" + std::to_string(commPort), device.toStdString(), settings);
     } catch (const CommError& e) {

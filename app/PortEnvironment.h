@@ -52,6 +52,8 @@ public:
 private:
     std::unique_ptr<SerialLines> open(int commPort, const LineSettings& settings);
     std::unique_ptr<SerialLines> openDevice(int commPort, const LineSettings& settings);
+    // The board, built with the program's experiment the first time it is needed.
+    Board& boardMade();
 
     ProgramOptions options_;
     PortAssignments ports_;

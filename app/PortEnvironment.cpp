@@ -1,14 +1,21 @@
 #include "PortEnvironment.h"
 
+#include "BoardDump.h"
 #include "DeviceOpener.h"
+#include "DumpedLines.h"
+#include "LatchedShiftRegister.h"
 #include "SerialPortList.h"
+#include "ShiftLinesDump.h"
+#include "TwoWireBus.h"
+#include "TwoWireDump.h"
+#include "VcdWriter.h"
 #include "VirtualPort.h"
 
 #include <cerrno>
 #include <cstring>
 
 PortEnvironment::PortEnvironment(ProgramOptions options, BoardBuilder buildBoard, Trace::Clock::time_point epoch)
-    : options_(std::move(options)), epoch_(epoch)
+    : options_(std::move(options)), epoch_(epoch), buildBoard_(buildBoard)
 {
     if (options_.anyVirtual()) {
         board_ = std::make_unique<Board>();
@@ -19,6 +26,12 @@ PortEnvironment::PortEnvironment(ProgramOptions options, BoardBuilder buildBoard
 
 PortEnvironment::~PortEnvironment()
 {
+    if (board_ && boardDump_)
+        board_->removeListener(boardDump_.get());
+    portDump_.reset();  // its last bit cell goes out first
+    vcd_.reset();
+    if (vcdFile_)
+        std::fclose(vcdFile_);
     if (traceFile_ && traceFile_ != stderr)
         std::fclose(traceFile_);
 }
@@ -40,6 +53,49 @@ bool PortEnvironment::openTrace(QString& error)
     return true;
 }
 
+namespace {
+
+// Which lines the program's board is wired to: a two-wire bus or a shift register.
+struct BusLines : PartVisitor {
+    using PartVisitor::visit;
+    void visit(TwoWireBus&) override { wires = &TwoWireDump::Wires; }
+    void visit(LatchedShiftRegister&) override { wires = &ShiftLinesDump::Wires; }
+    const std::vector<std::string>* wires = nullptr;
+};
+
+} // namespace
+
+bool PortEnvironment::openVcd(QString& error)
+{
+    if (options_.vcd.isEmpty())
+        return true;
+    Board drawn;  // the program's board, looked at whether or not a port is virtual
+    if (buildBoard_)
+        buildBoard_(drawn);
+    BusLines lines;
+    drawn.accept(lines);
+    if (!lines.wires) {
+        error = QStringLiteral("--vcd: this program drives no bus lines (only the two-wire programs and shiftout do)");
+        return false;
+    }
+    vcdFile_ = std::fopen(options_.vcd.toLocal8Bit().constData(), "w");
+    if (!vcdFile_) {
+        error = QStringLiteral("cannot write the dump file %1: %2").arg(options_.vcd, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    vcd_ = std::make_unique<VcdWriter>(vcdFile_, *lines.wires, std::vector<bool>(lines.wires->size(), true), epoch_);
+    vcdTwoWire_ = lines.wires == &TwoWireDump::Wires;
+    if (vcdTwoWire_)
+        portDump_ = std::make_unique<TwoWireDump>(*vcd_);
+    else
+        portDump_ = std::make_unique<ShiftLinesDump>(*vcd_);
+    if (board_) {
+        boardDump_ = std::make_unique<BoardDump>(*vcd_);
+        board_->addListener(boardDump_.get());
+    }
+    return true;
+}
+
 MSComm::Setup PortEnvironment::setup()
 {
     return MSComm::Setup{[this](int port, const LineSettings& settings) { return open(port, settings); }, trace_.get()};
@@ -48,10 +104,24 @@ MSComm::Setup PortEnvironment::setup()
 std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSettings& settings)
 {
     QString device = options_.device(commPort);
-    if (device == QLatin1String(ProgramOptions::Virtual))
+    if (device == QLatin1String(ProgramOptions::Virtual)) {
+        if (vcd_)
+            vcd_->writeHeader();
         return std::make_unique<VirtualPort>(*board_, settings);
+    }
     try {
-        return DeviceOpener{options_.settle}.open("COM" + std::to_string(commPort), device.toStdString(), settings);
+        auto port = DeviceOpener{options_.settle}.open("COM" + std::to_string(commPort), device.toStdString(), settings);
+        if (!vcd_)
+            return port;
+        // Said once, in the header when a device is the first port to open.
+        if (vcdTwoWire_ && !vcdSaidRebuilt_) {
+            vcdSaidRebuilt_ = true;
+            if (vcd_->headerWritten())
+                vcd_->comment(TwoWireDump::Rebuilt);
+            else
+                vcd_->writeHeader(TwoWireDump::Rebuilt);
+        }
+        return std::make_unique<DumpedLines>(*portDump_, std::move(port));
     } catch (const CommError& e) {
         if (e.kind() != CommError::Kind::NoSuchDevice)
             throw;

@@ -99,7 +99,7 @@ int runProgram(int argc, char** argv, const Program& program)
 
     PortEnvironment ports(*options, program.buildBoard, epoch);
     QString error;
-    if (!ports.openTrace(error)) {
+    if (!ports.openTrace(error) || !ports.openVcd(error)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), qPrintable(error));
         return 1;
     }

@@ -10,7 +10,7 @@
 #include "LineProbeWindow.h"
 #include "MonitorPane.h"
 #include "Pcf8574Expander.h"
-#include "ProgramTest.h"
+#include "ProgramWithBoard.h"
 #include "Programs.h"
 #include "SensorPanel.h"
 #include "SerialOutWindow.h"
@@ -39,35 +39,6 @@
 using Lines = std::vector<std::string>;
 
 namespace {
-
-// A program on its board with the board's window beside it.
-template <class Window>
-class ProgramWithBoard : public ProgramTest<Window> {
-protected:
-    ProgramWithBoard() : ProgramTest<Window>(true) {}
-
-    // The board window's `n`th panel of that kind.
-    template <class Panel>
-    Panel* panel(int n = 0)
-    {
-        for (BoardPanel* p : this->boardWindow->panels())
-            if (auto* found = dynamic_cast<Panel*>(p); found && n-- == 0)
-                return found;
-        ADD_FAILURE() << "no such panel";
-        return nullptr;
-    }
-
-    // The monitor pane's lines after a refresh, without their times.
-    std::vector<std::string> monitored()
-    {
-        this->boardWindow->refresh();
-        std::vector<std::string> out;
-        const QString text = this->boardWindow->monitorPane->lines->toPlainText();
-        for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts))
-            out.push_back(line.section(u' ', 1).toStdString());
-        return out;
-    }
-};
 
 using ThermReadWithBoard = ProgramWithBoard<ThermReadWindow>;
 using ThermConfWithBoard = ProgramWithBoard<ThermConfWindow>;

@@ -1,12 +1,11 @@
 #include "PortEnvironment.h"
 
 #include "BoardDump.h"
+#include "BusLines.h"
 #include "DeviceOpener.h"
 #include "DumpedLines.h"
-#include "LatchedShiftRegister.h"
 #include "SerialPortList.h"
 #include "ShiftLinesDump.h"
-#include "TwoWireBus.h"
 #include "TwoWireDump.h"
 #include "VcdWriter.h"
 #include "VirtualPort.h"
@@ -53,18 +52,6 @@ bool PortEnvironment::openTrace(QString& error)
     return true;
 }
 
-namespace {
-
-// Which lines the program's board is wired to: a two-wire bus or a shift register.
-struct BusLines : PartVisitor {
-    using PartVisitor::visit;
-    void visit(TwoWireBus&) override { wires = &TwoWireDump::Wires; }
-    void visit(LatchedShiftRegister&) override { wires = &ShiftLinesDump::Wires; }
-    const std::vector<std::string>* wires = nullptr;
-};
-
-} // namespace
-
 bool PortEnvironment::openVcd(QString& error)
 {
     if (options_.vcd.isEmpty())
@@ -72,9 +59,8 @@ bool PortEnvironment::openVcd(QString& error)
     Board drawn;  // the program's board, looked at whether or not a port is virtual
     if (buildBoard_)
         buildBoard_(drawn);
-    BusLines lines;
-    drawn.accept(lines);
-    if (!lines.wires) {
+    const BusLines lines = busLinesOf(drawn);
+    if (lines == BusLines::None) {
         error = QStringLiteral("--vcd: this program drives no bus lines (only the two-wire programs and shiftout do)");
         return false;
     }
@@ -83,8 +69,9 @@ bool PortEnvironment::openVcd(QString& error)
         error = QStringLiteral("cannot write the dump file %1: %2").arg(options_.vcd, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
-    vcd_ = std::make_unique<VcdWriter>(vcdFile_, *lines.wires, std::vector<bool>(lines.wires->size(), true), epoch_);
-    vcdTwoWire_ = lines.wires == &TwoWireDump::Wires;
+    const std::vector<std::string>& wires = busWires(lines);
+    vcd_ = std::make_unique<VcdWriter>(vcdFile_, wires, std::vector<bool>(wires.size(), true), epoch_);
+    vcdTwoWire_ = lines == BusLines::TwoWire;
     if (vcdTwoWire_)
         portDump_ = std::make_unique<TwoWireDump>(*vcd_);
     else

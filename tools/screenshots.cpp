@@ -1,6 +1,7 @@
 // Draws every program's window on the virtual board, as it looks after a first use, and the
 // board's own window beside it, into PNG files:   screenshots DIR
-//   <program>.png, boards-<program>.png, and thermread-with-board.png (the two side by side).
+//   <program>.png, boards-<program>.png, thermread-with-board.png (the two side by side), and
+//   waveform-<program>.png (the bus monitor and the waveform pane beside it).
 #include "AdcPanelWindow.h"
 #include "Board.h"
 #include "BoardWindow.h"
@@ -12,6 +13,7 @@
 #include "ShiftOutWindow.h"
 #include "ThermConfWindow.h"
 #include "VirtualPort.h"
+#include "WaveformPane.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -74,6 +76,8 @@ void shoot(const QString& name, const std::function<void(Window&, BoardWindow&)>
     save(boards, "boards-" + name);
     if (together)
         save(besideEachOther(program, boards), name + "-with-board");
+    if (boardWindow.waveformPane)
+        save(boardWindow.waveformPane->parentWidget()->grab(), "waveform-" + name);
 }
 
 } // namespace

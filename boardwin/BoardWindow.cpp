@@ -8,6 +8,7 @@
 #include "WaveformPane.h"
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSplitter>
@@ -33,6 +34,10 @@ BoardWindow::BoardWindow(Board& board, BusMonitor::Clock::time_point epoch, BusM
         waveformPane = nullptr;
         column->addWidget(monitorPane, 1);
     } else {
+        // Wide enough for a Read Temp's line whole, beside the waveform.
+        monitorPane->setMinimumWidth(monitorPane->lines->fontMetrics().horizontalAdvance(
+                                         QStringLiteral("12345.678 S 90 W A AA A Sr 91 R A 19 A 80 N P")) +
+                                     56);
         auto* split = new QSplitter(Qt::Horizontal, this);
         waveformPane = new WaveformPane(split);
         split->addWidget(monitorPane);

@@ -76,8 +76,11 @@ void shoot(const QString& name, const std::function<void(Window&, BoardWindow&)>
     save(boards, "boards-" + name);
     if (together)
         save(besideEachOther(program, boards), name + "-with-board");
-    if (boardWindow.waveformPane)
+    if (boardWindow.waveformPane) {
+        boardWindow.resize(1280, boardWindow.height());  // room for the bits' labels
+        QCoreApplication::processEvents();
         save(boardWindow.waveformPane->parentWidget()->grab(), "waveform-" + name);
+    }
 }
 
 } // namespace

@@ -141,7 +141,7 @@ void MonitorPane::highlight()
     if (selectedBlock_ >= 0) {
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(lines->document()->findBlockByNumber(selectedBlock_));
-        mark.format.setBackground(palette().color(QPalette::Highlight).lighter(150));
+        mark.format.setBackground(palette().color(QPalette::Highlight));
         mark.format.setForeground(palette().color(QPalette::HighlightedText));
         mark.format.setProperty(QTextFormat::FullWidthSelection, true);
         marks.append(mark);

@@ -3,6 +3,7 @@
 // pane draws the transaction selected there.
 #include "AdcPanelWindow.h"
 #include "BoardPanel.h"
+#include "BusHandlers.h"
 #include "ConverterPanel.h"
 #include "ExpanderPanel.h"
 #include "IoPanelWindow.h"
@@ -396,6 +397,27 @@ TEST_F(ThermReadWithBoard, WaveformShowsTheNewestTransactionWithTheDecodersItems
     EXPECT_FALSE(w.traces[1].steps[1].level);
     EXPECT_TRUE(w.traces[0].steps.back().level);
     EXPECT_TRUE(w.traces[1].steps.back().level);
+}
+
+TEST_F(ThermConfWithBoard, WaveformOfEveryLineHasTheDecodersItems)
+{
+    busHandlers::run(*window);
+    EXPECT_GE(monitored().size(), 2u);
+    EXPECT_EQ(waveformOfEveryLine(), monitored());
+}
+
+TEST_F(AdcPanelWithBoard, WaveformOfEveryLineHasTheDecodersItems)
+{
+    busHandlers::run(*window);
+    EXPECT_GE(monitored().size(), 2u);
+    EXPECT_EQ(waveformOfEveryLine(), monitored());
+}
+
+TEST_F(IoPanelWithBoard, WaveformOfEveryLineHasTheDecodersItems)
+{
+    busHandlers::run(*window);
+    EXPECT_GE(monitored().size(), 2u);
+    EXPECT_EQ(waveformOfEveryLine(), monitored());
 }
 
 TEST_F(ThermReadWithBoard, SelectingAnOlderLineShowsItsTransactionAndTheNewestFollowsAgain)

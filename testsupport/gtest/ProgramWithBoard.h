@@ -3,6 +3,8 @@
 #include "BoardPanel.h"
 #include "MonitorPane.h"
 #include "ProgramTest.h"
+#include "WaveformPane.h"
+#include "WaveformView.h"
 
 #include <QPlainTextEdit>
 
@@ -34,6 +36,19 @@ protected:
         const QString text = this->boardWindow->monitorPane->lines->toPlainText();
         for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts))
             out.push_back(line.section(u' ', 1).toStdString());
+        return out;
+    }
+
+    // The items of each monitor line's waveform, every line selected in turn.
+    std::vector<std::string> waveformOfEveryLine()
+    {
+        this->boardWindow->refresh();
+        std::vector<std::string> out;
+        const int count = this->boardWindow->monitorPane->lines->blockCount();
+        for (int i = 0; i < count; ++i) {
+            this->boardWindow->monitorPane->select(i);
+            out.push_back(this->boardWindow->waveformPane->view->waveform().itemsText());
+        }
         return out;
     }
 };

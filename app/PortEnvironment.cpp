@@ -83,6 +83,21 @@ bool PortEnvironment::openVcd(QString& error)
     return true;
 }
 
+std::unique_ptr<SerialLines> PortEnvironment::dumped(std::unique_ptr<SerialLines> device)
+{
+    if (!vcd_)
+        return device;
+    // Said once, in the header when the device is the first port whose lines change.
+    if (vcdTwoWire_ && !vcdSaidRebuilt_) {
+        vcdSaidRebuilt_ = true;
+        if (vcd_->headerWritten())
+            vcd_->comment(TwoWireDump::Rebuilt);
+        else
+            vcd_->writeHeader(TwoWireDump::Rebuilt);
+    }
+    return std::make_unique<DumpedLines>(*portDump_, std::move(device));
+}
+
 MSComm::Setup PortEnvironment::setup()
 {
     return MSComm::Setup{[this](int port, const LineSettings& settings) { return open(port, settings); }, trace_.get()};
@@ -91,24 +106,10 @@ MSComm::Setup PortEnvironment::setup()
 std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSettings& settings)
 {
     QString device = options_.device(commPort);
-    if (device == QLatin1String(ProgramOptions::Virtual)) {
-        if (vcd_)
-            vcd_->writeHeader();
+    if (device == QLatin1String(ProgramOptions::Virtual))
         return std::make_unique<VirtualPort>(*board_, settings);
-    }
     try {
-        auto port = DeviceOpener{options_.settle}.open("COM" + std::to_string(commPort), device.toStdString(), settings);
-        if (!vcd_)
-            return port;
-        // Said once, in the header when a device is the first port to open.
-        if (vcdTwoWire_ && !vcdSaidRebuilt_) {
-            vcdSaidRebuilt_ = true;
-            if (vcd_->headerWritten())
-                vcd_->comment(TwoWireDump::Rebuilt);
-            else
-                vcd_->writeHeader(TwoWireDump::Rebuilt);
-        }
-        return std::make_unique<DumpedLines>(*portDump_, std::move(port));
+        return dumped(DeviceOpener{options_.settle}.open("COM" + std::to_string(commPort), device.toStdString(), settings));
     } catch (const CommError& e) {
         if (e.kind() != CommError::Kind::NoSuchDevice)
             throw;

@@ -34,6 +34,8 @@ public:
 
 private:
     std::unique_ptr<SerialLines> open(int commPort, const LineSettings& settings);
+    // A device's lines, through the dump when there is one.
+    std::unique_ptr<SerialLines> dumped(std::unique_ptr<SerialLines> device);
 
     ProgramOptions options_;
     Trace::Clock::time_point epoch_;

@@ -25,6 +25,8 @@
 #include <cstdio>
 #include <cstring>
 #include <malloc.h>
+#include <tuple>
+#include <unistd.h>
 #include <memory>
 #include <string>
 
@@ -105,6 +107,18 @@ long readTempHandler()
     return done;
 }
 
+// Resident memory in KiB.
+long residentKiB()
+{
+    long pages = 0, resident = 0;
+    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
 // Bytes of heap in use.
 long long heapInUse()
 {
@@ -118,7 +132,9 @@ long long heapInUse()
 int memory()
 {
     const std::string text = "S 90 W A AA A Sr 91 R A 19 A 80 N P";
-    long long withCaptures = 0, linesOnly = 0, later = 0;
+    long long withCaptures = 0, linesOnly = 0;
+    std::vector<std::tuple<std::size_t, long long, long>> later;
+    long residentFull = 0;
     {
         Setup s(Setup::Open);
         s.boardWindow->refresh();
@@ -130,13 +146,18 @@ int memory()
         }
         s.boardWindow->refresh();
         withCaptures = heapInUse() - before;
-        for (std::size_t i = 0; i < 4 * BusMonitor::Kept; ++i) {
-            sensorBus::readTemperature();
-            if (i % 100 == 99)
+        residentFull = residentKiB();
+        // Transactions of two lengths taking turns, as adcpanel's write and read do.
+        for (std::size_t i = 1; i <= 32 * BusMonitor::Kept; ++i) {
+            if (i % 2)
+                sensorBus::readTemperature();
+            else
+                sensorBus::sendCommand(0x22);
+            if (i % 100 == 0)
                 s.boardWindow->refresh();
+            if (i % (8 * BusMonitor::Kept) == 0)
+                later.emplace_back(i, heapInUse() - before, residentKiB() - residentFull);
         }
-        s.boardWindow->refresh();
-        later = heapInUse() - before;
     }
     {
         Setup s(Setup::Open);
@@ -156,7 +177,9 @@ int memory()
     std::printf("| the same lines' text alone | %.0f KiB |\n", kib(linesOnly));
     std::printf("| the captures | %.0f KiB (%.0f bytes a line) |\n", kib(withCaptures - linesOnly),
                 double(withCaptures - linesOnly) / double(BusMonitor::Kept));
-    std::printf("| after %zu more Read Temps | %.0f KiB |\n", 4 * BusMonitor::Kept, kib(later));
+    for (auto [more, heap, resident] : later)
+        std::printf("| after %zu more lines (Read Temps and Stop Converts by turns) | %.0f KiB (resident memory %+ld KiB since full) |\n",
+                    more, kib(heap), resident);
     return 0;
 }
 

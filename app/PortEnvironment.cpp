@@ -1,7 +1,13 @@
 #include "PortEnvironment.h"
 
+#include "BoardDump.h"
+#include "BusLines.h"
+#include "DumpedLines.h"
 #include "PermissionAdvice.h"
 #include "SerialPortList.h"
+#include "ShiftLinesDump.h"
+#include "TwoWireDump.h"
+#include "VcdWriter.h"
 #include "VirtualPort.h"
 
 #include <cerrno>
@@ -35,6 +41,8 @@ Board& PortEnvironment::boardMade()
         board_ = std::make_unique<Board>();
         if (buildBoard_)
             buildBoard_(*board_);
+        if (boardDump_)
+            board_->addListener(boardDump_.get());
         if (boardCreated_)
             boardCreated_(*board_);
     }
@@ -43,6 +51,12 @@ Board& PortEnvironment::boardMade()
 
 PortEnvironment::~PortEnvironment()
 {
+    if (board_ && boardDump_)
+        board_->removeListener(boardDump_.get());
+    portDump_.reset();  // its last bit cell goes out first
+    vcd_.reset();
+    if (vcdFile_)
+        std::fclose(vcdFile_);
     if (traceFile_ && traceFile_ != stderr)
         std::fclose(traceFile_);
 }
@@ -62,6 +76,51 @@ bool PortEnvironment::openTrace(QString& error)
     }
     trace_ = std::make_unique<Trace>(traceFile_, epoch_);
     return true;
+}
+
+bool PortEnvironment::openVcd(QString& error)
+{
+    if (options_.vcd.isEmpty())
+        return true;
+    Board drawn;  // the program's board, looked at whether or not a port is virtual
+    if (buildBoard_)
+        buildBoard_(drawn);
+    const BusLines lines = busLinesOf(drawn);
+    if (lines == BusLines::None) {
+        error = QStringLiteral("--vcd: this program drives no bus lines (only the two-wire programs and shiftout do)");
+        return false;
+    }
+    vcdFile_ = std::fopen(options_.vcd.toLocal8Bit().constData(), "w");
+    if (!vcdFile_) {
+        error = QStringLiteral("cannot write the dump file %1: %2").arg(options_.vcd, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    const std::vector<std::string>& wires = busWires(lines);
+    vcd_ = std::make_unique<VcdWriter>(vcdFile_, wires, std::vector<bool>(wires.size(), true), epoch_);
+    vcdTwoWire_ = lines == BusLines::TwoWire;
+    if (vcdTwoWire_)
+        portDump_ = std::make_unique<TwoWireDump>(*vcd_);
+    else
+        portDump_ = std::make_unique<ShiftLinesDump>(*vcd_);
+    boardDump_ = std::make_unique<BoardDump>(*vcd_);
+    if (board_)
+        board_->addListener(boardDump_.get());
+    return true;
+}
+
+std::unique_ptr<SerialLines> PortEnvironment::dumped(std::unique_ptr<SerialLines> device)
+{
+    if (!vcd_)
+        return device;
+    // Said once, in the header when the device is the first port whose lines change.
+    if (vcdTwoWire_ && !vcdSaidRebuilt_) {
+        vcdSaidRebuilt_ = true;
+        if (vcd_->headerWritten())
+            vcd_->comment(TwoWireDump::Rebuilt);
+        else
+            vcd_->writeHeader(TwoWireDump::Rebuilt);
+    }
+    return std::make_unique<DumpedLines>(*portDump_, std::move(device));
 }
 
 MSComm::Setup PortEnvironment::setup()
@@ -112,7 +171,7 @@ std::unique_ptr<SerialLines> PortEnvironment::openDevice(int commPort, const Lin
     if (device == QLatin1String(PortAssignments::Virtual))
         return std::make_unique<VirtualPort>(boardMade(), settings);
     try {
-        return devices_.open("COM" + std::to_string(commPort), device.toStdString(), settings);
+        return dumped(devices_.open("COM" + std::to_string(commPort), device.toStdString(), settings));
     } catch (const CommError& e) {
         const std::string path = device.toStdString();
         std::string message = e.what();

@@ -3,6 +3,7 @@
 #include "Board.h"
 #include "CommError.h"
 #include "DeviceOpener.h"
+#include "LineDump.h"
 #include "MSComm.h"
 #include "PortAssignments.h"
 #include "ProgramOptions.h"
@@ -13,8 +14,10 @@
 #include <memory>
 #include <optional>
 
-// What stands behind a program's COM ports: devices or the program's virtual board, and the
-// trace of every component access when one is asked for.
+class VcdWriter;
+
+// What stands behind a program's COM ports: devices or the program's virtual board, the trace
+// of every component access and the dump of the bus lines when they are asked for.
 class PortEnvironment {
 public:
     using BoardBuilder = std::function<void(Board&)>;
@@ -36,6 +39,9 @@ public:
 
     // Opens the trace file; false with `error` filled when it cannot be written.
     bool openTrace(QString& error);
+    // Opens the dump file (--vcd); false with `error` filled when it cannot be written or the
+    // program drives no bus lines.
+    bool openVcd(QString& error);
     MSComm::Setup setup();
     // The board behind the virtual ports; null while no port stands for it.
     Board* board() const { return board_.get(); }
@@ -54,6 +60,8 @@ private:
     std::unique_ptr<SerialLines> openDevice(int commPort, const LineSettings& settings);
     // The board, built with the program's experiment the first time it is needed.
     Board& boardMade();
+    // A device's lines, through the dump when there is one.
+    std::unique_ptr<SerialLines> dumped(std::unique_ptr<SerialLines> device);
 
     ProgramOptions options_;
     PortAssignments ports_;
@@ -67,4 +75,10 @@ private:
     bool declined_ = false;
     std::FILE* traceFile_ = nullptr;
     std::unique_ptr<Trace> trace_;
+    std::FILE* vcdFile_ = nullptr;
+    std::unique_ptr<VcdWriter> vcd_;
+    std::unique_ptr<LineDump> portDump_;       // of a device's lines
+    std::unique_ptr<PartListener> boardDump_;  // of the virtual board's
+    bool vcdTwoWire_ = false;
+    bool vcdSaidRebuilt_ = false;  // that a device's SDA is rebuilt from samples
 };

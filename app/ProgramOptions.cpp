@@ -40,6 +40,10 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
                               QStringLiteral("Write every transaction the virtual board sees to FILE, one line each, as it happens ('-' for standard error)."),
                               QStringLiteral("FILE"));
     parser.addOption(busLog);
+    QCommandLineOption vcd(QStringLiteral("vcd"),
+                           QStringLiteral("Write every change of the bus lines to FILE as a Value Change Dump, for a logic analyser's viewer."),
+                           QStringLiteral("FILE"));
+    parser.addOption(vcd);
     QCommandLineOption settle(QStringLiteral("settle"),
                               QStringLiteral("Wait MICROSECONDS after a line change before reading the status inputs, on every port, "
                                              "in place of the adapter's default (0: never wait)."),
@@ -89,6 +93,14 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
         options.busLog = parser.value(busLog);
         if (options.busLog.isEmpty()) {
             exitText = BusLogUsage;
+            exitCode = 2;
+            return std::nullopt;
+        }
+    }
+    if (parser.isSet(vcd)) {
+        options.vcd = parser.value(vcd);
+        if (options.vcd.isEmpty()) {
+            exitText = QStringLiteral("--vcd needs a file\n");
             exitCode = 2;
             return std::nullopt;
         }

@@ -18,6 +18,8 @@ struct ProgramOptions {
     QString trace;
     // File for the virtual board's monitor lines; empty for none.
     QString busLog;
+    // Value Change Dump of the bus lines; empty for none.
+    QString vcd;
     // The wait before a status read after a line change, for every port, in place of what the
     // device's driver needs (0: none); unset: the driver's own.
     std::optional<std::chrono::microseconds> settle;

@@ -278,7 +278,7 @@ int runProgram(int argc, char** argv, const Program& program, const DeviceOpener
     }
     PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warn);
     QString error;
-    if (!environment.openTrace(error)) {
+    if (!environment.openTrace(error) || !environment.openVcd(error)) {
         say(program, error);
         return 1;
     }

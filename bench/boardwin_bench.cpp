@@ -5,6 +5,7 @@
 // program's handlers do. Prints a Markdown table.
 //   boardwin_bench [SECONDS, default 2]
 //   boardwin_bench --fixed REPETITIONS   (a fixed amount of work for bench/boardwin_instructions.sh)
+//   boardwin_bench --memory   (the heap the window holds with its monitor full, and after more)
 
 #include "Bench.h"
 #include "BoardWindow.h"
@@ -22,6 +23,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <malloc.h>
+#include <tuple>
+#include <unistd.h>
 #include <memory>
 #include <string>
 
@@ -102,6 +107,82 @@ long readTempHandler()
     return done;
 }
 
+// Resident memory in KiB.
+long residentKiB()
+{
+    long pages = 0, resident = 0;
+    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// Bytes of heap in use.
+long long heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return (long long)(info.uordblks + info.hblkhd);
+}
+
+// The heap the board window gains with its monitor full of Read Temps (each line with the
+// capture of its changes for the waveform), against the same number of lines of the same text
+// without captures, as the monitor held before it kept them; then whether it stays put.
+int memory()
+{
+    const std::string text = "S 90 W A AA A Sr 91 R A 19 A 80 N P";
+    long long withCaptures = 0, linesOnly = 0;
+    std::vector<std::tuple<std::size_t, long long, long>> later;
+    long residentFull = 0;
+    {
+        Setup s(Setup::Open);
+        s.boardWindow->refresh();
+        const long long before = heapInUse();
+        for (std::size_t i = 0; i < BusMonitor::Kept; ++i) {
+            sensorBus::readTemperature();
+            if (i % 100 == 99)
+                s.boardWindow->refresh();  // as the window's timer takes them
+        }
+        s.boardWindow->refresh();
+        withCaptures = heapInUse() - before;
+        residentFull = residentKiB();
+        // Transactions of two lengths taking turns, as adcpanel's write and read do.
+        for (std::size_t i = 1; i <= 32 * BusMonitor::Kept; ++i) {
+            if (i % 2)
+                sensorBus::readTemperature();
+            else
+                sensorBus::sendCommand(0x22);
+            if (i % 100 == 0)
+                s.boardWindow->refresh();
+            if (i % (8 * BusMonitor::Kept) == 0)
+                later.emplace_back(i, heapInUse() - before, residentKiB() - residentFull);
+        }
+    }
+    {
+        Setup s(Setup::Open);
+        s.boardWindow->refresh();
+        const long long before = heapInUse();
+        for (std::size_t i = 0; i < BusMonitor::Kept; ++i) {
+            s.boardWindow->monitor().note(text);
+            if (i % 100 == 99)
+                s.boardWindow->refresh();
+        }
+        s.boardWindow->refresh();
+        linesOnly = heapInUse() - before;
+    }
+    auto kib = [](long long bytes) { return double(bytes) / 1024.0; };
+    std::printf("| board window, monitor full (%zu lines) | heap gained |\n|---|---|\n", BusMonitor::Kept);
+    std::printf("| lines of Read Temps, each with its capture | %.0f KiB |\n", kib(withCaptures));
+    std::printf("| the same lines' text alone | %.0f KiB |\n", kib(linesOnly));
+    std::printf("| the captures | %.0f KiB (%.0f bytes a line) |\n", kib(withCaptures - linesOnly),
+                double(withCaptures - linesOnly) / double(BusMonitor::Kept));
+    for (auto [more, heap, resident] : later)
+        std::printf("| after %zu more lines (Read Temps and Stop Converts by turns) | %.0f KiB (resident memory %+ld KiB since full) |\n",
+                    more, kib(heap), resident);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -110,6 +191,8 @@ int main(int argc, char** argv)
     const bench::Options options = bench::options(argc, argv, 2.0);
     QApplication app(argc, argv);
     FormsStyle::apply(app);
+    if (argc > 1 && std::strcmp(argv[1], "--memory") == 0)
+        return memory();
     QTemporaryDir dir;
     const QString logPath = QDir(dir.path()).filePath("bus.log");
     const long perReadTemp = accessesPerReadTemp();

@@ -2,6 +2,8 @@
 
 void LatchedShiftRegister::linesChanged(const PortLines& before, const PortLines& now)
 {
+    for (PartListener* listener : listeners())
+        listener->shiftInputs(now.dtr, !now.txdBreak, now.rts);
     if (!before.dtr && now.dtr) {
         register_ = std::uint16_t((register_ << 1) | (now.txdBreak ? 0u : 1u));
         ++shifts_;

@@ -7,7 +7,7 @@
 // A sixteen-bit shift register with an output latch on three port lines: TXD carries the
 // data (1 while TXD is not in break), each rising edge of DTR shifts it in, and each rising
 // edge of RTS copies the register to the sixteen latched outputs. After sixteen shifts the
-// bit shifted in first stands at D15. Its listeners hear the outputs after every latch pulse.
+// bit shifted in first stands at D15. Its listeners hear its inputs after every change and the outputs after every latch pulse.
 class LatchedShiftRegister : public BoardPart {
 public:
     void linesChanged(const PortLines& before, const PortLines& now) override;

@@ -22,6 +22,11 @@ public:
     void busLevels(bool scl, bool sda) override;
     // The items of the transaction under way (empty between transactions).
     const BusItems& pending() const { return items_; }
+    // The bits of the byte under way so far (8 while its acknowledge is awaited), and the level
+    // of SDA that the last bit clocked, or the one being clocked, was sampled at: what a view
+    // that follows the decoder change by change needs to mark each bit.
+    int bits() const { return bits_; }
+    bool lastSample() const { return sample_; }
 
 private:
     // Idle between transactions; then the bits of an address byte, of a data byte, or the

@@ -2,12 +2,16 @@
 
 #include "Board.h"
 #include "BoardPanel.h"
+#include "BusLines.h"
 #include "MonitorPane.h"
 #include "PartPanels.h"
+#include "WaveformPane.h"
 
 #include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -24,8 +28,24 @@ BoardWindow::BoardWindow(Board& board, BusMonitor::Clock::time_point epoch, BusM
     unplugged->setChecked(board_.unplugged());
     column->addWidget(unplugged, 0, Qt::AlignLeft);
     addPanels(column);
-    monitorPane = new MonitorPane(*monitor_, this);
-    column->addWidget(monitorPane, 1);
+    const BusLines lines = busLinesOf(board_);
+    monitorPane = new MonitorPane(*monitor_, lines, this);
+    if (lines == BusLines::None) {
+        waveformPane = nullptr;
+        column->addWidget(monitorPane, 1);
+    } else {
+        // Wide enough for a Read Temp's line whole, beside the waveform.
+        monitorPane->setMinimumWidth(monitorPane->lines->fontMetrics().horizontalAdvance(
+                                         QStringLiteral("12345.678 S 90 W A AA A Sr 91 R A 19 A 80 N P")) +
+                                     56);
+        auto* split = new QSplitter(Qt::Horizontal, this);
+        waveformPane = new WaveformPane(split);
+        split->addWidget(monitorPane);
+        split->addWidget(waveformPane);
+        split->setStretchFactor(1, 1);
+        column->addWidget(split, 1);
+        monitorPane->selectionChanged = [this] { showWaveform(); };
+    }
     refreshTimer = new QTimer(this);
     refreshTimer->setInterval(RefreshInterval);
     refreshTimer->start();
@@ -58,7 +78,15 @@ void BoardWindow::refresh()
     }
     for (BoardPanel* panel : panels_)
         panel->refresh();
-    monitorPane->refresh();
+    if (monitorPane->refresh() && waveformPane)
+        showWaveform();
+}
+
+void BoardWindow::showWaveform()
+{
+    QString line;
+    std::shared_ptr<const BusCapture> capture = monitorPane->shownCapture(&line);
+    waveformPane->showCapture(std::move(capture), line, monitor_->nsPerTick());
 }
 
 void BoardWindow::showBeside(const QWidget& program)

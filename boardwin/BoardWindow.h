@@ -10,12 +10,14 @@
 class Board;
 class BoardPanel;
 class MonitorPane;
+class WaveformPane;
 class QCheckBox;
 class QTimer;
 
 // The virtual board as a window of its own: a panel for each part the board carries, through
 // which the user plays the world outside the program (a temperature, input voltages, pins
-// held low, status switches, the cable pulled), and the monitor of what goes over the wire.
+// held low, status switches, the cable pulled), the monitor of what goes over the wire and,
+// beside it on a board with bus lines, the waveform of the transaction selected there.
 // It reads the board at most RefreshInterval apart and redraws only what changed, so that it
 // costs the bus next to nothing.
 class BoardWindow : public QWidget {
@@ -37,10 +39,12 @@ public:
 
     QCheckBox* unplugged;
     MonitorPane* monitorPane;
+    WaveformPane* waveformPane;  // null on a board without bus lines
     QTimer* refreshTimer;
 
 private:
     void addPanels(QLayout* layout);
+    void showWaveform();
 
     Board& board_;
     std::unique_ptr<BusMonitor> monitor_;

@@ -5,6 +5,7 @@
 #include "TransactionText.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <cstring>
 
@@ -12,7 +13,7 @@ BusMonitor::BusMonitor(Board& board, Clock::time_point epoch, Now now)
     : board_(board), epoch_(epoch), now_(std::move(now)), decoder_([this](const BusItems& transaction) {
           std::string line = stamp(transactionStart_);
           appendTransactionText(line, transaction);
-          add(std::move(line));
+          add(std::move(line), endCapture(BusCapture::Lines::TwoWire));
       })
 {
     board_.addListener(this);
@@ -50,25 +51,60 @@ void BusMonitor::note(const std::string& text)
     add(stamp(now_()) + text);
 }
 
-std::vector<std::string> BusMonitor::takeNew()
+std::vector<BusMonitor::Line> BusMonitor::takeNew()
 {
-    std::vector<std::string> lines(std::make_move_iterator(waiting_.begin()), std::make_move_iterator(waiting_.end()));
+    std::vector<Line> lines(std::make_move_iterator(waiting_.begin()), std::make_move_iterator(waiting_.end()));
     waiting_.clear();
     return lines;
 }
 
 void BusMonitor::busLevels(bool scl, bool sda)
 {
-    // Only a start begins a pending transaction: that is the moment it is timed at.
+    // Every change goes into the capture before the decoder sees it, so that the stop that
+    // ends a transaction is in its capture; the start condition, once the decoder has found
+    // it, becomes the capture's first change. The levels before a start are both high.
+    const std::uint32_t change = BusCapture::pack(EdgeClock::ticks(), (scl ? 1u : 0u) | (sda ? 2u : 0u));
+    if (next_ != end_)
+        *next_++ = change;
     const bool idle = decoder_.pending().empty();
     decoder_.busLevels(scl, sda);
-    if (idle && !decoder_.pending().empty())
+    // Only a start begins a pending transaction: that is the moment it is timed at.
+    if (idle && !decoder_.pending().empty()) {
+        changes_[0] = change;
+        next_ = changes_.get() + 1;
         transactionStart_ = now_();
+        captureStart_ = transactionStart_;
+    }
+}
+
+void BusMonitor::shiftInputs(bool clock, bool data, bool latch)
+{
+    const unsigned levels = (clock ? 1u : 0u) | (data ? 2u : 0u) | (latch ? 4u : 0u);
+    if (next_ == changes_.get()) {
+        captureStart_ = now_();
+        before_ = levels_;
+    }
+    if (next_ != end_)
+        *next_++ = BusCapture::pack(EdgeClock::ticks(), levels);
+    levels_ = std::uint8_t(levels);
+}
+
+std::shared_ptr<const BusCapture> BusMonitor::endCapture(BusCapture::Lines lines)
+{
+    if (next_ == changes_.get())
+        return {};
+    const std::uint8_t before = lines == BusCapture::Lines::TwoWire ? BusCapture::LevelMask : before_;
+    auto capture = std::make_shared<BusCapture>(
+        BusCapture{lines, before, std::chrono::duration_cast<std::chrono::nanoseconds>(captureStart_ - epoch_),
+                   std::vector<std::uint32_t>(changes_.get(), next_)});
+    next_ = changes_.get();
+    return capture;
 }
 
 void BusMonitor::latched(std::uint16_t outputs)
 {
-    add(stamp(now_()) + "latched " + hexDigits(outputs, 4));
+    // A shift register's latch pulse ends its word's capture; a receiver's latch has none.
+    add(stamp(now_()) + "latched " + hexDigits(outputs, 4), endCapture(BusCapture::Lines::ShiftRegister));
 }
 
 void BusMonitor::received(std::uint8_t byte, bool framingError)
@@ -79,19 +115,26 @@ void BusMonitor::received(std::uint8_t byte, bool framingError)
 std::string BusMonitor::stamp(Clock::time_point at) const
 {
     const long long us = std::max(0LL, (long long)std::chrono::duration_cast<std::chrono::microseconds>(at - epoch_).count());
+    // "12.345 ", formatted by hand: this runs for every transaction on a monitored bus.
     char time[32];
-    std::snprintf(time, sizeof time, "%lld.%03lld ", us / 1000, us % 1000);
-    return time;
+    char* end = std::to_chars(time, time + 20, us / 1000).ptr;
+    const int fraction = int(us % 1000);
+    *end++ = '.';
+    *end++ = char('0' + fraction / 100);
+    *end++ = char('0' + fraction / 10 % 10);
+    *end++ = char('0' + fraction % 10);
+    *end++ = ' ';
+    return std::string(time, end);
 }
 
-void BusMonitor::add(std::string line)
+void BusMonitor::add(std::string line, std::shared_ptr<const BusCapture> capture)
 {
     if (log_) {
         std::fputs(line.c_str(), log_);
         std::fputc('\n', log_);
         std::fflush(log_);  // as it happens: a reader following the file sees each line at once
     }
-    waiting_.push_back(std::move(line));
+    waiting_.push_back({std::move(line), std::move(capture)});
     if (waiting_.size() > Kept)
         waiting_.pop_front();
 }

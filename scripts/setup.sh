@@ -4,9 +4,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 # The build and its tests; the icons' renderer; the validators, package tools and man that the
-# install tests use.
+# install tests use; sigrok-cli, whose I2C decoder reads the bus dumps in the tests.
 packages="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core clang libclang-rt-14-dev libudev-dev
-  librsvg2-bin desktop-file-utils appstream dpkg-dev man-db"
+  librsvg2-bin desktop-file-utils appstream dpkg-dev man-db sigrok-cli"
 
 missing=""
 for p in $packages; do

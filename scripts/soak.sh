@@ -1,8 +1,10 @@
 #!/bin/sh
 # Runs each polling program (adcpanel, iopanel, lineprobe) for MINUTES (default 10) on the
 # virtual board, all three at once, offscreen, with a trace; then reports each one's resident
-# memory a few seconds after start and at the end, and how often its timers ticked (counted
-# from the trace by build/tools/trace_ticks) against their intervals. Not part of ./test.
+# memory a few seconds after start, at half time and at the end (in a soak of 20 minutes or
+# more every board window's monitor is full, 5000 lines, by half time), and how often its
+# timers ticked (counted from the trace by build/tools/trace_ticks) against their intervals.
+# Not part of ./test.
 #   scripts/soak.sh [MINUTES]
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,15 +29,21 @@ for program in adcpanel iopanel lineprobe; do
     eval "rss_start_$program=$(rss "$pid")"
 done
 echo "soak: $minutes minutes from $(date -u '+%Y-%m-%d %H:%M:%S') UTC; load $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores" >&2
-sleep $((minutes * 60 - 5))
-echo "| program | resident memory after 5 s | at the end | change |"
-echo "|---|---|---|---|"
+half=$((minutes * 30 - 5))
+sleep $half
 for program in adcpanel iopanel lineprobe; do
-    eval "pid=\$pid_$program; start=\$rss_start_$program"
+    eval "pid=\$pid_$program"
+    eval "rss_half_$program=$(rss "$pid")"
+done
+sleep $((minutes * 60 - 5 - half))
+echo "| program | resident memory after 5 s | at half time | at the end | change in the second half |"
+echo "|---|---|---|---|---|"
+for program in adcpanel iopanel lineprobe; do
+    eval "pid=\$pid_$program; start=\$rss_start_$program; halfway=\$rss_half_$program"
     end=$(rss "$pid")
     kill -TERM "$pid"
     wait "$pid" || { echo "soak: $program ended badly: $(cat "$dir/$program.err")" >&2; exit 1; }
-    echo "| $program | $start KiB | $end KiB | $((end - start)) KiB |"
+    echo "| $program | $start KiB | $halfway KiB | $end KiB | $((end - halfway)) KiB |"
 done
 pids=""
 echo

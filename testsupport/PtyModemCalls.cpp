@@ -1,5 +1,7 @@
 #include "PtyModemCalls.h"
 
+#include "Board.h"
+
 #include <cerrno>
 #include <fcntl.h>
 
@@ -37,6 +39,8 @@ int PtyModemCalls::ioctl(int fd, unsigned long request, void* argument)
                        : request == TIOCEXCL ? "TIOCEXCL"
                                              : "ioctl";
     ++calls[name];
+    if (board && (request == TIOCSBRK || request == TIOCCBRK))
+        board->setBreak(request == TIOCSBRK);
     bool modem = request == TIOCMGET || request == TIOCMBIS || request == TIOCMBIC;
     if (!modem || !emulateModem)
         return Syscalls::ioctl(fd, request, argument);
@@ -48,12 +52,21 @@ int PtyModemCalls::ioctl(int fd, unsigned long request, void* argument)
             return -1;
     }
     int* bits = static_cast<int*>(argument);
-    if (request == TIOCMGET)
+    if (request == TIOCMGET) {
+        if (board)
+            modemBits = (modemBits & (TIOCM_DTR | TIOCM_RTS)) | (board->cd() ? TIOCM_CD : 0) |
+                        (board->cts() ? TIOCM_CTS : 0) | (board->dsr() ? TIOCM_DSR : 0);
         *bits = modemBits;
-    else if (request == TIOCMBIS)
+        return 0;
+    }
+    if (request == TIOCMBIS)
         modemBits |= *bits;
     else
         modemBits &= ~*bits;
+    if (board) {
+        board->setDtr(modemBits & TIOCM_DTR);
+        board->setRts(modemBits & TIOCM_RTS);
+    }
     return 0;
 }
 

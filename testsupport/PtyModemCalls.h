@@ -2,6 +2,7 @@
 
 #include "Syscalls.h"
 
+class Board;
 #include <map>
 #include <string>
 #include <sys/ioctl.h>
@@ -26,6 +27,9 @@ public:
     bool followHangup = false;
     // The descriptor keeps O_NONBLOCK after opening, so that a full output buffer gives EAGAIN.
     bool keepNonBlocking = false;
+    // Not null: the cable ends at this board, which sees DTR, RTS and break change and gives
+    // CD, CTS and DSR (the board must outlive the calls).
+    Board* board = nullptr;
     std::map<std::string, int> calls;
     termios lastSet{};  // what the last tcsetattr asked for (a pty itself keeps only CS8, no parity)
 

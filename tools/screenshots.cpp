@@ -1,7 +1,8 @@
 // Draws every program's window on the virtual board, as it looks after a first use, and the
 // board's own window beside it, into PNG files:   screenshots DIR
-//   <program>.png, boards-<program>.png, and thermread-with-board.png (the two side by side);
-// and port-choice.png, the question a program asks when its COM1 finds no device.
+//   <program>.png, boards-<program>.png, thermread-with-board.png (the two side by side),
+//   waveform-<program>.png (the bus monitor and the waveform pane beside it), and
+//   port-choice.png, the question a program asks when its COM1 finds no device.
 #include "AdcPanelWindow.h"
 #include "Board.h"
 #include "BoardWindow.h"
@@ -14,6 +15,7 @@
 #include "ShiftOutWindow.h"
 #include "ThermConfWindow.h"
 #include "VirtualPort.h"
+#include "WaveformPane.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -76,6 +78,11 @@ void shoot(const QString& name, const std::function<void(Window&, BoardWindow&)>
     save(boards, "boards-" + name);
     if (together)
         save(besideEachOther(program, boards), name + "-with-board");
+    if (boardWindow.waveformPane) {
+        boardWindow.resize(1280, boardWindow.height());  // room for the bits' labels
+        QCoreApplication::processEvents();
+        save(boardWindow.waveformPane->parentWidget()->grab(), "waveform-" + name);
+    }
 }
 
 // As a laptop without a built-in serial port shows it, with one USB adapter plugged in.

@@ -1,11 +1,13 @@
 // The runner with the board window: each program started on the virtual board gets the board's
-// window beside its own, none without a virtual port, and --bus-log writes the monitor's lines.
+// window beside its own, none without a virtual port, --bus-log writes the monitor's lines, and
+// --vcd dumps the bus lines so that sigrok's decoder reads what the monitor reads.
 // What a desktop sees of each program: its icon, its desktop entry, its usage line. A device
 // lost under a running program ends it, but for iopanel. Each case runs the whole runner (its
 // own application object) in this process.
 #include "AdcPanelWindow.h"
 #include "BoardPanel.h"
 #include "BoardWindow.h"
+#include "BusHandlers.h"
 #include "IoPanelWindow.h"
 #include "IsolatedConfig.h"
 #include "LineProbeWindow.h"
@@ -15,8 +17,11 @@
 #include "Programs.h"
 #include "ScriptedLines.h"
 #include "SerialOutWindow.h"
+#include "ShiftReplay.h"
 #include "ShiftOutWindow.h"
+#include "SigrokI2c.h"
 #include "ThermConfWindow.h"
+#include "VcdGrammar.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -164,6 +169,79 @@ TEST(BusLogOption, NeedsAVirtualPortAndAWritableFile)
     EXPECT_EQ(runWith<IoPanelWindow>(program("iopanel"),
                                      {"--com1=virtual", "--bus-log=/nonexistent-dir/bus.log"}, note),
               1);
+    EXPECT_FALSE(ran);
+}
+
+// The monitor's lines without their times, and the dump, of a run of `handlers` on the board.
+struct DumpedRun {
+    std::vector<std::string> monitored;
+    VcdGrammar dump;
+    std::string path;
+    QTemporaryDir dir;
+};
+
+template <class Window>
+void dumpRun(DumpedRun& run, const char* name, std::function<void(Window&)> handlers)
+{
+    const QString log = run.dir.filePath("bus.log"), vcd = run.dir.filePath("bus.vcd");
+    run.path = vcd.toStdString();
+    EXPECT_EQ(runWith<Window>(program(name), {"--com1=virtual", "--bus-log=" + log.toStdString(), "--vcd=" + run.path},
+                              handlers),
+              0);
+    for (const std::string& line : fileLines(log))
+        run.monitored.push_back(line.substr(line.find(' ') + 1));
+    run.dump = VcdGrammar::read(run.path);
+    EXPECT_EQ(run.dump.fault, "");
+}
+
+template <class Window>
+void expectSigrokReadsTheMonitor(const char* name, std::function<void(Window&)> handlers)
+{
+    SCOPED_TRACE(name);
+    DumpedRun run;
+    dumpRun<Window>(run, name, handlers);
+    EXPECT_EQ(run.dump.wires, (std::vector<std::string>{"SCL", "SDA"}));
+    EXPECT_TRUE(run.dump.comments.empty()) << "SDA is the board's, not rebuilt";
+    EXPECT_GE(run.monitored.size(), 2u);
+    EXPECT_EQ(sigrokTransactions(run.path), run.monitored);
+}
+
+TEST(VcdOption, SigrokDecodesTheVirtualBoardsBusAsItsMonitorDoes)
+{
+    expectSigrokReadsTheMonitor<ThermConfWindow>("thermconf", [](ThermConfWindow& w) { busHandlers::run(w); });
+    expectSigrokReadsTheMonitor<AdcPanelWindow>("adcpanel", [](AdcPanelWindow& w) { busHandlers::run(w); });
+    expectSigrokReadsTheMonitor<IoPanelWindow>("iopanel", [](IoPanelWindow& w) { busHandlers::run(w); });
+}
+
+TEST(VcdOption, ShiftoutsThreeLinesLatchTheMonitorsWords)
+{
+    DumpedRun run;
+    dumpRun<ShiftOutWindow>(run, "shiftout", [](ShiftOutWindow& w) {
+        w.cmdD(15)->click();
+        w.cmdD(0)->click();
+        w.cmdD(15)->click();
+    });
+    ASSERT_EQ(run.dump.wires, (std::vector<std::string>{"DTR", "TXD", "RTS"}));
+    const std::vector<std::string> words = latchedWords(run.dump);
+    EXPECT_EQ(words, (std::vector<std::string>{"latched 0000", "latched 8000", "latched 8001", "latched 0001"}));
+    EXPECT_EQ(words, run.monitored);
+}
+
+TEST(VcdOption, RefusedForAProgramWithoutBusLinesOrAFileThatCannotBeWritten)
+{
+    bool ran = false;
+    EXPECT_EQ(runWith<SerialOutWindow>(program("serialout"), {"--com1=virtual", "--vcd=/tmp/x.vcd"},
+                                       [&ran](SerialOutWindow&) { ran = true; }),
+              1);
+    EXPECT_EQ(runWith<LineProbeWindow>(program("lineprobe"), {"--com1=virtual", "--vcd=/tmp/x.vcd"},
+                                       [&ran](LineProbeWindow&) { ran = true; }),
+              1);
+    EXPECT_EQ(runWith<ThermReadWindow>(program("thermread"), {"--com1=virtual", "--vcd=/nonexistent-dir/bus.vcd"},
+                                       [&ran](ThermReadWindow&) { ran = true; }),
+              1);
+    EXPECT_EQ(runWith<ThermReadWindow>(program("thermread"), {"--com1=virtual", "--vcd="},
+                                       [&ran](ThermReadWindow&) { ran = true; }),
+              2);
     EXPECT_FALSE(ran);
 }
 

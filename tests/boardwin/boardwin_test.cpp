@@ -1,7 +1,9 @@
 // The virtual board's window beside each program: what the user does there reaches the next
-// bus transaction, what the program does shows there, and the monitor decodes it.
+// bus transaction, what the program does shows there, the monitor decodes it, and the waveform
+// pane draws the transaction selected there.
 #include "AdcPanelWindow.h"
 #include "BoardPanel.h"
+#include "BusHandlers.h"
 #include "ConverterPanel.h"
 #include "ExpanderPanel.h"
 #include "IoPanelWindow.h"
@@ -10,7 +12,7 @@
 #include "LineProbeWindow.h"
 #include "MonitorPane.h"
 #include "Pcf8574Expander.h"
-#include "ProgramTest.h"
+#include "ProgramWithBoard.h"
 #include "Programs.h"
 #include "SensorPanel.h"
 #include "SerialOutWindow.h"
@@ -20,7 +22,11 @@
 #include "StatusInputsPanel.h"
 #include "ThermConfWindow.h"
 #include "TwoWireBus.h"
+#include "SigrokI2c.h"
+#include "VcdGrammar.h"
 #include "VoltMeter.h"
+#include "WaveformPane.h"
+#include "WaveformView.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -39,35 +45,6 @@
 using Lines = std::vector<std::string>;
 
 namespace {
-
-// A program on its board with the board's window beside it.
-template <class Window>
-class ProgramWithBoard : public ProgramTest<Window> {
-protected:
-    ProgramWithBoard() : ProgramTest<Window>(true) {}
-
-    // The board window's `n`th panel of that kind.
-    template <class Panel>
-    Panel* panel(int n = 0)
-    {
-        for (BoardPanel* p : this->boardWindow->panels())
-            if (auto* found = dynamic_cast<Panel*>(p); found && n-- == 0)
-                return found;
-        ADD_FAILURE() << "no such panel";
-        return nullptr;
-    }
-
-    // The monitor pane's lines after a refresh, without their times.
-    std::vector<std::string> monitored()
-    {
-        this->boardWindow->refresh();
-        std::vector<std::string> out;
-        const QString text = this->boardWindow->monitorPane->lines->toPlainText();
-        for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts))
-            out.push_back(line.section(u' ', 1).toStdString());
-        return out;
-    }
-};
 
 using ThermReadWithBoard = ProgramWithBoard<ThermReadWindow>;
 using ThermConfWithBoard = ProgramWithBoard<ThermConfWindow>;
@@ -324,19 +301,23 @@ TEST_F(ThermReadWithBoard, BusLogOfReadTempIsOneTimedLine)
     EXPECT_NE(refused.find("cannot write the bus log"), std::string::npos);
 }
 
-TEST_F(ThermReadWithBoard, PaneKeepsTheLatestLinesAndClears)
+TEST_F(ThermReadWithBoard, PaneKeepsTheLatestLinesAndTheirCapturesAndClears)
 {
-    for (std::size_t i = 0; i < BusMonitor::Kept + 10; ++i)
+    for (int i = 0; i < 20; ++i)
+        click(window->cmdStopConvert);
+    for (std::size_t i = 20; i < BusMonitor::Kept + 10; ++i)
         boardWindow->monitor().note("note " + std::to_string(i));
     boardWindow->refresh();
     QPlainTextEdit* lines = boardWindow->monitorPane->lines;
     EXPECT_EQ(std::size_t(lines->blockCount()), BusMonitor::Kept);
-    EXPECT_EQ(lines->document()->firstBlock().text(), "0.000 note 10");
+    EXPECT_EQ(boardWindow->monitorPane->capturesHeld(), 10u);  // the oldest ten went with their lines
+    EXPECT_EQ(lines->document()->firstBlock().text(), "0.000 S 90 W A 22 A P");
     EXPECT_EQ(lines->document()->lastBlock().text(), "0.000 note " + QString::number(BusMonitor::Kept + 9));
 
     click(window->cmdRdTemp);  // not yet shown when Clear is clicked: cleared too
     click(boardWindow->monitorPane->clearButton);
     EXPECT_TRUE(monitored().empty());
+    EXPECT_EQ(boardWindow->monitorPane->capturesHeld(), 0u);
     click(window->cmdStopConvert);
     EXPECT_EQ(monitored(), (Lines{"S 90 W A 22 A P"}));
 }
@@ -369,6 +350,204 @@ TEST_F(ShiftOutWithBoard, IdleBoardRepaintsNothingAndAChangeOnlyWhatChanged)
     EXPECT_TRUE(outputs->leds[3]->isLit());
     EXPECT_GE(counter.paints[outputs->leds[3]], 1);
     EXPECT_EQ(counter.paints.size(), 1u) << "other LEDs repainted";
+}
+
+// The waveform pane's marks as "text" per row, and the bits of each byte as one string.
+std::string bitsOf(const WaveformLayout& w, std::size_t byte)
+{
+    std::string out;
+    for (std::size_t i = byte * 8; i < byte * 8 + 8 && i < w.bits.size(); ++i)
+        out += w.bits[i].text;
+    return out;
+}
+
+TEST_F(ThermReadWithBoard, WaveformShowsTheNewestTransactionWithTheDecodersItemsOverItsBits)
+{
+    ASSERT_NE(boardWindow->waveformPane, nullptr);
+    click(window->cmdRdTemp);
+    const Lines lines = monitored();
+    const WaveformLayout& w = boardWindow->waveformPane->view->waveform();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(w.itemsText(), lines[0]);  // "S 90 W A AA A Sr 91 R A 19 A 80 N P"
+    EXPECT_EQ(boardWindow->waveformPane->caption->text().section(u' ', 1).toStdString(), lines[0]);
+    ASSERT_EQ(w.traces.size(), 2u);
+    EXPECT_EQ(w.traces[0].name, "SCL");
+    EXPECT_EQ(w.traces[1].name, "SDA");
+    // Five bytes of eight bits, each drawn as the board saw it, most significant first.
+    ASSERT_EQ(w.bits.size(), 40u);
+    EXPECT_EQ(bitsOf(w, 0), "10010000");
+    EXPECT_EQ(bitsOf(w, 1), "10101010");
+    EXPECT_EQ(bitsOf(w, 2), "10010001");
+    EXPECT_EQ(bitsOf(w, 3), "00011001");
+    EXPECT_EQ(bitsOf(w, 4), "10000000");
+    // Each byte spans its eight bit cells and its acknowledge the cell after them; the start
+    // comes before the first bit, the stop after the last acknowledge; times go forward.
+    ASSERT_EQ(w.items.size(), 13u);
+    EXPECT_EQ(w.items[1].from, w.bits[0].from);
+    EXPECT_EQ(w.items[1].to, w.bits[7].to);
+    EXPECT_EQ(w.items[2].from, w.bits[7].to);
+    EXPECT_EQ(w.items[3].from, w.items[2].to);
+    EXPECT_LE(w.items[0].to, w.bits[0].from);
+    EXPECT_GE(w.items[12].from, w.items[11].to);
+    for (std::size_t i = 1; i < w.bits.size(); ++i)
+        EXPECT_LT(w.bits[i - 1].from, w.bits[i].from);
+    EXPECT_DOUBLE_EQ(w.items[12].to, w.end);
+    // SDA falls at the start with SCL high, and both end high.
+    EXPECT_EQ(w.traces[1].steps[1].at, 0.0);
+    EXPECT_FALSE(w.traces[1].steps[1].level);
+    EXPECT_TRUE(w.traces[0].steps.back().level);
+    EXPECT_TRUE(w.traces[1].steps.back().level);
+}
+
+TEST_F(ThermConfWithBoard, WaveformOfEveryLineHasTheDecodersItems)
+{
+    busHandlers::run(*window);
+    EXPECT_GE(monitored().size(), 2u);
+    EXPECT_EQ(waveformOfEveryLine(), monitored());
+}
+
+TEST_F(AdcPanelWithBoard, WaveformOfEveryLineHasTheDecodersItems)
+{
+    busHandlers::run(*window);
+    EXPECT_GE(monitored().size(), 2u);
+    EXPECT_EQ(waveformOfEveryLine(), monitored());
+}
+
+TEST_F(IoPanelWithBoard, WaveformOfEveryLineHasTheDecodersItems)
+{
+    busHandlers::run(*window);
+    EXPECT_GE(monitored().size(), 2u);
+    EXPECT_EQ(waveformOfEveryLine(), monitored());
+}
+
+TEST_F(ThermReadWithBoard, SelectingAnOlderLineShowsItsTransactionAndTheNewestFollowsAgain)
+{
+    click(window->cmdRdTemp);
+    click(window->cmdStopConvert);
+    boardWindow->refresh();
+    WaveformView* view = boardWindow->waveformPane->view;
+    EXPECT_EQ(view->waveform().itemsText(), "S 90 W A 22 A P");
+
+    QPlainTextEdit* lines = boardWindow->monitorPane->lines;
+    const QPoint first = lines->cursorRect(QTextCursor(lines->document()->firstBlock())).center();
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, first);
+    EXPECT_EQ(view->waveform().itemsText(), "S 90 W A AA A Sr 91 R A 19 A 80 N P");
+    EXPECT_EQ(boardWindow->waveformPane->caption->text(), lines->document()->firstBlock().text());
+
+    click(window->cmdStartConvert);  // a newer line does not take the pane from the one picked
+    boardWindow->refresh();
+    EXPECT_EQ(view->waveform().itemsText(), "S 90 W A AA A Sr 91 R A 19 A 80 N P");
+
+    boardWindow->monitorPane->select(2);  // the newest
+    EXPECT_EQ(view->waveform().itemsText(), "S 90 W A EE A P");
+    click(window->cmdStopConvert);
+    boardWindow->refresh();
+    EXPECT_EQ(view->waveform().itemsText(), "S 90 W A 22 A P");
+}
+
+TEST_F(ShiftOutWithBoard, WaveformShowsTheWordsSixteenBitsAndItsLatchOnTheThreeLines)
+{
+    ASSERT_NE(boardWindow->waveformPane, nullptr);
+    click(window->cmdD(15));
+    click(window->cmdD(1));
+    boardWindow->refresh();
+    const WaveformLayout& w = boardWindow->waveformPane->view->waveform();
+    ASSERT_EQ(w.traces.size(), 3u);
+    EXPECT_EQ(w.traces[0].name, "DTR");
+    EXPECT_EQ(w.traces[1].name, "TXD");
+    EXPECT_EQ(w.traces[2].name, "RTS");
+    std::string bits;
+    for (const auto& b : w.bits)
+        bits += b.text;
+    EXPECT_EQ(bits, "1000000000000010");
+    ASSERT_EQ(w.items.size(), 17u);
+    EXPECT_EQ(w.items[0].text, "D15");
+    EXPECT_EQ(w.items[15].text, "D0");
+    EXPECT_EQ(w.items[16].text, "latch 8002");
+    EXPECT_EQ(monitored().back(), "latched 8002");
+    EXPECT_GE(w.items[16].from, w.bits[15].to);  // the latch pulse after the last shift
+}
+
+TEST(BoardWindowParts, NoWaveformNorDumpWhereTheBoardHasNoBusLines)
+{
+    for (const char* name : {"serialout", "lineprobe"}) {
+        Board board;
+        program(name).buildBoard(board);
+        BoardWindow w(board, BusMonitor::Clock::now());
+        EXPECT_EQ(w.waveformPane, nullptr) << name;
+        EXPECT_EQ(w.monitorPane->saveButton, nullptr) << name;
+    }
+}
+
+TEST_F(ThermReadWithBoard, WaveformZoomsWithTheWheelAndShowsTheWholeTransactionOnF)
+{
+    boardWindow->resize(900, boardWindow->height());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(boardWindow.get()));
+    click(window->cmdRdTemp);
+    boardWindow->refresh();
+    WaveformView* view = boardWindow->waveformPane->view;
+    const double whole = view->pixelsPerMicrosecond();
+    EXPECT_LE(view->firstShown(), 0.0);
+    EXPECT_GE(view->lastShown(), view->waveform().end);
+    const QPointF at(view->viewport()->width() / 2.0, 30);
+    QWheelEvent up(at, view->viewport()->mapToGlobal(at), {}, {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->viewport(), &up);
+    EXPECT_NEAR(view->pixelsPerMicrosecond(), whole * 1.5625, whole * 1e-6);
+    EXPECT_GT(view->firstShown(), 0.0);  // zoomed into the middle
+    EXPECT_LT(view->lastShown(), view->waveform().end);
+    QTest::keyClick(view, Qt::Key_F);
+    EXPECT_DOUBLE_EQ(view->pixelsPerMicrosecond(), whole);
+    EXPECT_LE(view->firstShown(), 0.0);
+}
+
+TEST_F(ThermReadWithBoard, WaveformTakesTheWindowsPaletteLightOrDark)
+{
+    click(window->cmdRdTemp);
+    boardWindow->refresh();
+    WaveformView* view = boardWindow->waveformPane->view;
+    for (QColor base : {QColor(Qt::white), QColor(30, 30, 34)}) {
+        QPalette palette = boardWindow->palette();
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, base.lightness() > 128 ? Qt::black : Qt::white);
+        boardWindow->setPalette(palette);
+        const QImage drawn = view->viewport()->grab().toImage();
+        EXPECT_EQ(drawn.pixelColor(drawn.width() - 2, drawn.height() - 2), base);
+    }
+}
+
+TEST_F(ShiftOutWithBoard, IdleWaveformRepaintsNothingAndANewWordRedrawsIt)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(boardWindow.get()));
+    QTest::qWait(3 * BoardWindow::RefreshInterval);
+    PaintCounter counter;
+    QWidget* drawn = boardWindow->waveformPane->view->viewport();
+    drawn->installEventFilter(&counter);
+    QTest::qWait(5 * BoardWindow::RefreshInterval);
+    EXPECT_TRUE(counter.paints.empty());
+    click(window->cmdD(3));
+    QTest::qWait(3 * BoardWindow::RefreshInterval);
+    EXPECT_GE(counter.paints[drawn], 1);
+}
+
+TEST_F(ThermConfWithBoard, SavedDumpOfTheMonitorReadsInSigrokAsTheMonitorsLines)
+{
+    window->txtConfig->setText("A");
+    click(window->cmdRdTemp);
+    click(window->cmdWrConfig);
+    boardWindow->monitor().note("a note, which has no waveform");
+    click(window->cmdRdConfig);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("saved.vcd");
+    QString error;
+    const Lines lines = monitored();
+    ASSERT_TRUE(boardWindow->monitorPane->saveVcd(path, error)) << error.toStdString();
+    const VcdGrammar dump = VcdGrammar::read(path.toStdString());
+    EXPECT_EQ(dump.fault, "");  // the clock stood still: still no two changes at one time
+    EXPECT_EQ(dump.wires, (Lines{"SCL", "SDA"}));
+    EXPECT_EQ(sigrokTransactions(path.toStdString()),
+              (Lines{lines[0], lines[1], lines[3]}));
+    EXPECT_FALSE(boardWindow->monitorPane->saveVcd(dir.filePath("no/such/dir.vcd"), error));
+    EXPECT_TRUE(error.startsWith("cannot write")) << error.toStdString();
 }
 
 TEST_F(ThermReadWithBoard, BoardWorksOnWithoutItsWindow)

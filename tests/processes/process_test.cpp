@@ -2,10 +2,15 @@
 // answer the modem ioctls, so that they open it as a serial port and lock it in /run/lock:
 // SIGTERM and SIGINT end them and remove the lock, SIGKILL leaves a stale lock that the next
 // start replaces, a start-up box goes with SIGTERM too, a cable pulled under a polling program
-// gives one message, not a storm, and status 1, and --settle reaches the device layer.
+// gives one message, not a storm, and status 1, --settle reaches the device layer, and --vcd
+// dumps a device's lines with SDA rebuilt from the samples.
 
+#include "MasterTransactions.h"
 #include "PortLock.h"
 #include "PtySerialDevice.h"
+#include "SigrokI2c.h"
+#include "TwoWireDump.h"
+#include "VcdGrammar.h"
 
 #include <gtest/gtest.h>
 
@@ -249,6 +254,28 @@ TEST_F(ProgramOnPty, SettleOptionDelaysEveryReadAfterAPut)
     for (long gap : gaps)
         EXPECT_GE(gap, 19900) << "microseconds from a put to the read after it";
     fs::remove(trace);
+}
+
+TEST_F(ProgramOnPty, VcdOfADeviceSaysSdaIsRebuiltAndDecodesAsTheProgramsLines)
+{
+    // Nothing answers on the pty (CD never asserted), so the wire is the program's own lines.
+    char dirName[] = "/tmp/board-dump-XXXXXX";
+    const std::string dir = mkdtemp(dirName), vcd = dir + "/bus.vcd", trace = dir + "/trace";
+    Program program(ADCPANEL, device, {"--vcd=" + vcd, "--trace=" + trace});
+    EXPECT_TRUE(waitFor([&] { return readFile(trace).find("CDHolding") != std::string::npos; })) << program.errors();
+    std::this_thread::sleep_for(500ms);  // a few ticks
+    EXPECT_EQ(program.stop(SIGTERM), 0) << program.errors();
+    std::vector<std::string> accesses;
+    std::istringstream in(readFile(trace));
+    for (std::string line; std::getline(in, line);)
+        accesses.push_back(line.substr(line.find(' ') + 1));
+    const std::vector<std::string> sent = masterTransactions(accesses);
+    EXPECT_GE(sent.size(), 4u);
+    const VcdGrammar dump = VcdGrammar::read(vcd);
+    EXPECT_EQ(dump.fault, "");
+    EXPECT_EQ(dump.comments, std::vector<std::string>{TwoWireDump::Rebuilt});
+    EXPECT_EQ(sigrokTransactions(vcd), sent);
+    fs::remove_all(dir);
 }
 
 } // namespace

@@ -3,9 +3,10 @@
 # everything into build/. Sourced by ./run and ./test.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-# The build and its tests; the icons' renderer; the validators, package tools and man that the
-# install tests use.
+# The build and its tests (with the sources of the German locale the tests build, and umockdev's
+# fake sysfs); the icons' renderer; the validators, package tools and man that the install tests use.
 packages="cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core clang libclang-rt-14-dev libudev-dev
+  locales umockdev libumockdev-dev pkg-config
   librsvg2-bin desktop-file-utils appstream dpkg-dev man-db"
 
 missing=""

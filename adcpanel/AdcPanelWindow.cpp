@@ -17,9 +17,10 @@ using namespace I2CSboard;
 
 namespace {
 
-// Output enabled, four single-ended inputs, auto-increment, channel 1 (readings) or 0 (output).
-constexpr std::uint8_t ReadFromChannel1 = 0x45;
-constexpr std::uint8_t OutputControl = 0x44;
+// Output enabled, four single-ended inputs, auto-increment, channel 1 (readings) or 0 (output):
+// both keep the output on, so that the readings never switch it off.
+constexpr std::uint8_t ReadFromChannel1 = converter::OutputEnable | converter::AutoIncrement | 1;  // 0x45
+constexpr std::uint8_t OutputControl = converter::OutputEnable | converter::AutoIncrement | 0;     // 0x44
 constexpr int StepsPerVolt = converter::Steps / converter::FullScaleVolts;  // 51
 
 QString volts(std::uint8_t raw)

@@ -2,6 +2,7 @@
 
 #include "BoardWindow.h"
 #include "FormsStyle.h"
+#include "MessageBox.h"
 #include "PortChoiceDialog.h"
 #include "PortEnvironment.h"
 #include "ProgramIcon.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -164,14 +164,15 @@ void handleLostDevice(FormWindow& window, const Program& program, bool& lost)
         QString text = QString::fromStdString(message);
         say(program, text);
         if (program.choosesPort) {
-            QTimer::singleShot(0, w, [w, name = program.name, text] { QMessageBox::warning(w, name, text); });
+            // Through the window, so that its polls hold while the box is up.
+            QTimer::singleShot(0, w, [w, text] { w->showMessage(text, QMessageBox::Warning); });
             return;
         }
         // Status 1 however the program then ends (the box closed, or a signal).
         lost = true;
         QTimer::singleShot(0, w, [w, name = program.name, text] {
             w->hide();  // what it would go on showing are a closed port's readings
-            QMessageBox::critical(nullptr, name, text);
+            forms::messageBox(nullptr, QMessageBox::Critical, name, text);
             QCoreApplication::exit(1);
         });
     });
@@ -214,7 +215,7 @@ bool loadWindow(const Program& program, PortEnvironment& environment, std::uniqu
         }
         QString text = QString::fromStdString(e.what());
         say(program, text);
-        QMessageBox::critical(nullptr, program.name, text);
+        forms::messageBox(nullptr, QMessageBox::Critical, program.name, text);
         return false;
     }
     // From here on a port that does not open is the window's to report (iopanel's box).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChipCommands.h"
 #include "I2cTarget.h"
 #include "PartVisitor.h"
 
@@ -10,8 +11,8 @@
 class Pcf8574Expander : public I2cTarget {
 public:
     // Seven-bit addresses with the three address pins at 0; the pins add 0 to 7.
-    static constexpr std::uint8_t Pcf8574Address7 = 0x20;
-    static constexpr std::uint8_t Pcf8574AAddress7 = 0x38;
+    static constexpr std::uint8_t Pcf8574Address7 = expander::Pcf8574AddressByte >> 1;
+    static constexpr std::uint8_t Pcf8574AAddress7 = expander::Pcf8574AAddressByte >> 1;
 
     explicit Pcf8574Expander(std::uint8_t address7 = Pcf8574Address7) : I2cTarget(address7) {}
     void accept(PartVisitor& visitor) override { visitor.visit(*this); }

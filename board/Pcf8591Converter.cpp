@@ -4,7 +4,7 @@ bool Pcf8591Converter::writeReceived(std::uint8_t byte)
 {
     if (written_++ == 0) {
         control_ = byte;
-        channel_ = byte & 0x03;
+        channel_ = byte & converter::ChannelBits;
     } else {
         output_ = byte;
     }
@@ -15,7 +15,7 @@ std::uint8_t Pcf8591Converter::convert()
 {
     std::uint8_t previous = lastResult_;
     lastResult_ = inputs_[std::size_t(channel_)];
-    if (control_ & AutoIncrement)
+    if (control_ & converter::AutoIncrement)
         channel_ = (channel_ + 1) % Channels;
     return previous;
 }

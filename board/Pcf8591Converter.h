@@ -19,8 +19,6 @@ class Pcf8591Converter : public I2cTarget {
 public:
     static constexpr int Channels = converter::Channels;
     static constexpr std::uint8_t PowerOnResult = 0x80;
-    static constexpr std::uint8_t AutoIncrement = 0x04;
-    static constexpr std::uint8_t OutputEnable = 0x40;
 
     explicit Pcf8591Converter(std::uint8_t address7 = converter::WriteAddress >> 1) : I2cTarget(address7) {}
     void accept(PartVisitor& visitor) override { visitor.visit(*this); }
@@ -34,7 +32,7 @@ public:
     void setOutput(std::uint8_t raw) { output_ = raw; }
     std::uint8_t control() const { return control_; }
     int channel() const { return channel_; }
-    bool outputEnabled() const { return (control_ & OutputEnable) != 0; }
+    bool outputEnabled() const { return (control_ & converter::OutputEnable) != 0; }
 
 protected:
     void writeRequested() override { written_ = 0; }

@@ -20,9 +20,6 @@ public:
         return ref;
     }
 
-    // The chips, in the order they were added.
-    const std::vector<std::unique_ptr<I2cTarget>>& chips() { return chips_; }
-
     bool scl() const { return scl_; }
     bool sda() const { return sda_; }
 

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QSlider>
 
@@ -50,7 +51,7 @@ ConverterPanel::ConverterPanel(Pcf8591Converter& converter, QWidget* parent)
 
 QString ConverterPanel::voltsText(int raw)
 {
-    return QStringLiteral("%1 V").arg(raw * double(converter::FullScaleVolts) / converter::Steps, 0, 'f', 2);
+    return QLocale().toString(raw * double(converter::FullScaleVolts) / converter::Steps, 'f', 2) + QStringLiteral(" V");
 }
 
 void ConverterPanel::refresh()

@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QSignalBlocker>
 #include <QSlider>
 
@@ -19,7 +20,7 @@ SensorPanel::SensorPanel(TemperatureSensor& sensor, QWidget* parent)
     temperature->setPageStep(10);
     temperature->setValue(sensor_.halfDegrees());
     temperatureText = new QLabel(degreesText(sensor_.halfDegrees()), this);
-    temperatureText->setMinimumWidth(temperatureText->fontMetrics().horizontalAdvance(QStringLiteral("-55.5 °C")));
+    temperatureText->setMinimumWidth(temperatureText->fontMetrics().horizontalAdvance(degreesText(-111)));
     temperatureText->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     converting = new LedIndicator(this);
     converting->setLit(sensor_.converting());
@@ -44,7 +45,7 @@ SensorPanel::SensorPanel(TemperatureSensor& sensor, QWidget* parent)
 
 QString SensorPanel::degreesText(int halfDegrees)
 {
-    return QStringLiteral("%1 °C").arg(halfDegrees / 2.0, 0, 'f', 1);
+    return QLocale().toString(halfDegrees / 2.0, 'f', 1) + QStringLiteral(" °C");
 }
 
 void SensorPanel::refresh()

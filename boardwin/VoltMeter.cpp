@@ -1,5 +1,6 @@
 #include "VoltMeter.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QtMath>
 
@@ -20,7 +21,7 @@ void VoltMeter::setVolts(double volts)
 
 QString VoltMeter::reading() const
 {
-    return volts_ < 0 ? QStringLiteral("off") : QStringLiteral("%1 V").arg(volts_, 0, 'f', 2);
+    return volts_ < 0 ? QStringLiteral("off") : QLocale().toString(volts_, 'f', 2) + QStringLiteral(" V");
 }
 
 void VoltMeter::paintEvent(QPaintEvent*)

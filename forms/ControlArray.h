@@ -20,8 +20,6 @@ public:
         items_.push_back(control);
     }
     Control* operator()(int index) const { return items_.at(index - first_); }
-    int first() const { return first_; }
-    int last() const { return first_ + int(items_.size()) - 1; }
     int count() const { return int(items_.size()); }
 
     // Calls f(index, control) for every item in index order.

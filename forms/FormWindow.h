@@ -23,20 +23,30 @@ public:
     // so that no tick runs before it or behind a box it shows.
     void startTimers();
 
+    // A modal box with `text` and an OK button only, in plain text, titled with the program's
+    // name; centred on the screen while this window is not yet shown. While it is up none of
+    // the window's timers ticks; one that fell due meanwhile ticks once, after the running
+    // handler has returned.
+    void showMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon,
+                     const QString& details = {});
+
     MSComm MSComm1;
 
 protected:
     // A timer of the layout, enabled from the start, named as in the layout; `tick` runs at
     // every tick once startTimers has run.
     QTimer* addTimer(const char* name, int interval, std::function<void()> tick);
-    // A modal box with `text` and an OK button only, titled with the program's name; centred
-    // on the screen while this window is not yet shown.
-    void showMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon,
-                     const QString& details = {});
     // Enter on a focused command button clicks it, as Space does.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     I2CSboard::ComponentScope bus_{MSComm1};
-    std::vector<QTimer*> timers_;
+    struct Timer {
+        QTimer* timer;
+        std::function<void()> tick;
+        bool duePosted = false;  // a tick that fell due behind a box waits for its turn
+    };
+    void tickAfterBox(std::size_t index);
+
+    std::vector<Timer> timers_;
 };

@@ -1,5 +1,6 @@
 #include "IoPanelWindow.h"
 
+#include "ChipCommands.h"
 #include "HexText.h"
 #include "I2CSboard.h"
 #include "Named.h"
@@ -20,10 +21,7 @@ using namespace I2CSboard;
 
 namespace {
 
-// Address bytes (the seven-bit address shifted left) with the three address pins at 0.
-constexpr std::uint8_t Pcf8574AddressByte = 0x40;
-constexpr std::uint8_t Pcf8574AAddressByte = 0x70;
-constexpr std::uint8_t ReadFlag = 0x01;
+constexpr std::uint8_t ReadFlag = 0x01;  // bit 0 of an address byte
 constexpr int Bits = 8;
 constexpr int Ports = 4;
 
@@ -177,8 +175,8 @@ void IoPanelWindow::buildTabOrder()
 void IoPanelWindow::Form_Load()
 {
     // PCF8574 base, Read mode; panel 2 has A0 set, as their boxes show.
-    Addr1 = 0x41;
-    Addr2 = 0x43;
+    Addr1 = expander::Pcf8574AddressByte | ReadFlag;         // 0x41
+    Addr2 = expander::Pcf8574AddressByte | 0x02 | ReadFlag;  // 0x43: A0 is bit 1
 }
 
 void IoPanelWindow::Option1_Click(int) { modeClicked(panel1_); }
@@ -231,7 +229,7 @@ void IoPanelWindow::modeClicked(const Panel& panel)
 
 void IoPanelWindow::chipClicked(const Panel& panel)
 {
-    std::uint8_t base = panel.chip(0)->isChecked() ? Pcf8574AddressByte : Pcf8574AAddressByte;
+    std::uint8_t base = panel.chip(0)->isChecked() ? expander::Pcf8574AddressByte : expander::Pcf8574AAddressByte;
     panel.address = std::uint8_t((panel.address & 0x0F) | base);
     showAddress(panel);
 }

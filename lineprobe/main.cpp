@@ -1,4 +1,4 @@
+#include "ProgramEntries.h"
 #include "ProgramRunner.h"
-#include "Programs.h"
 
-int main(int argc, char** argv) { return runProgram(argc, argv, program("lineprobe")); }
+int main(int argc, char** argv) { return runProgram(argc, argv, lineProbeProgram()); }

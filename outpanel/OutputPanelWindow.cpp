@@ -1,12 +1,12 @@
 #include "OutputPanelWindow.h"
 
 #include "HexText.h"
+#include "MessageBox.h"
 #include "Named.h"
 #include "Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
 
@@ -125,12 +125,12 @@ void OutputPanelWindow::cmdOut_Click()
     if (!outH || !outL) {
         QStringList refused;
         if (!outH)
-            refused << QStringLiteral("OUTH: \"%1\" is not a byte.").arg(txtOutH->text());
+            refused << QStringLiteral("OUTH: %1 is not a byte.").arg(forms::quoted(txtOutH->text()));
         if (!outL)
-            refused << QStringLiteral("OUTL: \"%1\" is not a byte.").arg(txtOutL->text());
+            refused << QStringLiteral("OUTL: %1 is not a byte.").arg(forms::quoted(txtOutL->text()));
         refused << QStringLiteral("Type each byte in hexadecimal: one or more digits 0 to 9 and A to F, "
                                   "from 0 to FF (leading zeros are allowed). Nothing was sent.");
-        QMessageBox::warning(this, windowTitle(), refused.join(u'\n'));
+        showMessage(refused.join(u'\n'), QMessageBox::Warning);
         return;
     }
     sendFrame(*outH, *outL);

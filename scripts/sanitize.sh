@@ -9,7 +9,5 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build"
 cd "$build"
-# Qt and the font libraries keep some allocations until the process ends: not ours to report.
-export LSAN_OPTIONS="suppressions=$top/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300 -j "$(nproc)"

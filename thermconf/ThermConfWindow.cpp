@@ -3,6 +3,7 @@
 #include "ChipCommands.h"
 #include "HexText.h"
 #include "I2CSboard.h"
+#include "MessageBox.h"
 #include "Named.h"
 #include "Twips.h"
 
@@ -55,9 +56,9 @@ void ThermConfWindow::cmdWrConfig_Click()
     // in the middle of a transaction.
     auto value = forms::parseHexByte(txtConfig->text());
     if (!value) {
-        showMessage(QStringLiteral("\"%1\" is not a configuration value. Type a hexadecimal number from 0 "
+        showMessage(QStringLiteral("%1 is not a configuration value. Type a hexadecimal number from 0 "
                                    "to FF: the digits 0 to 9 and A to F, in either case; leading zeros are allowed.")
-                        .arg(txtConfig->text()),
+                        .arg(forms::quoted(txtConfig->text())),
                     QMessageBox::Warning);
         return;
     }

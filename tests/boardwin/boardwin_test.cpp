@@ -12,6 +12,7 @@
 #include "LineProbeWindow.h"
 #include "MonitorPane.h"
 #include "Pcf8574Expander.h"
+#include "Pcf8591Converter.h"
 #include "ProgramWithBoard.h"
 #include "Programs.h"
 #include "SensorPanel.h"
@@ -31,6 +32,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,6 +41,7 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include <clocale>
 #include <fstream>
 #include <sstream>
 
@@ -555,6 +558,49 @@ TEST_F(ThermReadWithBoard, BoardWorksOnWithoutItsWindow)
     boardWindow.reset();  // its monitor stops listening
     click(window->cmdRdTemp);
     EXPECT_EQ(window->txtTemp->text(), "25.5");
+}
+
+// Under a German locale (the C library's and Qt's, as a program takes them from LC_ALL) the
+// numbers that the windows put into boxes and the board window shows carry a decimal comma,
+// while a typed number still reads a period only: a comma ends it. This group runs in a
+// German environment of its own (see tests/CMakeLists.txt); the windows are made under the
+// user's locale, which the test main otherwise pins to American English.
+template <class Window>
+class GermanLocale : public ProgramWithBoard<Window> {
+protected:
+    static void SetUpTestSuite() { QLocale::setDefault(QLocale::system()); }
+    static void TearDownTestSuite() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void SetUp() override
+    {
+        ASSERT_EQ(QLocale().decimalPoint(), u",") << "not run under LC_ALL=de_DE.UTF-8";
+        ASSERT_STREQ(std::localeconv()->decimal_point, ",") << "the C library has no German locale: LOCPATH";
+        ProgramWithBoard<Window>::SetUp();
+    }
+};
+using GermanLocaleThermRead = GermanLocale<ThermReadWindow>;
+using GermanLocaleAdcPanel = GermanLocale<AdcPanelWindow>;
+
+TEST_F(GermanLocaleThermRead, TemperatureWithADecimalComma)
+{
+    click(window->cmdRdTemp);
+    EXPECT_EQ(window->txtTemp->text(), "25,5");
+    EXPECT_EQ(panel<SensorPanel>()->temperatureText->text(), "25,5 °C");
+}
+
+TEST_F(GermanLocaleAdcPanel, ReadingsWithADecimalCommaWhileACommaEndsATypedNumber)
+{
+    window->Timer1->stop();
+    window->Timer1_Timer();
+    EXPECT_EQ(window->Text3->text(), "2,50980392156863");
+    EXPECT_EQ(panel<ConverterPanel>()->inputVolts[2]->text(), "2,51 V");
+
+    window->Text5->setFocus();
+    QTest::keyClick(window->Text5, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(window->Text5, "2,5");
+    EXPECT_EQ(part<Pcf8591Converter>().output(), 102);  // 2 V
+    boardWindow->refresh();
+    EXPECT_EQ(panel<ConverterPanel>()->output->reading(), "2,00 V");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "SerialPortList.h"
 
 #include <gtest/gtest.h>
+#include <umockdev.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -32,6 +33,42 @@ TEST(PortList, EveryTtyWithADeviceAndAUartIsListed)
         EXPECT_EQ(port.settle, 250us) << port.path;
     }
     EXPECT_EQ(listed, expected);
+}
+
+// A sysfs tree of umockdev's (the test runs under umockdev-wrapper, which points libudev at it):
+// a built-in UART, a built-in port name the kernel keeps with no UART (type 0), a console with
+// no device, and a USB adapter.
+TEST(FakeSysfs, BuiltInNamesWithoutAUartAndConsolesAreLeftOut)
+{
+    UMockdevTestbed* testbed = umockdev_testbed_new();
+    ASSERT_TRUE(umockdev_in_mock_environment()) << "run under umockdev-wrapper";
+    auto add = [testbed](const char* subsystem, const char* name, const gchar* parent, std::vector<const char*> attributes,
+                         std::vector<const char*> properties, const char* driver = nullptr) {
+        attributes.push_back(nullptr);
+        properties.push_back(nullptr);
+        gchar* path = umockdev_testbed_add_devicev(testbed, subsystem, name, parent, const_cast<gchar**>(attributes.data()),
+                                                   const_cast<gchar**>(properties.data()));
+        if (driver)
+            umockdev_testbed_set_attribute_link(testbed, path, "driver", (std::string("../../bus/drivers/") + driver).c_str());
+        return std::unique_ptr<gchar, decltype(&g_free)>(path, &g_free);
+    };
+    auto platform = add("platform", "serial8250", nullptr, {}, {}, "serial8250");
+    add("tty", "ttyS0", platform.get(), {"type", "4"}, {"DEVNAME", "ttyS0"});
+    add("tty", "ttyS1", platform.get(), {"type", "0"}, {"DEVNAME", "ttyS1"});
+    add("tty", "tty0", nullptr, {}, {"DEVNAME", "tty0"});
+    auto usb = add("usb", "1-1", nullptr, {"idVendor", "1a86", "idProduct", "7523", "product", "USB Serial"},
+                   {"DEVTYPE", "usb_device"});
+    auto usbInterface = add("usb", "1-1:1.0", usb.get(), {}, {"DEVTYPE", "usb_interface"});
+    auto usbSerial = add("usb-serial", "ttyUSB0", usbInterface.get(), {}, {}, "ch341-uart");
+    add("tty", "ttyUSB0", usbSerial.get(), {}, {"DEVNAME", "ttyUSB0"});
+
+    std::vector<std::string> listed;
+    for (const SerialPortInfo& port : SerialPortList::present())
+        listed.push_back(SerialPortList::describe(port));
+    g_object_unref(testbed);
+    EXPECT_EQ(listed, (std::vector<std::string>{
+                          "/dev/ttyS0: serial8250, status live, no settle",
+                          "/dev/ttyUSB0: ch341-uart, USB 1a86:7523 \"USB Serial\", status cached, settle 3000 µs"}));
 }
 
 TEST(PortList, LinesAndHintName)

@@ -80,15 +80,15 @@ TEST(NumericText, TooLargeForADoubleReadsAsInfinityOfItsSign)
     EXPECT_EQ(forms::numericValue("1" + QString(300, u'0')), 1e300);
 }
 
-TEST(NumericText, PeriodInEveryLocale)
+// Run under the tests' German locale, as a program takes it from the environment.
+TEST(GermanLocale, TypedNumbersReadAPeriodOnly)
 {
-    const char* before = std::setlocale(LC_NUMERIC, nullptr);
-    std::string saved = before ? before : "C";
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE"))
-        GTEST_SKIP() << "no German locale installed";
+    ASSERT_TRUE(std::setlocale(LC_NUMERIC, ""));
+    std::string separator = std::localeconv()->decimal_point;
     double period = forms::numericValue("2.5");
     double comma = forms::numericValue("2,5");
-    std::setlocale(LC_NUMERIC, saved.c_str());
+    std::setlocale(LC_NUMERIC, "C");
+    ASSERT_EQ(separator, ",") << "not run under LC_ALL=de_DE.UTF-8 with the tests' locales (LOCPATH)";
     EXPECT_EQ(period, 2.5);
     EXPECT_EQ(comma, 2);
 }

@@ -55,4 +55,19 @@ else
     grep -q '^No serial device was found' "$dir/err" || fail "the missing device's message: $(cat "$dir/err")"
 fi
 startup_failure /dev/null "COM1 (/dev/null): not a serial port with modem-control lines"
+
+# Each program's binary carries its own window and no other program's (thermconf's window is
+# built on thermread's, and the output programs' on their shared panel).
+windows_in() {
+    nm -C --defined-only "$1" | grep -oE '(ThermRead|ThermConf|AdcPanel|IoPanel|ShiftOut|SerialOut|LineProbe)Window::' \
+        | tr -d : | LC_ALL=C sort -u | tr '\n' ' '
+}
+carries() { [ "$(windows_in "$1")" = "$2" ] || fail "$(basename "$1") carries $(windows_in "$1")"; }
+carries "$thermread" "ThermReadWindow "
+carries "$thermconf" "ThermConfWindow ThermReadWindow "
+carries "$adcpanel" "AdcPanelWindow "
+carries "$iopanel" "IoPanelWindow "
+carries "$shiftout" "ShiftOutWindow "
+carries "$serialout" "SerialOutWindow "
+carries "$lineprobe" "LineProbeWindow "
 echo ok

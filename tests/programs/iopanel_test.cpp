@@ -9,6 +9,7 @@
 #include "Twips.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -218,6 +219,31 @@ TEST_F(IoPanel, PortChoiceReleasesFirstAndAFailedChoiceLeavesNoPortOpen)
     EXPECT_EQ(aliveAtOpening, (std::vector<int>{0, 0, 0, 0}));
     window->MSComm1.setPortOpen(false);  // before `alive` goes
     EXPECT_EQ(alive, 0);
+}
+
+// The box of a failed choice is part of its handler: no poll runs behind it, and each poll
+// that fell due meanwhile comes once, after the handler has returned.
+TEST_F(IoPanel, NoPollWhileTheBoxOfAFailedChoiceIsUp)
+{
+    Lines atShown, atClosing;
+    closer.keepOpen(350, [&] { atShown = recorder.lines(); }, [&] { atClosing = recorder.lines(); });
+    QElapsedTimer handler;
+    handler.start();
+    choose(3);
+    ASSERT_GE(handler.elapsed(), 350);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(atClosing, atShown);
+    // Only the handler's own accesses until then: the failed opening.
+    EXPECT_EQ(atClosing.back().rfind("PortOpen = True !! COM3", 0), 0u) << atClosing.back();
+
+    // What the handler left to run after it, before any tick of the timers' own.
+    QCoreApplication::sendPostedEvents(window.get(), QEvent::MetaCall);
+    Lines all = recorder.lines();
+    ASSERT_GE(all.size(), atClosing.size());
+    EXPECT_EQ(masterTransactions(Lines(all.begin() + std::ptrdiff_t(atClosing.size()), all.end())),
+              (Transactions{"S 40 W N FF N P", "S 41 R N FF N P", "S 42 W N FF N P", "S 43 R N FF N P"}));
+    EXPECT_TRUE(window->Timer1->isActive());
+    EXPECT_TRUE(window->Timer2->isActive());
 }
 
 TEST_F(IoPanel, AddressBytesChangeBitByBit)

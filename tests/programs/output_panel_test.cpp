@@ -104,7 +104,7 @@ TYPED_TEST(Panel, RefusedTextSendsNothingAndNamesItsBox)
         EXPECT_EQ(box->text.contains("OUTH: \"" + QString(c.outH) + "\""), c.namesOutH) << box->text.toStdString();
         EXPECT_EQ(box->text.contains("OUTL: \"" + QString(c.outL) + "\""), c.namesOutL) << box->text.toStdString();
         EXPECT_TRUE(box->text.contains("0 to FF"));
-        EXPECT_EQ(box->title, this->window->windowTitle());
+        EXPECT_EQ(box->title, QCoreApplication::applicationName());
         EXPECT_TRUE(this->recorder.lines().empty()) << c.outH << "/" << c.outL;
         EXPECT_EQ(this->window->txtOutH->text(), c.outH);
         EXPECT_EQ(this->window->txtOutL->text(), c.outL);

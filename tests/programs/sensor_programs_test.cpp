@@ -240,6 +240,21 @@ TEST_F(Thermconf, RefusalNamesWhatIsAcceptedUnderTheProgramsName)
         EXPECT_TRUE(box->text.contains(QLatin1String(words))) << words << " in " << box->text.toStdString();
     EXPECT_FALSE(box->text.contains("one or two")) << box->text.toStdString();  // three digits are accepted
 
+    // The text is quoted up to 40 characters, never half of one; a longer one ends in an ellipsis.
+    const QString fire = QString::fromUtf8("\U0001F525");
+    struct Quote {
+        QString typed, quoted;
+    } quotes[] = {{QString(40, u'Z'), '"' + QString(40, u'Z') + '"'},
+                  {QString(41, u'Z'), '"' + QString(40, u'Z') + QChar(0x2026) + '"'},
+                  {QString(38, u'Z') + fire, '"' + QString(38, u'Z') + fire + '"'},
+                  {QString(39, u'Z') + fire, '"' + QString(39, u'Z') + QChar(0x2026) + '"'}};
+    for (const Quote& q : quotes) {
+        window->txtConfig->setText(q.typed);
+        auto refusal = ModalBoxCloser::closeRaisedBy([this] { window->cmdWrConfig->click(); });
+        ASSERT_TRUE(refusal);
+        EXPECT_TRUE(refusal->text.startsWith(q.quoted + " is not")) << refusal->text.toStdString();
+    }
+
     for (const char* typed : {"00A", "0a"}) {
         window->txtConfig->setText(typed);
         EXPECT_FALSE(ModalBoxCloser::closeRaisedBy([this] { window->cmdWrConfig->click(); })) << typed;

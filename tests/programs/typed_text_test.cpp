@@ -45,9 +45,13 @@ const QStringList& nastyTexts()
             QString(QChar(0xD800)),             // a lone surrogate
             QStringLiteral("\x01\x02\x1b\x7f\t\r\nA"), QString(QChar(0)) + QStringLiteral("FF"),
             QStringLiteral("FF\n00"),
+            // Markup, which a box left to guess the format would render.
+            QStringLiteral("<b>1</b>"), QStringLiteral("<b>1</b>\n<i>2</i>"),
+            QStringLiteral("<img src=/some/file.png width=4000>"),
         };
         t << QString(40000, u'9') << (QStringLiteral("&H") + QString(5000, u'F')) << QString(20000, u'-')
-          << QString(3000, u'0') + QStringLiteral("FF") << (QStringLiteral("1e") + QString(5000, u'9'));
+          << QString(3000, u'0') + QStringLiteral("FF") << (QStringLiteral("1e") + QString(5000, u'9'))
+          << QStringLiteral("<b>FF</b>").repeated(4000).left(32767);  // as much as a box takes
         return t;
     }();
     return texts;
@@ -97,6 +101,18 @@ public:
         ASSERT_TRUE(bus.malformed().empty()) << bus.malformed().front();
     }
 
+    // A box shows its texts as they stand, never as markup, and fits on the screen.
+    void expectPlainBoxesSince(std::size_t first, const QString& text)
+    {
+        for (std::size_t i = first; i < closer.boxes().size(); ++i) {
+            const ModalBoxCloser::Box& box = closer.boxes()[i];
+            SCOPED_TRACE("box after \"" + text.left(40).toStdString() + "\"");
+            EXPECT_TRUE(box.plainText);
+            EXPECT_LE(box.size.width(), box.screen.width());
+            EXPECT_LE(box.size.height(), box.screen.height());
+        }
+    }
+
     // Types every nasty text into every text box, running `act` after each.
     void typeEverywhere(const std::function<void()>& act)
     {
@@ -106,8 +122,10 @@ public:
             for (const QString& text : nastyTexts()) {
                 typeInto(box, text);
                 expectBetweenFrames(text, "typing");
+                const std::size_t boxesBefore = closer.boxes().size();
                 act();
                 expectBetweenFrames(text, "the window's actions");
+                expectPlainBoxesSince(boxesBefore, text);
             }
         }
     }

@@ -37,7 +37,7 @@ TEST(PortList, EveryTtyWithADeviceAndAUartIsListed)
 
 // A sysfs tree of umockdev's (the test runs under umockdev-wrapper, which points libudev at it):
 // a built-in UART, a built-in port name the kernel keeps with no UART (type 0), a console with
-// no device, and a USB adapter.
+// no device, and a USB adapter. Their names are made up, so that none reads as a real port.
 TEST(FakeSysfs, BuiltInNamesWithoutAUartAndConsolesAreLeftOut)
 {
     UMockdevTestbed* testbed = umockdev_testbed_new();
@@ -53,22 +53,22 @@ TEST(FakeSysfs, BuiltInNamesWithoutAUartAndConsolesAreLeftOut)
         return std::unique_ptr<gchar, decltype(&g_free)>(path, &g_free);
     };
     auto platform = add("platform", "serial8250", nullptr, {}, {}, "serial8250");
-    add("tty", "ttyS0", platform.get(), {"type", "4"}, {"DEVNAME", "ttyS0"});
-    add("tty", "ttyS1", platform.get(), {"type", "0"}, {"DEVNAME", "ttyS1"});
+    add("tty", "ttyboard0", platform.get(), {"type", "4"}, {"DEVNAME", "ttyboard0"});
+    add("tty", "ttyboard1", platform.get(), {"type", "0"}, {"DEVNAME", "ttyboard1"});
     add("tty", "tty0", nullptr, {}, {"DEVNAME", "tty0"});
     auto usb = add("usb", "1-1", nullptr, {"idVendor", "1a86", "idProduct", "7523", "product", "USB Serial"},
                    {"DEVTYPE", "usb_device"});
     auto usbInterface = add("usb", "1-1:1.0", usb.get(), {}, {"DEVTYPE", "usb_interface"});
-    auto usbSerial = add("usb-serial", "ttyUSB0", usbInterface.get(), {}, {}, "ch341-uart");
-    add("tty", "ttyUSB0", usbSerial.get(), {}, {"DEVNAME", "ttyUSB0"});
+    auto usbSerial = add("usb-serial", "ttyboardusb0", usbInterface.get(), {}, {}, "ch341-uart");
+    add("tty", "ttyboardusb0", usbSerial.get(), {}, {"DEVNAME", "ttyboardusb0"});
 
     std::vector<std::string> listed;
     for (const SerialPortInfo& port : SerialPortList::present())
         listed.push_back(SerialPortList::describe(port));
     g_object_unref(testbed);
     EXPECT_EQ(listed, (std::vector<std::string>{
-                          "/dev/ttyS0: serial8250, status live, no settle",
-                          "/dev/ttyUSB0: ch341-uart, USB 1a86:7523 \"USB Serial\", status cached, settle 3000 µs"}));
+                          "/dev/ttyboard0: serial8250, status live, no settle",
+                          "/dev/ttyboardusb0: ch341-uart, USB 1a86:7523 \"USB Serial\", status cached, settle 3000 µs"}));
 }
 
 TEST(PortList, LinesAndHintName)

@@ -229,20 +229,23 @@ TEST(VcdOption, ShiftoutsThreeLinesLatchTheMonitorsWords)
 
 TEST(VcdOption, RefusedForAProgramWithoutBusLinesOrAFileThatCannotBeWritten)
 {
-    bool ran = false;
-    EXPECT_EQ(runWith<SerialOutWindow>(program("serialout"), {"--com1=virtual", "--vcd=/tmp/x.vcd"},
-                                       [&ran](SerialOutWindow&) { ran = true; }),
-              1);
-    EXPECT_EQ(runWith<LineProbeWindow>(program("lineprobe"), {"--com1=virtual", "--vcd=/tmp/x.vcd"},
-                                       [&ran](LineProbeWindow&) { ran = true; }),
-              1);
-    EXPECT_EQ(runWith<ThermReadWindow>(program("thermread"), {"--com1=virtual", "--vcd=/nonexistent-dir/bus.vcd"},
-                                       [&ran](ThermReadWindow&) { ran = true; }),
-              1);
-    EXPECT_EQ(runWith<ThermReadWindow>(program("thermread"), {"--com1=virtual", "--vcd="},
-                                       [&ran](ThermReadWindow&) { ran = true; }),
-              2);
-    EXPECT_FALSE(ran);
+    struct Case {
+        const char* program;
+        const char* vcd;
+        int status;
+    } cases[] = {
+        {"serialout", "--vcd=/tmp/x.vcd", 1},
+        {"lineprobe", "--vcd=/tmp/x.vcd", 1},
+        {"thermread", "--vcd=/nonexistent-dir/bus.vcd", 1},
+        {"thermread", "--vcd=", 2},
+    };
+    for (const Case& c : cases) {
+        bool ran = false;
+        EXPECT_EQ(runWith<FormWindow>(program(c.program), {"--com1=virtual", c.vcd}, [&ran](FormWindow&) { ran = true; }),
+                  c.status)
+            << c.program << " " << c.vcd;
+        EXPECT_FALSE(ran) << c.program << " " << c.vcd;
+    }
 }
 
 TEST(ProgramOnTheDesktop, EveryWindowShowsItsProgramsIconAndTheEntryIsNamed)

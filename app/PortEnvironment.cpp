@@ -128,6 +128,16 @@ MSComm::Setup PortEnvironment::setup()
     return MSComm::Setup{[this](int port, const LineSettings& settings) { return open(port, settings); }, trace_.get()};
 }
 
+DeviceIdentity PortEnvironment::identity(int commPort) const
+{
+    auto known = identities_.find(commPort);
+    if (known != identities_.end())
+        return known->second;
+    DeviceIdentity unknown;
+    unknown.path = ports_.device(commPort).toStdString();
+    return unknown;
+}
+
 void PortEnvironment::onBoard(std::function<void(Board&)> created)
 {
     boardCreated_ = std::move(created);
@@ -171,7 +181,10 @@ std::unique_ptr<SerialLines> PortEnvironment::openDevice(int commPort, const Lin
     if (device == QLatin1String(PortAssignments::Virtual))
         return std::make_unique<VirtualPort>(boardMade(), settings);
     try {
-        return dumped(devices_.open("COM" + std::to_string(commPort), device.toStdString(), settings));
+        auto port = dumped(devices_.open("COM" + std::to_string(commPort), device.toStdString(), settings));
+        // Now, while sysfs still has it: when it is pulled, only the identity is left.
+        identities_[commPort] = DeviceIdentity::of(device.toStdString(), devices_.sysfsRoot);
+        return port;
     } catch (const CommError& e) {
         const std::string path = device.toStdString();
         std::string message = e.what();

@@ -2,6 +2,7 @@
 
 #include "Board.h"
 #include "CommError.h"
+#include "DeviceIdentity.h"
 #include "DeviceOpener.h"
 #include "LineDump.h"
 #include "MSComm.h"
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -54,6 +56,13 @@ public:
     // The user was asked and gave up.
     bool declined() const { return declined_; }
     const PortAssignments& ports() const { return ports_; }
+    // The device behind COM`commPort` as it was when last opened, to know it again by.
+    DeviceIdentity identity(int commPort) const;
+    // Where the identities of devices present are looked up.
+    const std::string& sysfsRoot() const { return devices_.sysfsRoot; }
+    // COM`commPort`'s device came back under another name: the port stands for that one now,
+    // for this run only.
+    void deviceRenamed(int commPort, const QString& device) { ports_.choose(commPort, device); }
 
 private:
     std::unique_ptr<SerialLines> open(int commPort, const LineSettings& settings);
@@ -81,4 +90,5 @@ private:
     std::unique_ptr<PartListener> boardDump_;  // of the virtual board's
     bool vcdTwoWire_ = false;
     bool vcdSaidRebuilt_ = false;  // that a device's SDA is rebuilt from samples
+    std::map<int, DeviceIdentity> identities_;  // of the devices opened, by COM port
 };

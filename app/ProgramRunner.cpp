@@ -2,6 +2,7 @@
 
 #include "BoardWindow.h"
 #include "FormsStyle.h"
+#include "LostDevice.h"
 #include "MessageBox.h"
 #include "PortChoiceDialog.h"
 #include "PortEnvironment.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QSocketNotifier>
-#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -154,30 +154,6 @@ std::optional<PortEnvironment::Choice> askForDevice(const Program& program, cons
     return PortEnvironment::Choice{dialog.device(commPort), dialog.remember()};
 }
 
-// What a device that fails under the running program does: iopanel says so and lets the user
-// pick another port; every other program says so and ends with status 1.
-void handleLostDevice(FormWindow& window, const Program& program, bool& lost)
-{
-    FormWindow* w = &window;
-    w->MSComm1.setFailureHandler([w, &program, &lost](const std::string& message) {
-        // Shown after the running handler, never inside a bus transaction.
-        QString text = QString::fromStdString(message);
-        say(program, text);
-        if (program.choosesPort) {
-            // Through the window, so that its polls hold while the box is up.
-            QTimer::singleShot(0, w, [w, text] { w->showMessage(text, QMessageBox::Warning); });
-            return;
-        }
-        // Status 1 however the program then ends (the box closed, or a signal).
-        lost = true;
-        QTimer::singleShot(0, w, [w, name = program.name, text] {
-            w->hide();  // what it would go on showing are a closed port's readings
-            forms::messageBox(nullptr, QMessageBox::Critical, name, text);
-            QCoreApplication::exit(1);
-        });
-    });
-}
-
 // The board's window, made as soon as a port stands for the board (at once, or when the user
 // chooses it at start-up) and before the program's start-up traffic, so that its monitor sees
 // all of it. False when the monitor's log cannot be written.
@@ -231,8 +207,7 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
     if (!watchBoard(program, options, environment, epoch, boardWindow))
         return 1;
     std::unique_ptr<FormWindow> window = program.createWindow(environment.setup());
-    bool deviceLost = false;
-    handleLostDevice(*window, program, deviceLost);
+    auto* lostDevice = new LostDevice(*window, environment, program.name);
     if (!loadWindow(program, environment, window, boardWindow))
         return 1;
     window->show();
@@ -240,9 +215,12 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
         boardWindow->showBeside(*window);
     window->startTimers();
     int status = QApplication::exec();
+    // Ended while it waited for its device: the work was not done.
+    if (lostDevice->waiting())
+        status = 1;
     window.reset();
     boardWindow.reset();
-    return deviceLost ? 1 : status;
+    return status;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "MSComm.h"
 
+#include <utility>
+
 MSComm::MSComm(Setup setup) : opener_(std::move(setup.opener)), trace_(setup.trace)
 {
     if (trace_)
@@ -49,6 +51,7 @@ void MSComm::setSettings(std::string_view text)
 
 void MSComm::setPortOpen(bool open)
 {
+    endLoss();  // whatever the put does, the user has chosen
     try {
         if (open) {
             if (port_)
@@ -57,6 +60,7 @@ void MSComm::setPortOpen(bool open)
                 throw CommError(CommError::Kind::NoSuchDevice,
                                 "COM" + std::to_string(commPort_) + ": no device is configured");
             port_ = opener_(commPort_, settings_);
+            levels_ = {};
         } else {
             port_.reset();
         }
@@ -79,8 +83,35 @@ bool MSComm::PortOpen()
     return open;
 }
 
+void MSComm::reopen()
+{
+    if (!lost_)
+        return;
+    auto port = opener_(commPort_, settings_);
+    // Below the trace: not the program's puts but the component keeping its own. A device that
+    // fails here goes again with `port`, and the port stays lost.
+    if (levels_.dtr)
+        port->setDtr(*levels_.dtr);
+    if (levels_.rts)
+        port->setRts(*levels_.rts);
+    if (levels_.brk)
+        port->setBreak(*levels_.brk);
+    port_ = std::move(port);
+    route();
+    endLoss();
+}
+
+void MSComm::endLoss()
+{
+    if (!std::exchange(lost_, false))
+        return;
+    if (onResume_)
+        onResume_();
+}
+
 void MSComm::setBreak(bool on)
 {
+    levels_.brk = on;
     try {
         lines_->setBreak(on);
     } catch (const CommError& e) {
@@ -124,6 +155,7 @@ void MSComm::deviceFailed(const CommError& error)
     // Closed first: the handler may show a box whose event loop runs more accesses.
     port_.reset();
     route();
+    lost_ = true;
     if (onFailure_)
         onFailure_(error.what());
 }

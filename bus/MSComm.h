@@ -10,14 +10,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 // The serial-port component of a window: port number, line settings, opening and closing,
 // the three modem-control outputs, the three status inputs and byte output.
 // Line puts on a closed port do nothing and status reads give False; neither raises.
-// A device that fails while open is reported once (through the failure handler) and closed;
-// from then on the component behaves as closed.
+// A device that fails while open is closed at once and reported once (through the failure
+// handler); from then on the component behaves as closed and counts as lost, until reopen()
+// opens the port again or a PortOpen put ends the loss (the resume handler hears both).
 class MSComm {
 public:
     // Opens COM `commPort` with the given settings or throws CommError.
@@ -35,6 +37,7 @@ public:
     MSComm& operator=(const MSComm&) = delete;
 
     void setFailureHandler(FailureHandler handler) { onFailure_ = std::move(handler); }
+    void setResumeHandler(std::function<void()> handler) { onResume_ = std::move(handler); }
 
     void setCommPort(std::int16_t port);
     int commPort() const { return commPort_; }
@@ -43,6 +46,13 @@ public:
     // True opens the port numbered by CommPort or throws CommError; False releases it.
     void setPortOpen(bool open);
     bool PortOpen();
+    // The device failed under the open port and nothing has opened or released it since.
+    bool lost() const { return lost_; }
+    // After a loss: opens the port again, with the same number and settings, and puts back the
+    // levels of DTR, RTS and break last put since the port was opened (on a real device, a
+    // kernel call only for a line the opening left otherwise). Throws CommError, and stays lost,
+    // when the device cannot be opened yet.
+    void reopen();
 
     void setDTREnable(bool asserted);
     void setRTSEnable(bool asserted);
@@ -55,18 +65,27 @@ public:
 
 private:
     void deviceFailed(const CommError& error);
+    void endLoss();
     // Points the line accesses at the open port, or at the closed lines; through the trace if any.
     void route();
 
     Opener opener_;
     Trace* trace_;
     FailureHandler onFailure_;
+    std::function<void()> onResume_;
     std::unique_ptr<SerialLines> port_;
     ClosedLines closed_;
     std::unique_ptr<TracedLines> traced_;
     SerialLines* lines_ = &closed_;  // what every line access goes to
     int commPort_ = 1;
     LineSettings settings_;
+    bool lost_ = false;
+    // The outputs as last put since the port was opened (puts while it is closed included, so
+    // that a handler cut short by a loss leaves the levels it meant to end with); unset when
+    // none was put.
+    struct Levels {
+        std::optional<bool> dtr, rts, brk;
+    } levels_;
 };
 
 // The hot paths of the two-wire bus: one indirect call each, so that the component adds next
@@ -74,6 +93,7 @@ private:
 
 inline void MSComm::setDTREnable(bool asserted)
 {
+    levels_.dtr = asserted;
     try {
         lines_->setDtr(asserted);
     } catch (const CommError& e) {
@@ -83,6 +103,7 @@ inline void MSComm::setDTREnable(bool asserted)
 
 inline void MSComm::setRTSEnable(bool asserted)
 {
+    levels_.rts = asserted;
     try {
         lines_->setRts(asserted);
     } catch (const CommError& e) {

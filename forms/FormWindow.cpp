@@ -1,11 +1,17 @@
 #include "FormWindow.h"
 
 #include "MessageBox.h"
+#include "Shape.h"
+
+#include <algorithm>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 FormWindow::FormWindow(MSComm::Setup setup, QWidget* parent) : QWidget(parent), MSComm1(std::move(setup))
@@ -15,8 +21,92 @@ FormWindow::FormWindow(MSComm::Setup setup, QWidget* parent) : QWidget(parent), 
 
 void FormWindow::startTimers()
 {
-    for (Timer& t : timers_)
-        t.timer->start();
+    for (Timer& t : timers_) {
+        if (suspended_)
+            stopped_.push_back(t.timer);  // the device went during start-up: they start when it is back
+        else
+            t.timer->start();
+    }
+}
+
+struct FormWindow::Shown {
+    std::vector<std::pair<QPointer<QLineEdit>, QString>> texts;
+    std::vector<std::pair<QPointer<QWidget>, bool>> hidden;
+    std::vector<std::pair<QPointer<forms::Shape>, long>> colours;
+};
+
+std::shared_ptr<FormWindow::Shown> FormWindow::shown() const
+{
+    auto shown = std::make_shared<Shown>();
+    for (QWidget* w : findChildren<QWidget*>()) {
+        shown->hidden.emplace_back(w, w->isHidden());  // lamps made of two pictures
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            shown->texts.emplace_back(edit, edit->text());
+        else if (auto* shape = dynamic_cast<forms::Shape*>(w))
+            shown->colours.emplace_back(shape, shape->BackColor());
+    }
+    return shown;
+}
+
+void FormWindow::putBack(const Shown& shown)
+{
+    for (const auto& [edit, text] : shown.texts) {
+        if (edit && edit->text() != text) {
+            const QSignalBlocker quiet(edit);  // no change handler: nothing may reach the port
+            edit->setText(text);
+        }
+    }
+    for (const auto& [w, hidden] : shown.hidden)
+        if (w && w->isHidden() != hidden)
+            w->setHidden(hidden);
+    for (const auto& [shape, colour] : shown.colours)
+        if (shape)
+            shape->setBackColor(colour);
+}
+
+void FormWindow::suspend(const QString& note)
+{
+    if (suspended_)
+        return;
+    suspended_ = true;
+    // The handler that met the loss runs on to its end on a closed port.
+    QMetaObject::invokeMethod(this, [shown = shown()] { putBack(*shown); }, Qt::QueuedConnection);
+    caption_ = windowTitle();
+    setWindowTitle(caption_ + note);
+    for (Timer& t : timers_) {
+        if (t.timer->isActive()) {
+            t.timer->stop();
+            stopped_.push_back(t.timer);
+        }
+    }
+    disableAllBut(this, keptWhileSuspended());
+}
+
+void FormWindow::disableAllBut(QWidget* parent, const QList<QWidget*>& kept)
+{
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (kept.contains(child) || !child->isEnabled() || child->isWindow())
+            continue;
+        const bool holdsKept = std::any_of(kept.begin(), kept.end(), [child](QWidget* k) { return child->isAncestorOf(k); });
+        if (holdsKept) {
+            disableAllBut(child, kept);
+        } else {
+            child->setEnabled(false);  // its children with it, each keeping its own state
+            disabled_.push_back(child);
+        }
+    }
+}
+
+void FormWindow::resume()
+{
+    if (!std::exchange(suspended_, false))
+        return;
+    setWindowTitle(caption_);
+    for (const QPointer<QWidget>& w : std::exchange(disabled_, {}))
+        if (w)
+            w->setEnabled(true);
+    for (QTimer* timer : std::exchange(stopped_, {}))
+        timer->start();
 }
 
 QTimer* FormWindow::addTimer(const char* name, int interval, std::function<void()> tick)

@@ -4,9 +4,11 @@
 #include "MSComm.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QTimer;
@@ -30,9 +32,20 @@ public:
     void showMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon,
                      const QString& details = {});
 
+    // While the port waits for its device to come back: the window's timers stop, its controls
+    // but those the program keeps (keptWhileSuspended) are disabled, and `note` follows its
+    // caption. Called inside the access that found the device gone: whatever the running
+    // handler shows from then on (readings of a closed port) is taken back once it returns.
+    void suspend(const QString& note);
+    // Undoes suspend: caption, controls and timers (those that ran, or were to start) as before.
+    void resume();
+    bool suspended() const { return suspended_; }
+
     MSComm MSComm1;
 
 protected:
+    // Controls that stay usable while the window is suspended.
+    virtual QList<QWidget*> keptWhileSuspended() const { return {}; }
     // A timer of the layout, enabled from the start, named as in the layout; `tick` runs at
     // every tick once startTimers has run.
     QTimer* addTimer(const char* name, int interval, std::function<void()> tick);
@@ -47,6 +60,15 @@ private:
         bool duePosted = false;  // a tick that fell due behind a box waits for its turn
     };
     void tickAfterBox(std::size_t index);
+    // What the window shows, to be put back after the handler that the loss cut short.
+    struct Shown;
+    std::shared_ptr<Shown> shown() const;
+    static void putBack(const Shown& shown);
+    void disableAllBut(QWidget* parent, const QList<QWidget*>& kept);
 
     std::vector<Timer> timers_;
+    bool suspended_ = false;
+    QString caption_;                   // before the note
+    std::vector<QTimer*> stopped_;      // by suspend, to start again
+    QList<QPointer<QWidget>> disabled_; // by suspend, to enable again
 };

@@ -295,3 +295,11 @@ std::uint8_t IoPanelWindow::readPort(std::uint8_t readAddress)
     I2CStop();
     return value;
 }
+
+QList<QWidget*> IoPanelWindow::keptWhileSuspended() const
+{
+    QList<QWidget*> kept{Command3};
+    for (int n = 1; n <= Option5.count(); ++n)
+        kept << Option5(n);
+    return kept;
+}

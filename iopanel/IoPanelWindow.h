@@ -77,6 +77,10 @@ public:
     std::uint8_t PortData1 = 0;
     std::uint8_t PortData2 = 0;
 
+protected:
+    // While its port waits for the device: the port can still be chosen, and the program left.
+    QList<QWidget*> keptWhileSuspended() const override;
+
 private:
     // What the two panels' handlers work on; they differ only in these.
     struct Panel {

@@ -20,6 +20,8 @@ int PtyModemCalls::open(const char* path, int flags)
         errno = openErrno;
         return -1;
     }
+    if (auto node = nodes.find(path); node != nodes.end())
+        return Syscalls::open(node->second.c_str(), flags);
     return Syscalls::open(path, flags);
 }
 

@@ -18,6 +18,8 @@ public:
     // going to B0 drops them.
     speed_t lineSpeed = B9600;
     int openErrno = 0;       // nonzero: open fails with it
+    // Device nodes that stand for a pty (its slave's path), for a name the test has no node for.
+    std::map<std::string, std::string> nodes;
     // Nonzero: kill and unlink (of lock files) fail with it, as for another user's process or
     // another user's file in a sticky directory (EPERM).
     int killErrno = 0;

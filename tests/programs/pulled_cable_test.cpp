@@ -22,8 +22,8 @@ namespace {
 
 // The polling programs' windows on a device whose cable is pulled while they run: one report,
 // then the component acts as with no port open (no kernel call reaches the device any more)
-// until the program ends, which the runner does on that report for all but iopanel
-// (boardwin/runner_test, processes/process_test).
+// until the port is opened again: the runner's part (app/lost_device_test, app/runner_test,
+// processes/process_test).
 class PulledCable : public ::testing::Test {
 protected:
     PulledCable() { first.calls.followHangup = second.calls.followHangup = true; }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+class DeviceWatch;
+class FormWindow;
+class PortEnvironment;
+
+// What a program does when the device behind its open port goes (a pulled cable): the port is
+// closed at once (the component does that), one line says so, and the window waits with its
+// readings as they were, its controls disabled and its timers stopped, until the same device
+// is back. Then it is opened again as it was, lines and all, and the window carries on; or,
+// in iopanel, until the user chooses a port.
+class LostDevice : public QObject {
+public:
+    // A child of `window`, which it goes with.
+    LostDevice(FormWindow& window, PortEnvironment& environment, QString programName);
+
+    // The window waits for its device.
+    bool waiting() const { return watch_ != nullptr; }
+
+private:
+    void lost(const std::string& message);
+    void found(const QString& device);
+    void resumed();
+    void say(const QString& line) const;
+
+    FormWindow& window_;
+    PortEnvironment& environment_;
+    QString program_;
+    DeviceWatch* watch_ = nullptr;  // a child, while waiting
+    bool reopened_ = false;         // the device itself came back, rather than a choice
+};

@@ -1,0 +1,243 @@
+// A cable pulled under a running program and plugged back: the whole runner on a pty whose
+// modem lines reach a virtual board, opened by a link that goes with the device and comes back
+// naming a new pty (as a by-id link does), or, under umockdev, a kernel name that udev
+// announces again under another name on the same USB interface.
+
+// Before Qt's headers, whose `signals` keyword glib's take as a name.
+#include <umockdev.h>
+
+#include "AdcPanelWindow.h"
+#include "Board.h"
+#include "IoPanelWindow.h"
+#include "IsolatedConfig.h"
+#include "ModalBoxCloser.h"
+#include "Pcf8591Converter.h"
+#include "Programs.h"
+#include "PtySerialDevice.h"
+#include "RunProgram.h"
+#include "ShiftOutWindow.h"
+#include "TemperatureSensor.h"
+#include "ThermReadWindow.h"
+#include "TwoWireBus.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using RunProgram::runWith;
+using RunProgram::Then;
+
+const IsolatedConfig noOnesAssignments;
+
+class CablePulled : public ::testing::Test {
+protected:
+    CablePulled()
+    {
+        calls().followHangup = true;
+        calls().board = &board;
+        fs::create_symlink(first.device(), link);
+    }
+
+    // Every opening, of either pty, goes through the first one's kernel calls.
+    PtyModemCalls& calls() { return first.calls; }
+    int count(const char* call) { return calls().calls[call]; }
+
+    // The kernel hangs the terminal up, and the device's link goes with it.
+    void pull()
+    {
+        first.unplug();
+        fs::remove(link);
+    }
+    // A new device behind the link, whose lines the opening finds low (as a real adapter's may
+    // be), so that each line put back is a kernel call of its own.
+    void plugBack()
+    {
+        calls().modemBits = 0;
+        fs::create_symlink(second.device(), link);
+    }
+
+    template <class Window>
+    int run(const char* name, std::function<void(Window&)> inspect, std::vector<std::string> more = {})
+    {
+        more.insert(more.begin(), "--com1=" + link);
+        return runWith<Window>(program(name), more, inspect, Then::Wait, first.opener());
+    }
+
+    static bool waitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 4000); }
+
+    Board board;
+    PtySerialDevice first, second;
+    QTemporaryDir dir;
+    std::string link = dir.filePath("board-cable").toStdString();
+    ModalBoxCloser closer;  // none may come
+};
+
+// Read Temp finds the device gone: its descriptor is closed inside the click, the reading stays
+// as it was (not a closed port's 255.5), the controls are disabled and nothing reaches a
+// device. Back on the new one, DTR and RTS are put back with one kernel call each and the next
+// Read Temp reads the board anew; closing then ends the program with status 0.
+TEST_F(CablePulled, ThermReadWaitsThenCarriesOnOnTheDeviceBack)
+{
+    auto& sensor = board.add<TwoWireBus>().add<TemperatureSensor>();
+    int status = run<ThermReadWindow>("thermread", [&](ThermReadWindow& w) {
+        const QString caption = w.windowTitle();
+        w.cmdRdTemp->click();
+        ASSERT_EQ(w.txtTemp->text(), "25.5");
+        pull();
+        const int closes = count("close");
+        w.cmdRdTemp->click();
+        EXPECT_EQ(count("close"), closes + 1);
+        QTest::qWait(50);
+        EXPECT_EQ(w.txtTemp->text(), "25.5");
+        EXPECT_EQ(w.windowTitle(), caption + " — COM1 lost, waiting for " + QString::fromStdString(link));
+        EXPECT_FALSE(w.cmdRdTemp->isEnabled());
+        EXPECT_FALSE(w.txtTemp->isEnabled());
+        const int callsWhileLost = calls().total();
+        QTest::qWait(1200);  // more than one look at the path
+        EXPECT_EQ(calls().total(), callsWhileLost);
+
+        const int raised = count("TIOCMBIS");
+        sensor.setHalfDegrees(60);
+        plugBack();
+        ASSERT_TRUE(waitFor([&] { return w.windowTitle() == caption; }));
+        EXPECT_EQ(count("TIOCMBIS"), raised + 2);
+        EXPECT_EQ(calls().modemBits & (TIOCM_DTR | TIOCM_RTS), TIOCM_DTR | TIOCM_RTS);
+        EXPECT_TRUE(w.cmdRdTemp->isEnabled());
+        w.cmdRdTemp->click();
+        EXPECT_EQ(w.txtTemp->text(), "30");
+        w.close();
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(closer.count(), 0);
+}
+
+// The ticks stop while the device is gone, the four readings stay, and they start again on the
+// device back, reading it.
+TEST_F(CablePulled, AdcPanelsTicksStopAndResume)
+{
+    auto& converter = board.add<TwoWireBus>().add<Pcf8591Converter>();
+    converter.setInput(0, 51);  // 1 V
+    int status = run<AdcPanelWindow>("adcpanel", [&](AdcPanelWindow& w) {
+        ASSERT_TRUE(waitFor([&] { return w.Text1->text() == "1"; }));
+        pull();
+        ASSERT_TRUE(waitFor([&] { return w.suspended(); }));
+        QTest::qWait(50);
+        const int callsWhileLost = calls().total();
+        QTest::qWait(600);
+        EXPECT_EQ(calls().total(), callsWhileLost);
+        EXPECT_EQ(w.Text1->text(), "1");
+
+        converter.setInput(0, 102);  // 2 V
+        plugBack();
+        ASSERT_TRUE(waitFor([&] { return !w.suspended(); }));
+        EXPECT_TRUE(waitFor([&] { return w.Text1->text() == "2"; }));
+        w.close();
+    });
+    EXPECT_EQ(status, 0);
+}
+
+// A click that finds the device gone still ends with TXD in break (D0 off); the device back
+// gets the break put back, and DTR and RTS, and nothing else: no word is sent again.
+TEST_F(CablePulled, ShiftoutsBreakLevelIsPutBack)
+{
+    int status = run<ShiftOutWindow>("shiftout", [&](ShiftOutWindow& w) {
+        pull();
+        w.cmdD(1)->click();
+        ASSERT_TRUE(w.suspended());
+        const int breaks = count("TIOCSBRK"), clears = count("TIOCCBRK"), raised = count("TIOCMBIS"),
+                  dropped = count("TIOCMBIC");
+        plugBack();
+        ASSERT_TRUE(waitFor([&] { return !w.suspended(); }));
+        EXPECT_EQ(count("TIOCSBRK"), breaks + 1);
+        EXPECT_EQ(count("TIOCCBRK"), clears);
+        EXPECT_EQ(count("TIOCMBIS"), raised + 2);
+        EXPECT_EQ(count("TIOCMBIC"), dropped);
+        EXPECT_EQ(w.cmdD(1)->text(), "ON");
+        w.close();
+    });
+    EXPECT_EQ(status, 0);
+}
+
+// iopanel waits with its COM buttons and Exit usable; choosing COM2 ends the wait on that port.
+TEST_F(CablePulled, IoPanelsChoiceEndsTheWait)
+{
+    int status = run<IoPanelWindow>("iopanel", [&](IoPanelWindow& w) {
+        const QString caption = w.windowTitle();
+        w.Option5(1)->click();
+        ASSERT_TRUE(w.MSComm1.PortOpen());
+        pull();
+        ASSERT_TRUE(waitFor([&] { return w.suspended(); }));
+        EXPECT_EQ(w.windowTitle(), caption + " — COM1 lost, waiting for " + QString::fromStdString(link));
+        EXPECT_FALSE(w.Option1(1)->isEnabled());
+        EXPECT_TRUE(w.Option5(2)->isEnabled());
+        EXPECT_TRUE(w.Command3->isEnabled());
+        w.Option5(2)->click();
+        EXPECT_TRUE(w.MSComm1.PortOpen());
+        EXPECT_FALSE(w.suspended());
+        EXPECT_EQ(w.windowTitle(), caption);
+        EXPECT_TRUE(w.Option1(1)->isEnabled());
+        const int before = calls().total();
+        EXPECT_TRUE(waitFor([&] { return calls().total() > before; }));  // its polls reach COM2
+        w.close();
+    }, {"--com2=" + second.device()});
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(closer.count(), 0);
+}
+
+// Under umockdev: COM1 is a kernel name on a USB interface; the adapter comes back, while the
+// old name was still taken, as another name on the same interface, which udev announces.
+TEST_F(CablePulled, FakeSysfsAdapterBackUnderAnotherKernelName)
+{
+    UMockdevTestbed* testbed = umockdev_testbed_new();
+    ASSERT_TRUE(umockdev_in_mock_environment()) << "run under umockdev-wrapper";
+    auto add = [testbed](const char* subsystem, const char* name, const gchar* parent, std::vector<const char*> attributes,
+                         std::vector<const char*> properties) {
+        attributes.push_back(nullptr);
+        properties.push_back(nullptr);
+        gchar* path = umockdev_testbed_add_devicev(testbed, subsystem, name, parent, const_cast<gchar**>(attributes.data()),
+                                                   const_cast<gchar**>(properties.data()));
+        return std::unique_ptr<gchar, decltype(&g_free)>(path, &g_free);
+    };
+    auto usb = add("usb", "1-1", nullptr, {"idVendor", "1a86", "idProduct", "7523"}, {"DEVTYPE", "usb_device"});
+    auto usbInterface = add("usb", "1-1:1.0", usb.get(), {"bInterfaceNumber", "00"}, {"DEVTYPE", "usb_interface"});
+    auto tty = add("tty", "ttyboardusb0", usbInterface.get(), {}, {"DEVNAME", "/dev/ttyboardusb0"});
+    // Each node a link outside /dev, which umockdev would take for a device of its own.
+    const std::string secondLink = dir.filePath("second").toStdString();
+    fs::create_symlink(second.device(), secondLink);
+    calls().nodes = {{"/dev/ttyboardusb0", link}, {"/dev/ttyboardusb1", secondLink}};
+    DeviceOpener opener = first.opener();
+    opener.sysfsRoot = "/sys";
+    board.add<TwoWireBus>().add<TemperatureSensor>();
+
+    int status = runWith<ThermReadWindow>(program("thermread"), {"--com1=/dev/ttyboardusb0"}, [&](ThermReadWindow& w) {
+        const QString caption = w.windowTitle();
+        first.unplug();
+        umockdev_testbed_uevent(testbed, tty.get(), "remove");
+        umockdev_testbed_remove_device(testbed, tty.get());
+        w.cmdRdTemp->click();
+        ASSERT_TRUE(w.suspended());
+        EXPECT_EQ(w.windowTitle(), caption + " — COM1 lost, waiting for /dev/ttyboardusb0");
+        QTest::qWait(50);
+        auto back = add("tty", "ttyboardusb1", usbInterface.get(), {}, {"DEVNAME", "/dev/ttyboardusb1"});
+        umockdev_testbed_uevent(testbed, back.get(), "add");
+        ASSERT_TRUE(waitFor([&] { return !w.suspended(); }));
+        EXPECT_EQ(w.windowTitle(), caption);
+        w.cmdRdTemp->click();
+        EXPECT_EQ(w.txtTemp->text(), "25.5");
+        w.close();
+    }, Then::Wait, opener);
+    g_object_unref(testbed);
+    EXPECT_EQ(status, 0);
+}
+
+} // namespace

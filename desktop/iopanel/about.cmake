@@ -45,5 +45,4 @@ The COM buttons open what COM1 to COM4 stand for; nothing is asked at start-up, 
 opens then.]=])
 set(choose_ports "COM1 to COM4")
 set(startup_failure "")
-set(device_failure "If the device fails while the program runs (a USB adapter pulled out), iopanel says so and goes\non with no port open, so that a port can be chosen again.")
-set(device_failure_status "")
+set(device_failure "If the device fails while the program runs (a USB adapter pulled out), iopanel closes the port,\nsays so on standard error, keeps its lamps, disables all but the COM buttons and Exit, and names the device\nit waits for in its caption. When the same device comes back it is opened again with its lines as they\nwere; choosing a COM button instead ends the wait and opens that port.")

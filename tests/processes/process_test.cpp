@@ -2,7 +2,7 @@
 // answer the modem ioctls, so that they open it as a serial port and lock it in /run/lock:
 // SIGTERM and SIGINT end them and remove the lock, SIGKILL leaves a stale lock that the next
 // start replaces, a start-up box goes with SIGTERM too, a cable pulled under a polling program
-// gives one message, not a storm, and status 1, --settle reaches the device layer, and --vcd
+// gives one message, not a storm, and waits (status 1 if ended then), --settle reaches the device layer, and --vcd
 // dumps a device's lines with SDA rebuilt from the samples.
 
 #include "MasterTransactions.h"

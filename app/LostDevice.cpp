@@ -5,6 +5,8 @@
 #include "FormWindow.h"
 #include "PortEnvironment.h"
 
+#include <QSocketNotifier>
+
 #include <cstdio>
 #include <utility>
 
@@ -12,7 +14,7 @@ LostDevice::LostDevice(FormWindow& window, PortEnvironment& environment, QString
     : QObject(&window), window_(window), environment_(environment), program_(std::move(programName))
 {
     window_.MSComm1.setFailureHandler([this](const std::string& message) { lost(message); });
-    window_.MSComm1.setResumeHandler([this] { resumed(); });
+    window_.MSComm1.setChangeHandler([this] { changed(); });
 }
 
 void LostDevice::say(const QString& line) const
@@ -51,10 +53,28 @@ void LostDevice::found(const QString& device)
     }
 }
 
+void LostDevice::changed()
+{
+    // The device's hang-up is watched while it is open, so that a loss shows with no access
+    // to find it (thermread between clicks), and the kernel is not kept from reusing its name.
+    if (hangup_) {
+        hangup_->setEnabled(false);  // its descriptor may be closed already
+        hangup_->deleteLater();      // it may be calling us
+        hangup_ = nullptr;
+    }
+    if (const int fd = window_.MSComm1.hangupFd(); fd >= 0) {
+        hangup_ = new QSocketNotifier(fd, QSocketNotifier::Exception, this);  // POLLHUP, not data
+        connect(hangup_, &QSocketNotifier::activated, this, [this, notifier = hangup_] {
+            if (!window_.MSComm1.hungUp())
+                notifier->setEnabled(false);  // it answers: not a hang-up, and not to be asked again
+        });
+    }
+    if (watch_ && !window_.MSComm1.lost())
+        resumed();
+}
+
 void LostDevice::resumed()
 {
-    if (!watch_)
-        return;
     watch_->deleteLater();  // it may be calling us
     watch_ = nullptr;
     window_.resume();

@@ -9,6 +9,7 @@
 class DeviceWatch;
 class FormWindow;
 class PortEnvironment;
+class QSocketNotifier;
 
 // What a program does when the device behind its open port goes (a pulled cable): the port is
 // closed at once (the component does that), one line says so, and the window waits with its
@@ -26,12 +27,14 @@ public:
 private:
     void lost(const std::string& message);
     void found(const QString& device);
+    void changed();
     void resumed();
     void say(const QString& line) const;
 
     FormWindow& window_;
     PortEnvironment& environment_;
     QString program_;
-    DeviceWatch* watch_ = nullptr;  // a child, while waiting
+    DeviceWatch* watch_ = nullptr;          // a child, while waiting
+    QSocketNotifier* hangup_ = nullptr;     // a child, while a device is open
     bool reopened_ = false;         // the device itself came back, rather than a choice
 };

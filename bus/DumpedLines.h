@@ -34,6 +34,7 @@ public:
     bool cts() override { return inner_->cts(); }
     bool dsr() override { return inner_->dsr(); }
     void write(std::uint8_t byte) override { inner_->write(byte); }
+    int hangupFd() const override { return inner_->hangupFd(); }
 
 private:
     LineDump& dump_;

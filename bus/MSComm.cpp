@@ -73,6 +73,7 @@ void MSComm::setPortOpen(bool open)
     route();
     if (trace_)
         trace_->put("PortOpen", open);
+    changed();
 }
 
 bool MSComm::PortOpen()
@@ -103,10 +104,28 @@ void MSComm::reopen()
 
 void MSComm::endLoss()
 {
-    if (!std::exchange(lost_, false))
-        return;
-    if (onResume_)
-        onResume_();
+    if (std::exchange(lost_, false))
+        changed();
+}
+
+void MSComm::changed()
+{
+    if (onChange_)
+        onChange_();
+}
+
+bool MSComm::hungUp()
+{
+    if (!port_)
+        return false;
+    // One status read, below the trace, tells (in the device's own words) whether it is gone.
+    try {
+        port_->cd();
+        return false;
+    } catch (const CommError& e) {
+        deviceFailed(e);
+        return true;
+    }
 }
 
 void MSComm::setBreak(bool on)
@@ -156,6 +175,7 @@ void MSComm::deviceFailed(const CommError& error)
     port_.reset();
     route();
     lost_ = true;
+    changed();
     if (onFailure_)
         onFailure_(error.what());
 }

@@ -19,7 +19,7 @@
 // Line puts on a closed port do nothing and status reads give False; neither raises.
 // A device that fails while open is closed at once and reported once (through the failure
 // handler); from then on the component behaves as closed and counts as lost, until reopen()
-// opens the port again or a PortOpen put ends the loss (the resume handler hears both).
+// opens the port again or a PortOpen put ends the loss.
 class MSComm {
 public:
     // Opens COM `commPort` with the given settings or throws CommError.
@@ -37,7 +37,8 @@ public:
     MSComm& operator=(const MSComm&) = delete;
 
     void setFailureHandler(FailureHandler handler) { onFailure_ = std::move(handler); }
-    void setResumeHandler(std::function<void()> handler) { onResume_ = std::move(handler); }
+    // Hears every change of the port's state: opened, released, lost, or the loss ended.
+    void setChangeHandler(std::function<void()> handler) { onChange_ = std::move(handler); }
 
     void setCommPort(std::int16_t port);
     int commPort() const { return commPort_; }
@@ -53,6 +54,11 @@ public:
     // kernel call only for a line the opening left otherwise). Throws CommError, and stays lost,
     // when the device cannot be opened yet.
     void reopen();
+    // The open device's descriptor that polls as hung up once it is gone; -1 when none.
+    int hangupFd() const { return port_ ? port_->hangupFd() : -1; }
+    // The device's descriptor polled as hung up with no access to find it: true when the device
+    // is indeed gone, which fails the port as a failed access does.
+    bool hungUp();
 
     void setDTREnable(bool asserted);
     void setRTSEnable(bool asserted);
@@ -66,13 +72,14 @@ public:
 private:
     void deviceFailed(const CommError& error);
     void endLoss();
+    void changed();
     // Points the line accesses at the open port, or at the closed lines; through the trace if any.
     void route();
 
     Opener opener_;
     Trace* trace_;
     FailureHandler onFailure_;
-    std::function<void()> onResume_;
+    std::function<void()> onChange_;
     std::unique_ptr<SerialLines> port_;
     ClosedLines closed_;
     std::unique_ptr<TracedLines> traced_;

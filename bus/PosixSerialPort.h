@@ -27,6 +27,7 @@ public:
     bool cts() override;
     bool dsr() override;
     void write(std::uint8_t byte) override;
+    int hangupFd() const override { return fd_; }
 
     // The kernel driver behind the device, learnt at opening; empty when sysfs names none.
     const std::string& driver() const { return driver_; }

@@ -16,4 +16,7 @@ public:
     virtual bool dsr() = 0;
     // Hands the byte over before returning; never drops it.
     virtual void write(std::uint8_t byte) = 0;
+    // A descriptor that polls as hung up (POLLHUP) once the device is gone, so that a loss is
+    // seen with no access to find it; -1 when there is none.
+    virtual int hangupFd() const { return -1; }
 };

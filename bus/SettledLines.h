@@ -39,6 +39,7 @@ public:
     bool cts() override { return settled().cts(); }
     bool dsr() override { return settled().dsr(); }
     void write(std::uint8_t byte) override { inner_->write(byte); }
+    int hangupFd() const override { return inner_->hangupFd(); }
 
     std::chrono::microseconds settle() const { return settle_; }
 

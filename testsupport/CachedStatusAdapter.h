@@ -35,6 +35,7 @@ public:
     bool cts() override { return reported().cts; }
     bool dsr() override { return reported().dsr; }
     void write(std::uint8_t byte) override { inner_->write(byte); }
+    int hangupFd() const override { return inner_->hangupFd(); }
 
 private:
     struct Status {

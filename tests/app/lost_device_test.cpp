@@ -168,6 +168,22 @@ TEST_F(CablePulled, ShiftoutsBreakLevelIsPutBack)
     EXPECT_EQ(status, 0);
 }
 
+// Between clicks nothing reaches the port, but the hang-up is seen: the port is closed and the
+// window waits without a click; closed while it waits, the program ends with status 1.
+TEST_F(CablePulled, AnIdleProgramSeesTheHangUp)
+{
+    board.add<TwoWireBus>().add<TemperatureSensor>();
+    int status = run<ThermReadWindow>("thermread", [&](ThermReadWindow& w) {
+        const int closes = count("close");
+        pull();
+        ASSERT_TRUE(waitFor([&] { return w.suspended(); }));
+        EXPECT_EQ(count("close"), closes + 1);
+        EXPECT_EQ(w.txtTemp->text(), "");
+        w.close();
+    });
+    EXPECT_EQ(status, 1);
+}
+
 // iopanel waits with its COM buttons and Exit usable; choosing COM2 ends the wait on that port.
 TEST_F(CablePulled, IoPanelsChoiceEndsTheWait)
 {

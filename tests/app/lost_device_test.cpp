@@ -2,9 +2,7 @@
 // modem lines reach a virtual board, opened by a link that goes with the device and comes back
 // naming a new pty (as a by-id link does), or, under umockdev, a kernel name that udev
 // announces again under another name on the same USB interface.
-
-// Before Qt's headers, whose `signals` keyword glib's take as a name.
-#include <umockdev.h>
+#include "FakeSysfs.h"  // first: before Qt's headers
 
 #include "AdcPanelWindow.h"
 #include "Board.h"
@@ -214,19 +212,10 @@ TEST_F(CablePulled, IoPanelsChoiceEndsTheWait)
 // old name was still taken, as another name on the same interface, which udev announces.
 TEST_F(CablePulled, FakeSysfsAdapterBackUnderAnotherKernelName)
 {
-    UMockdevTestbed* testbed = umockdev_testbed_new();
-    ASSERT_TRUE(umockdev_in_mock_environment()) << "run under umockdev-wrapper";
-    auto add = [testbed](const char* subsystem, const char* name, const gchar* parent, std::vector<const char*> attributes,
-                         std::vector<const char*> properties) {
-        attributes.push_back(nullptr);
-        properties.push_back(nullptr);
-        gchar* path = umockdev_testbed_add_devicev(testbed, subsystem, name, parent, const_cast<gchar**>(attributes.data()),
-                                                   const_cast<gchar**>(properties.data()));
-        return std::unique_ptr<gchar, decltype(&g_free)>(path, &g_free);
-    };
-    auto usb = add("usb", "1-1", nullptr, {"idVendor", "1a86", "idProduct", "7523"}, {"DEVTYPE", "usb_device"});
-    auto usbInterface = add("usb", "1-1:1.0", usb.get(), {"bInterfaceNumber", "00"}, {"DEVTYPE", "usb_interface"});
-    auto tty = add("tty", "ttyboardusb0", usbInterface.get(), {}, {"DEVNAME", "/dev/ttyboardusb0"});
+    FakeSysfs sysfs;
+    const std::string usb = sysfs.add("usb", "1-1", "", {"idVendor", "1a86", "idProduct", "7523"}, {"DEVTYPE", "usb_device"});
+    const std::string usbInterface = sysfs.add("usb", "1-1:1.0", usb, {"bInterfaceNumber", "00"}, {"DEVTYPE", "usb_interface"});
+    const std::string tty = sysfs.add("tty", "ttyboardusb0", usbInterface, {}, {"DEVNAME", "/dev/ttyboardusb0"});
     // Each node a link outside /dev, which umockdev would take for a device of its own.
     const std::string secondLink = dir.filePath("second").toStdString();
     fs::create_symlink(second.device(), secondLink);
@@ -238,21 +227,19 @@ TEST_F(CablePulled, FakeSysfsAdapterBackUnderAnotherKernelName)
     int status = runWith<ThermReadWindow>(program("thermread"), {"--com1=/dev/ttyboardusb0"}, [&](ThermReadWindow& w) {
         const QString caption = w.windowTitle();
         first.unplug();
-        umockdev_testbed_uevent(testbed, tty.get(), "remove");
-        umockdev_testbed_remove_device(testbed, tty.get());
+        sysfs.announce(tty, "remove");
+        sysfs.remove(tty);
         w.cmdRdTemp->click();
         ASSERT_TRUE(w.suspended());
         EXPECT_EQ(w.windowTitle(), caption + " — COM1 lost, waiting for /dev/ttyboardusb0");
         QTest::qWait(50);
-        auto back = add("tty", "ttyboardusb1", usbInterface.get(), {}, {"DEVNAME", "/dev/ttyboardusb1"});
-        umockdev_testbed_uevent(testbed, back.get(), "add");
+        sysfs.announce(sysfs.add("tty", "ttyboardusb1", usbInterface, {}, {"DEVNAME", "/dev/ttyboardusb1"}), "add");
         ASSERT_TRUE(waitFor([&] { return !w.suspended(); }));
         EXPECT_EQ(w.windowTitle(), caption);
         w.cmdRdTemp->click();
         EXPECT_EQ(w.txtTemp->text(), "25.5");
         w.close();
     }, Then::Wait, opener);
-    g_object_unref(testbed);
     EXPECT_EQ(status, 0);
 }
 

@@ -1,8 +1,8 @@
 #include "DeviceIdentity.h"
+#include "FakeSysfs.h"
 #include "SerialPortList.h"
 
 #include <gtest/gtest.h>
-#include <umockdev.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -42,32 +42,20 @@ TEST(PortList, EveryTtyWithADeviceAndAUartIsListed)
 // no device, and a USB adapter. Their names are made up, so that none reads as a real port.
 TEST(FakeSysfs, BuiltInNamesWithoutAUartAndConsolesAreLeftOut)
 {
-    UMockdevTestbed* testbed = umockdev_testbed_new();
-    ASSERT_TRUE(umockdev_in_mock_environment()) << "run under umockdev-wrapper";
-    auto add = [testbed](const char* subsystem, const char* name, const gchar* parent, std::vector<const char*> attributes,
-                         std::vector<const char*> properties, const char* driver = nullptr) {
-        attributes.push_back(nullptr);
-        properties.push_back(nullptr);
-        gchar* path = umockdev_testbed_add_devicev(testbed, subsystem, name, parent, const_cast<gchar**>(attributes.data()),
-                                                   const_cast<gchar**>(properties.data()));
-        if (driver)
-            umockdev_testbed_set_attribute_link(testbed, path, "driver", (std::string("../../bus/drivers/") + driver).c_str());
-        return std::unique_ptr<gchar, decltype(&g_free)>(path, &g_free);
-    };
-    auto platform = add("platform", "serial8250", nullptr, {}, {}, "serial8250");
-    add("tty", "ttyboard0", platform.get(), {"type", "4"}, {"DEVNAME", "ttyboard0"});
-    add("tty", "ttyboard1", platform.get(), {"type", "0"}, {"DEVNAME", "ttyboard1"});
-    add("tty", "tty0", nullptr, {}, {"DEVNAME", "tty0"});
-    auto usb = add("usb", "1-1", nullptr, {"idVendor", "1a86", "idProduct", "7523", "product", "USB Serial"},
-                   {"DEVTYPE", "usb_device"});
-    auto usbInterface = add("usb", "1-1:1.0", usb.get(), {}, {"DEVTYPE", "usb_interface"});
-    auto usbSerial = add("usb-serial", "ttyboardusb0", usbInterface.get(), {}, {}, "ch341-uart");
-    add("tty", "ttyboardusb0", usbSerial.get(), {}, {"DEVNAME", "ttyboardusb0"});
+    FakeSysfs sysfs;
+    const std::string platform = sysfs.add("platform", "serial8250", "", {}, {}, "serial8250");
+    sysfs.add("tty", "ttyboard0", platform, {"type", "4"}, {"DEVNAME", "ttyboard0"});
+    sysfs.add("tty", "ttyboard1", platform, {"type", "0"}, {"DEVNAME", "ttyboard1"});
+    sysfs.add("tty", "tty0", "", {}, {"DEVNAME", "tty0"});
+    const std::string usb = sysfs.add("usb", "1-1", "", {"idVendor", "1a86", "idProduct", "7523", "product", "USB Serial"},
+                                      {"DEVTYPE", "usb_device"});
+    const std::string usbInterface = sysfs.add("usb", "1-1:1.0", usb, {}, {"DEVTYPE", "usb_interface"});
+    const std::string usbSerial = sysfs.add("usb-serial", "ttyboardusb0", usbInterface, {}, {}, "ch341-uart");
+    sysfs.add("tty", "ttyboardusb0", usbSerial, {}, {"DEVNAME", "ttyboardusb0"});
 
     std::vector<std::string> listed;
     for (const SerialPortInfo& port : SerialPortList::present())
         listed.push_back(SerialPortList::describe(port));
-    g_object_unref(testbed);
     EXPECT_EQ(listed, (std::vector<std::string>{
                           "/dev/ttyboard0: serial8250, status live, no settle",
                           "/dev/ttyboardusb0: ch341-uart, USB 1a86:7523 \"USB Serial\", status cached, settle 3000 µs"}));

@@ -6,10 +6,14 @@
 
 #include <cstdlib>
 #include <map>
+#include <optional>
 
 namespace {
 
 const QString Group = QStringLiteral("ports");
+const QString SettleGroup = QStringLiteral("settle");
+// As --settle: up to a second.
+constexpr long long MostSettle = 1'000'000;
 const QString FileName = QStringLiteral("boardsuite/ports.ini");
 
 QString portKey(int commPort) { return QStringLiteral("COM%1").arg(commPort); }
@@ -23,9 +27,13 @@ QString environment(const char* name)
 // The assignments a file makes, by port number. A file that is missing assigns nothing; one that
 // cannot be read or parsed is named and ignored whole, a value that is no device path is named
 // and ignored alone.
-std::map<int, QString> readFile(const QString& path, const PortAssignments::Warning& warn)
+// The keys COM1 … COM4 of `group` in a file, by port number, each value as `accept` takes it
+// (an empty text refuses it, and `accept` says why in `why`).
+template <class Value>
+std::map<int, Value> readGroup(const QString& path, const QString& group, const PortAssignments::Warning& warn,
+                               const std::function<std::optional<Value>(const QVariant&, QString& why)>& accept)
 {
-    std::map<int, QString> found;
+    std::map<int, Value> found;
     QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return found;
@@ -38,26 +46,52 @@ std::map<int, QString> readFile(const QString& path, const PortAssignments::Warn
         warn(path + QStringLiteral(": not an INI file; ignored"));
         return found;
     }
-    file.beginGroup(Group);
+    file.beginGroup(group);
     for (const QString& key : file.childKeys()) {
         int port = 0;
         for (int n = 1; n <= PortAssignments::Ports; ++n)
             if (key.compare(portKey(n), Qt::CaseInsensitive) == 0)
                 port = n;
         if (port == 0) {
-            warn(path + QStringLiteral(": [ports] %1 is not one of COM1 to COM4; ignored").arg(key));
+            warn(path + QStringLiteral(": [%1] %2 is not one of COM1 to COM4; ignored").arg(group, key));
             continue;
         }
         const QVariant value = file.value(key);
-        const QString device = value.typeId() == QMetaType::QString ? value.toString().trimmed() : QString();
-        if (device != QLatin1String(PortAssignments::Virtual) && !device.startsWith(u'/')) {
-            warn(path + QStringLiteral(": [ports] %1 = \"%2\" is neither a device path nor 'virtual'; ignored")
-                            .arg(key, value.toStringList().join(u',')));
+        QString why;
+        std::optional<Value> accepted = accept(value, why);
+        if (!accepted) {
+            warn(path + QStringLiteral(": [%1] %2 = \"%3\" is %4; ignored").arg(group, key, value.toStringList().join(u','), why));
             continue;
         }
-        found[port] = device;
+        found[port] = *accepted;
     }
     return found;
+}
+
+std::map<int, QString> readFile(const QString& path, const PortAssignments::Warning& warn)
+{
+    return readGroup<QString>(path, Group, warn, [](const QVariant& value, QString& why) -> std::optional<QString> {
+        const QString device = value.typeId() == QMetaType::QString ? value.toString().trimmed() : QString();
+        if (device != QLatin1String(PortAssignments::Virtual) && !device.startsWith(u'/')) {
+            why = QStringLiteral("neither a device path nor 'virtual'");
+            return std::nullopt;
+        }
+        return device;
+    });
+}
+
+std::map<int, std::chrono::microseconds> readSettles(const QString& path, const PortAssignments::Warning& warn)
+{
+    return readGroup<std::chrono::microseconds>(
+        path, SettleGroup, warn, [](const QVariant& value, QString& why) -> std::optional<std::chrono::microseconds> {
+            bool number = false;
+            const long long us = value.typeId() == QMetaType::QString ? value.toString().trimmed().toLongLong(&number) : -1;
+            if (!number || us < 0 || us > MostSettle) {
+                why = QStringLiteral("not a number of microseconds from 0 to 1000000");
+                return std::nullopt;
+            }
+            return std::chrono::microseconds(us);
+        });
 }
 
 } // namespace
@@ -88,12 +122,21 @@ PortAssignments PortAssignments::load(const std::array<QString, Ports>& options,
         result.ports_[std::size_t(n - 1)] = {QStringLiteral("/dev/ttyS%1").arg(n - 1), Source::Default, {}};
     // From the least to the most important, each overriding what came before.
     QStringList system = systemFiles();
-    for (auto file = system.crbegin(); file != system.crend(); ++file)
+    auto settlesOf = [&result, &warn](const QString& file) {
+        for (const auto& [port, settle] : readSettles(file, warn)) {
+            result.settles_[std::size_t(port - 1)] = settle;
+            result.settleFiles_[std::size_t(port - 1)] = file;
+        }
+    };
+    for (auto file = system.crbegin(); file != system.crend(); ++file) {
         for (const auto& [port, device] : readFile(*file, warn))
             result.ports_[std::size_t(port - 1)] = {device, Source::SystemFile, *file};
+        settlesOf(*file);
+    }
     const QString user = userFile();
     for (const auto& [port, device] : readFile(user, warn))
         result.ports_[std::size_t(port - 1)] = {device, Source::UserFile, user};
+    settlesOf(user);
     for (int n = 1; n <= Ports; ++n)
         if (!options[std::size_t(n - 1)].isEmpty())
             result.ports_[std::size_t(n - 1)] = {options[std::size_t(n - 1)], Source::Option, {}};
@@ -131,22 +174,39 @@ QString PortAssignments::describe(int commPort) const
     case Source::Default: from = QStringLiteral("default"); break;
     case Source::Chosen: from = QStringLiteral("chosen"); break;
     }
-    return QStringLiteral("%1 = %2 (%3)").arg(portKey(commPort), a.device, from);
+    QString line = QStringLiteral("%1 = %2 (%3)").arg(portKey(commPort), a.device, from);
+    if (const auto us = settle(commPort))
+        line += QStringLiteral(", settle %1 µs (%2)").arg(us->count()).arg(settleFile(commPort));
+    return line;
 }
 
-bool PortAssignments::remember(int commPort, const QString& device, QString& error)
+namespace {
+
+bool writeUserValue(const QString& key, const QVariant& value, QString& error)
 {
-    const QString path = userFile();
+    const QString path = PortAssignments::userFile();
     if (!QDir().mkpath(QFileInfo(path).path())) {
         error = QStringLiteral("cannot create the folder of %1").arg(path);
         return false;
     }
     QSettings file(path, QSettings::IniFormat);
-    file.setValue(Group + u'/' + portKey(commPort), device);
+    file.setValue(key, value);
     file.sync();
     if (file.status() != QSettings::NoError) {
         error = QStringLiteral("cannot write %1").arg(path);
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool PortAssignments::remember(int commPort, const QString& device, QString& error)
+{
+    return writeUserValue(Group + u'/' + portKey(commPort), device, error);
+}
+
+bool PortAssignments::rememberSettle(int commPort, std::chrono::microseconds settle, QString& error)
+{
+    return writeUserValue(SettleGroup + u'/' + portKey(commPort), QString::number(settle.count()), error);
 }

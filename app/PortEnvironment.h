@@ -54,10 +54,18 @@ public:
     // The user was asked and gave up.
     bool declined() const { return declined_; }
     const PortAssignments& ports() const { return ports_; }
+    const DeviceOpener& devices() const { return devices_; }
+
+    // The settle set for COMn: --settle, else the one remembered for it; none: the driver's.
+    std::optional<std::chrono::microseconds> settleFor(int commPort) const;
+    // COMn opened with no settle and no dump, for a check that times the status reads itself.
+    // Throws CommError as an opening does; never asks for another device.
+    std::unique_ptr<SerialLines> openUnsettled(int commPort, const LineSettings& settings = {});
 
 private:
     std::unique_ptr<SerialLines> open(int commPort, const LineSettings& settings);
     std::unique_ptr<SerialLines> openDevice(int commPort, const LineSettings& settings);
+    std::unique_ptr<SerialLines> openWith(const DeviceOpener& devices, int commPort, const LineSettings& settings);
     // The board, built with the program's experiment the first time it is needed.
     Board& boardMade();
     // A device's lines, through the dump when there is one.

@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -24,28 +25,33 @@ QString environment(const char* name)
     return value ? QString::fromLocal8Bit(value) : QString();
 }
 
-// The assignments a file makes, by port number. A file that is missing assigns nothing; one that
-// cannot be read or parsed is named and ignored whole, a value that is no device path is named
-// and ignored alone.
-// The keys COM1 … COM4 of `group` in a file, by port number, each value as `accept` takes it
-// (an empty text refuses it, and `accept` says why in `why`).
+// A file of port assignments, opened: none when it is missing, or when it cannot be read or
+// parsed (then named and ignored whole).
+std::unique_ptr<QSettings> openFile(const QString& path, const PortAssignments::Warning& warn)
+{
+    QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return nullptr;
+    if (!info.isFile() || !info.isReadable()) {
+        warn(path + QStringLiteral(": cannot be read; ignored"));
+        return nullptr;
+    }
+    auto file = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    if (file->status() != QSettings::NoError) {
+        warn(path + QStringLiteral(": not an INI file; ignored"));
+        return nullptr;
+    }
+    return file;
+}
+
+// The keys COM1 … COM4 of `group` in a file, by port number, each value as `accept` takes it;
+// a value it refuses (saying why in `why`) is named and ignored alone.
 template <class Value>
-std::map<int, Value> readGroup(const QString& path, const QString& group, const PortAssignments::Warning& warn,
+std::map<int, Value> readGroup(QSettings& file, const QString& group, const PortAssignments::Warning& warn,
                                const std::function<std::optional<Value>(const QVariant&, QString& why)>& accept)
 {
     std::map<int, Value> found;
-    QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return found;
-    if (!info.isFile() || !info.isReadable()) {
-        warn(path + QStringLiteral(": cannot be read; ignored"));
-        return found;
-    }
-    QSettings file(path, QSettings::IniFormat);
-    if (file.status() != QSettings::NoError) {
-        warn(path + QStringLiteral(": not an INI file; ignored"));
-        return found;
-    }
+    const QString path = file.fileName();
     file.beginGroup(group);
     for (const QString& key : file.childKeys()) {
         int port = 0;
@@ -65,12 +71,13 @@ std::map<int, Value> readGroup(const QString& path, const QString& group, const 
         }
         found[port] = *accepted;
     }
+    file.endGroup();
     return found;
 }
 
-std::map<int, QString> readFile(const QString& path, const PortAssignments::Warning& warn)
+std::map<int, QString> readPorts(QSettings& file, const PortAssignments::Warning& warn)
 {
-    return readGroup<QString>(path, Group, warn, [](const QVariant& value, QString& why) -> std::optional<QString> {
+    return readGroup<QString>(file, Group, warn, [](const QVariant& value, QString& why) -> std::optional<QString> {
         const QString device = value.typeId() == QMetaType::QString ? value.toString().trimmed() : QString();
         if (device != QLatin1String(PortAssignments::Virtual) && !device.startsWith(u'/')) {
             why = QStringLiteral("neither a device path nor 'virtual'");
@@ -80,10 +87,10 @@ std::map<int, QString> readFile(const QString& path, const PortAssignments::Warn
     });
 }
 
-std::map<int, std::chrono::microseconds> readSettles(const QString& path, const PortAssignments::Warning& warn)
+std::map<int, std::chrono::microseconds> readSettles(QSettings& file, const PortAssignments::Warning& warn)
 {
     return readGroup<std::chrono::microseconds>(
-        path, SettleGroup, warn, [](const QVariant& value, QString& why) -> std::optional<std::chrono::microseconds> {
+        file, SettleGroup, warn, [](const QVariant& value, QString& why) -> std::optional<std::chrono::microseconds> {
             bool number = false;
             const long long us = value.typeId() == QMetaType::QString ? value.toString().trimmed().toLongLong(&number) : -1;
             if (!number || us < 0 || us > MostSettle) {
@@ -122,21 +129,20 @@ PortAssignments PortAssignments::load(const std::array<QString, Ports>& options,
         result.ports_[std::size_t(n - 1)] = {QStringLiteral("/dev/ttyS%1").arg(n - 1), Source::Default, {}};
     // From the least to the most important, each overriding what came before.
     QStringList system = systemFiles();
-    auto settlesOf = [&result, &warn](const QString& file) {
-        for (const auto& [port, settle] : readSettles(file, warn)) {
+    auto read = [&result, &warn](const QString& path, Source source) {
+        auto file = openFile(path, warn);
+        if (!file)
+            return;
+        for (const auto& [port, device] : readPorts(*file, warn))
+            result.ports_[std::size_t(port - 1)] = {device, source, path};
+        for (const auto& [port, settle] : readSettles(*file, warn)) {
             result.settles_[std::size_t(port - 1)] = settle;
-            result.settleFiles_[std::size_t(port - 1)] = file;
+            result.settleFiles_[std::size_t(port - 1)] = path;
         }
     };
-    for (auto file = system.crbegin(); file != system.crend(); ++file) {
-        for (const auto& [port, device] : readFile(*file, warn))
-            result.ports_[std::size_t(port - 1)] = {device, Source::SystemFile, *file};
-        settlesOf(*file);
-    }
-    const QString user = userFile();
-    for (const auto& [port, device] : readFile(user, warn))
-        result.ports_[std::size_t(port - 1)] = {device, Source::UserFile, user};
-    settlesOf(user);
+    for (auto file = system.crbegin(); file != system.crend(); ++file)
+        read(*file, Source::SystemFile);
+    read(userFile(), Source::UserFile);
     for (int n = 1; n <= Ports; ++n)
         if (!options[std::size_t(n - 1)].isEmpty())
             result.ports_[std::size_t(n - 1)] = {options[std::size_t(n - 1)], Source::Option, {}};

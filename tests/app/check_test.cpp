@@ -4,6 +4,7 @@
 // is freed. Through the runner: the report on standard output, the exit status, and the
 // settle it remembers taking its place between --settle and the driver's default.
 #include "BoardCheck.h"
+#include "CheckWindow.h"
 #include "I2CSboard.h"
 #include "IsolatedConfig.h"
 #include "PortEnvironment.h"
@@ -13,6 +14,14 @@
 #include "TemperatureSensor.h"
 #include "TwoWireBus.h"
 #include "VirtualPort.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -195,6 +204,41 @@ TEST(CheckOption, TheRememberedSettleComesAfterTheOptionAndBeforeTheDriversDefau
     EXPECT_NE(listed.out.find("COM2 = virtual (option --com2), settle 4500 µs (" + config.userFile().toStdString() + ")"),
               std::string::npos)
         << listed.out;
+}
+
+TEST(CheckWindow, RunsTheCheckInStepsThenCopiesTheReportAndRemembersTheSettle)
+{
+    const IsolatedConfig config;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "iopanel";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    const Program& p = program("iopanel");
+    ProgramOptions options;
+    options.com[0] = PortAssignments::Virtual;
+    PortEnvironment environment(options, PortAssignments::load(options.com, {}), p.buildBoard, {}, {}, {});
+    CheckWindow window(std::make_unique<BoardCheck>(p, environment, 1), p.name);
+    window.show();
+    window.start();
+    EXPECT_FALSE(window.copyButton()->isEnabled());
+    // One step per turn of the event loop: the bar moves while the scan runs.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_GT(window.progress()->value(), 0);
+    EXPECT_LT(window.progress()->value(), window.progress()->maximum());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.copyButton()->isEnabled(); }, 5000));
+    EXPECT_TRUE(window.passed());
+    EXPECT_EQ(window.progress()->value(), window.progress()->maximum());
+    const QString report = window.reportView()->toPlainText();
+    EXPECT_NE(report.indexOf("20: 20 21 -- --"), -1) << report.toStdString();
+    EXPECT_TRUE(QFontInfo(window.reportView()->font()).fixedPitch());
+
+    window.copyButton()->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), report);
+    ASSERT_TRUE(window.rememberButton()->isEnabled());
+    window.rememberButton()->click();
+    EXPECT_EQ(PortAssignments::load({}, {}).settle(1), std::chrono::microseconds(0));
 }
 
 } // namespace

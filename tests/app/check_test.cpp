@@ -11,6 +11,7 @@
 #include "ProgramRunner.h"
 #include "Programs.h"
 #include "PtySerialDevice.h"
+#include "SettledLines.h"
 #include "TemperatureSensor.h"
 #include "TwoWireBus.h"
 #include "VirtualPort.h"
@@ -204,6 +205,33 @@ TEST(CheckOption, TheRememberedSettleComesAfterTheOptionAndBeforeTheDriversDefau
     EXPECT_NE(listed.out.find("COM2 = virtual (option --com2), settle 4500 µs (" + config.userFile().toStdString() + ")"),
               std::string::npos)
         << listed.out;
+}
+
+// What a program's opening of a device waits before reads: --settle, else the settle
+// remembered for that COM port, else the driver's (none for a pty, which names no driver).
+TEST(SettleApplied, OptionThenRememberedForThatPortThenTheDriversDefault)
+{
+    const IsolatedConfig config;
+    IsolatedConfig::write(config.userFile(), "[settle]\nCOM1=4500\nCOM3=0\n");
+    const struct {
+        int port;
+        std::optional<std::chrono::microseconds> option;
+        std::optional<std::chrono::microseconds> waited;  // none: no settle wrapper at all
+    } cases[] = {{1, {}, 4500us}, {1, 200us, 200us}, {2, {}, std::nullopt}, {3, {}, std::nullopt}, {2, 700us, 700us}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "COM" << c.port << " --settle " << (c.option ? c.option->count() : -1));
+        PtySerialDevice pty;
+        pty.closeSlave();
+        ProgramOptions options;
+        options.settle = c.option;
+        options.com[std::size_t(c.port - 1)] = QString::fromStdString(pty.device());
+        PortEnvironment environment(options, PortAssignments::load(options.com, {}), {}, {}, pty.opener(), {});
+        auto lines = environment.setup().opener(c.port, LineSettings{});
+        auto* settled = dynamic_cast<SettledLines*>(lines.get());
+        EXPECT_EQ(settled != nullptr, c.waited.has_value());
+        if (settled && c.waited)
+            EXPECT_EQ(settled->settle(), *c.waited);
+    }
 }
 
 TEST(CheckWindow, RunsTheCheckInStepsThenCopiesTheReportAndRemembersTheSettle)

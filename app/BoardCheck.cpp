@@ -157,9 +157,9 @@ void BoardCheck::checkDevice()
     }
     const microseconds byDriver = AdapterDriver::defaultSettle(driver);
     settle_ = set.value_or(byDriver);
-    QString from = environment_.ports().settle(commPort_) && set == environment_.ports().settle(commPort_)
-                       ? QStringLiteral("remembered")
-                       : set ? QStringLiteral("--settle") : QStringLiteral("the driver's default");
+    const QString from = environment_.options().settle ? QStringLiteral("--settle")
+                         : set                         ? QStringLiteral("remembered")
+                                                       : QStringLiteral("the driver's default");
     line(where + QStringLiteral("; settle %1 µs (%2)").arg(settle_.count()).arg(from));
     try {
         port_ = environment_.openUnsettled(commPort_);

@@ -55,6 +55,7 @@ public:
     bool declined() const { return declined_; }
     const PortAssignments& ports() const { return ports_; }
     const DeviceOpener& devices() const { return devices_; }
+    const ProgramOptions& options() const { return options_; }
 
     // The settle set for COMn: --settle, else the one remembered for it; none: the driver's.
     std::optional<std::chrono::microseconds> settleFor(int commPort) const;

@@ -123,16 +123,21 @@ int checkBoard(const Program& program, const ProgramOptions& options, PortEnviro
     bool progressShown = false;
     for (bool more = true; more;) {
         more = check.step();
-        if (terminal && check.scanning()) {
-            // The grid waits for the end of the scan; meanwhile one line says how far it is.
-            std::printf("\r\033[Kprobing %02x (step %d of %d)", *check.scanning(), check.stepsDone(), check.steps());
-            progressShown = true;
-        } else {
+        const QString& report = check.report();
+        // While the scan runs on a terminal, the grid comes a whole row at a time, with a line
+        // beneath that says how far the scan is.
+        const bool progress = terminal && check.scanning();
+        const qsizetype upto = progress ? report.lastIndexOf(u'\n') + 1 : report.size();
+        if (upto > printed) {
             if (progressShown)
                 std::fputs("\r\033[K", stdout);
             progressShown = false;
-            std::fputs(check.report().mid(printed).toUtf8().constData(), stdout);
-            printed = check.report().size();
+            std::fputs(report.mid(printed, upto - printed).toUtf8().constData(), stdout);
+            printed = upto;
+        }
+        if (progress) {
+            std::printf("\r\033[Kprobing %02x (step %d of %d)", *check.scanning(), check.stepsDone(), check.steps());
+            progressShown = true;
         }
         std::fflush(stdout);
     }

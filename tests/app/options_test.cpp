@@ -131,4 +131,30 @@ TEST(Options, SettleFromNoneToOneSecond)
     }
 }
 
+TEST(Options, CheckTakesOneOfTheFourComPortsAndRememberOnlyWithIt)
+{
+    const struct {
+        QStringList arguments;
+        int check;  // -1: refused with status 2
+        bool remember;
+    } cases[] = {
+        {{"--check"}, 1, false},           {{"--check=COM3"}, 3, false},    {{"--check=com4", "--remember"}, 4, true},
+        {{"--check-window"}, 1, false},    {{}, 0, false},                  {{"--check=COM5"}, -1, false},
+        {{"--check=COM0"}, -1, false},     {{"--check=/dev/x"}, -1, false}, {{"--check="}, -1, false},
+        {{"--remember"}, -1, false},
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.arguments.join(u' ').toStdString();
+        int code = -1;
+        auto options = parse(c.arguments, code);
+        ASSERT_EQ(bool(options), c.check >= 0) << name;
+        if (!options) {
+            EXPECT_EQ(code, 2) << name;
+            continue;
+        }
+        EXPECT_EQ(options->check, c.check) << name;
+        EXPECT_EQ(options->rememberSettle, c.remember) << name;
+    }
+}
+
 } // namespace

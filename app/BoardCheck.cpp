@@ -155,11 +155,14 @@ void BoardCheck::checkDevice()
                      .arg(driver.empty() ? QStringLiteral("unknown") : QString::fromStdString(driver),
                           AdapterDriver::cachesStatus(driver) ? QStringLiteral("cached") : QStringLiteral("live"));
     }
-    const microseconds byDriver = AdapterDriver::defaultSettle(driver);
-    settle_ = set.value_or(byDriver);
+    driver_ = isVirtual ? QStringLiteral("the virtual board") : driver.empty() ? QStringLiteral("an unknown driver")
+                                                                             : QString::fromStdString(driver);
+    driverSettle_ = AdapterDriver::defaultSettle(driver);
+    settle_ = set.value_or(driverSettle_);
     const QString from = environment_.options().settle ? QStringLiteral("--settle")
                          : set                         ? QStringLiteral("remembered")
                                                        : QStringLiteral("the driver's default");
+    settleFrom_ = from;
     line(where + QStringLiteral("; settle %1 µs (%2)").arg(settle_.count()).arg(from));
     try {
         port_ = environment_.openUnsettled(commPort_);
@@ -170,6 +173,9 @@ void BoardCheck::checkDevice()
     }
     raw_ = port_.get();
     if (statusInputs_) {
+        // A caching adapter's first report after opening may not have come yet.
+        MonotonicClock& clock = *environment_.devices().clock;
+        clock.sleepUntil(clock.now() + settle_);
         auto state = [](bool asserted) { return asserted ? QStringLiteral("asserted") : QStringLiteral("not asserted"); };
         line(QStringLiteral("Status inputs now: CTS %1, CD %2, DSR %3")
                  .arg(state(raw_->cts()), state(raw_->cd()), state(raw_->dsr())));
@@ -225,12 +231,15 @@ void BoardCheck::measureLag()
              .arg(lag.count())
              .arg(us(lag.least()), us(lag.median()), us(lag.most())));
     QString compared;
-    if (*measured_ == settle_)
-        compared = QStringLiteral("the same as the settle that applies");
-    else if (*measured_ > settle_)
-        compared = QStringLiteral("longer than the %1 µs that applies: reads would come too early").arg(settle_.count());
+    const QString byDriver = QStringLiteral("the default for %1 (%2 µs)").arg(driver_).arg(driverSettle_.count());
+    if (*measured_ == driverSettle_)
+        compared = QStringLiteral("the same as ") + byDriver;
+    else if (*measured_ > driverSettle_)
+        compared = QStringLiteral("longer than ") + byDriver;
     else
-        compared = QStringLiteral("shorter than the %1 µs that applies").arg(settle_.count());
+        compared = QStringLiteral("shorter than ") + byDriver;
+    if (settle_ != driverSettle_)
+        compared += QStringLiteral("; %1 µs applies now (%2)").arg(settle_.count()).arg(settleFrom_);
     line(QStringLiteral("Settle this adapter needs: %1 µs (%2), %3.")
              .arg(measured_->count())
              .arg(measured_->count() == 0 ? QStringLiteral("no read lagged")
@@ -306,7 +315,12 @@ void BoardCheck::giveVerdict()
     stage_ = Stage::Done;
     if (missing.isEmpty()) {
         passed_ = true;
-        line(QStringLiteral("Verdict: ready: %1 answered.").arg(found.join(QStringLiteral(", "))));
+        // The scan waited the settle measured; the program waits the one that applies.
+        const QString tooEarly = *measured_ > settle_ ? QStringLiteral(" but with the settle that applies (%1 µs) the programs would "
+                                                                       "read too early: keep the measured one (--check --remember)")
+                                                            .arg(settle_.count())
+                                                      : QString();
+        line(QStringLiteral("Verdict: ready: %1 answered%2.").arg(found.join(QStringLiteral(", ")), tooEarly));
         return;
     }
     QString first = answered_.empty()

@@ -77,6 +77,9 @@ private:
     QString report_;
     bool passed_ = false;
     std::chrono::microseconds settle_{0};  // what applies now, for freeing the bus
+    QString settleFrom_;                   // where it comes from
+    QString driver_;                       // the device's driver, for the comparison
+    std::chrono::microseconds driverSettle_{0};
     std::optional<std::chrono::microseconds> measured_;
     std::unique_ptr<SerialLines> port_;
     SerialLines* raw_ = nullptr;  // the port without a settle, also while the component holds it

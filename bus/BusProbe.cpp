@@ -27,7 +27,6 @@ bool BusProbe::sdaHighSettled()
 BusProbe::DataLine BusProbe::checkDataLine()
 {
     DataLine result;
-    lines_.setRts(true);
     result.stuckLow = !follow(false).has_value();
     if (result.stuckLow) {
         // As a bus master recovers a chip stopped mid-byte: clock until the chip lets SDA go

@@ -23,8 +23,7 @@ CheckWindow::CheckWindow(std::unique_ptr<BoardCheck> check, const QString& progr
     progress_->setRange(0, check_->steps());
     report_->setReadOnly(true);
     report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    report_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Wide enough for the grid's 52 characters, tall enough for the whole report.
+    // The prose wraps; the grid's rows (52 characters) never do at this width.
     const QFontMetrics metrics(report_->font());
     report_->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('0')) * 80, metrics.lineSpacing() * 22);
     remember_->setEnabled(false);

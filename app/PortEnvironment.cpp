@@ -141,6 +141,7 @@ std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSetti
     std::optional<CommError> missing;
     for (;;) {
         try {
+            devices_.settle = settleFor(commPort);
             auto port = openDevice(commPort, settings);
             QString error;
             // Only once it opened: a choice that does not work is not worth keeping.
@@ -174,35 +175,24 @@ std::optional<std::chrono::microseconds> PortEnvironment::settleFor(int commPort
 
 std::unique_ptr<SerialLines> PortEnvironment::openUnsettled(int commPort, const LineSettings& settings)
 {
-    DeviceOpener unsettled = devices_;
-    unsettled.settle = std::chrono::microseconds::zero();
-    return openWith(unsettled, commPort, settings);
+    devices_.settle = std::chrono::microseconds::zero();
+    return openDevice(commPort, settings);
 }
 
 std::unique_ptr<SerialLines> PortEnvironment::openDevice(int commPort, const LineSettings& settings)
-{
-    DeviceOpener devices = devices_;
-    devices.settle = settleFor(commPort);
-    const QString device = ports_.device(commPort);
-    if (device == QLatin1String(PortAssignments::Virtual))
-        return openWith(devices, commPort, settings);
-    return dumped(openWith(devices, commPort, settings));
-}
-
-std::unique_ptr<SerialLines> PortEnvironment::openWith(const DeviceOpener& devices, int commPort, const LineSettings& settings)
 {
     const QString device = ports_.device(commPort);
     if (device == QLatin1String(PortAssignments::Virtual))
         return std::make_unique<VirtualPort>(boardMade(), settings);
     try {
-        return devices.open("COM" + std::to_string(commPort), device.toStdString(), settings);
+        return dumped(devices_.open("COM" + std::to_string(commPort), device.toStdString(), settings));
     } catch (const CommError& e) {
         const std::string path = device.toStdString();
         std::string message = e.what();
         if (e.kind() == CommError::Kind::PermissionDenied) {
             // A built-in port name with no UART behind it refuses a user outside the dialout
             // group before it could say that it is missing.
-            if (!SerialPortList::withoutUart(path, devices.sysfsRoot))
+            if (!SerialPortList::withoutUart(path, devices_.sysfsRoot))
                 throw CommError(e.kind(), message + "\n" +
                                               PermissionAdvice::forDevice(path, SerialPortList::present(options_.settle), userName()));
             message = "COM" + std::to_string(commPort) + " (" + path + "): no serial port behind this name";

@@ -159,11 +159,10 @@ void BoardCheck::checkDevice()
                                                                              : QString::fromStdString(driver);
     driverSettle_ = AdapterDriver::defaultSettle(driver);
     settle_ = set.value_or(driverSettle_);
-    const QString from = environment_.options().settle ? QStringLiteral("--settle")
-                         : set                         ? QStringLiteral("remembered")
-                                                       : QStringLiteral("the driver's default");
-    settleFrom_ = from;
-    line(where + QStringLiteral("; settle %1 µs (%2)").arg(settle_.count()).arg(from));
+    settleFrom_ = environment_.options().settle ? QStringLiteral("--settle")
+                  : set                         ? QStringLiteral("remembered")
+                                                : QStringLiteral("the driver's default");
+    line(where + QStringLiteral("; settle %1 µs (%2)").arg(settle_.count()).arg(settleFrom_));
     try {
         port_ = environment_.openUnsettled(commPort_);
     } catch (const CommError& e) {
@@ -180,6 +179,8 @@ void BoardCheck::checkDevice()
         line(QStringLiteral("Status inputs now: CTS %1, CD %2, DSR %3")
                  .arg(state(raw_->cts()), state(raw_->cd()), state(raw_->dsr())));
         line(QStringLiteral("Their status lag is not measurable: nothing on this side of the cable drives them."));
+        if (driver == "cdc_acm")
+            line(QStringLiteral("cdc_acm reports CTS as always asserted, whatever the board does."));
     } else if (!twoWire_) {
         line(QStringLiteral("%1 reads nothing back from the board: nothing more to check.").arg(program_.name));
     }

@@ -6,10 +6,15 @@
 
 #include <cstdlib>
 #include <map>
+#include <memory>
+#include <optional>
 
 namespace {
 
 const QString Group = QStringLiteral("ports");
+const QString SettleGroup = QStringLiteral("settle");
+// As --settle: up to a second.
+constexpr long long MostSettle = 1'000'000;
 const QString FileName = QStringLiteral("boardsuite/ports.ini");
 
 QString portKey(int commPort) { return QStringLiteral("COM%1").arg(commPort); }
@@ -20,44 +25,80 @@ QString environment(const char* name)
     return value ? QString::fromLocal8Bit(value) : QString();
 }
 
-// The assignments a file makes, by port number. A file that is missing assigns nothing; one that
-// cannot be read or parsed is named and ignored whole, a value that is no device path is named
-// and ignored alone.
-std::map<int, QString> readFile(const QString& path, const PortAssignments::Warning& warn)
+// A file of port assignments, opened: none when it is missing, or when it cannot be read or
+// parsed (then named and ignored whole).
+std::unique_ptr<QSettings> openFile(const QString& path, const PortAssignments::Warning& warn)
 {
-    std::map<int, QString> found;
     QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
-        return found;
+        return nullptr;
     if (!info.isFile() || !info.isReadable()) {
         warn(path + QStringLiteral(": cannot be read; ignored"));
-        return found;
+        return nullptr;
     }
-    QSettings file(path, QSettings::IniFormat);
-    if (file.status() != QSettings::NoError) {
+    auto file = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    if (file->status() != QSettings::NoError) {
         warn(path + QStringLiteral(": not an INI file; ignored"));
-        return found;
+        return nullptr;
     }
-    file.beginGroup(Group);
+    return file;
+}
+
+// The keys COM1 … COM4 of `group` in a file, by port number, each value as `accept` takes it;
+// a value it refuses (saying why in `why`) is named and ignored alone.
+template <class Value>
+std::map<int, Value> readGroup(QSettings& file, const QString& group, const PortAssignments::Warning& warn,
+                               const std::function<std::optional<Value>(const QVariant&, QString& why)>& accept)
+{
+    std::map<int, Value> found;
+    const QString path = file.fileName();
+    file.beginGroup(group);
     for (const QString& key : file.childKeys()) {
         int port = 0;
         for (int n = 1; n <= PortAssignments::Ports; ++n)
             if (key.compare(portKey(n), Qt::CaseInsensitive) == 0)
                 port = n;
         if (port == 0) {
-            warn(path + QStringLiteral(": [ports] %1 is not one of COM1 to COM4; ignored").arg(key));
+            warn(path + QStringLiteral(": [%1] %2 is not one of COM1 to COM4; ignored").arg(group, key));
             continue;
         }
         const QVariant value = file.value(key);
-        const QString device = value.typeId() == QMetaType::QString ? value.toString().trimmed() : QString();
-        if (device != QLatin1String(PortAssignments::Virtual) && !device.startsWith(u'/')) {
-            warn(path + QStringLiteral(": [ports] %1 = \"%2\" is neither a device path nor 'virtual'; ignored")
-                            .arg(key, value.toStringList().join(u',')));
+        QString why;
+        std::optional<Value> accepted = accept(value, why);
+        if (!accepted) {
+            warn(path + QStringLiteral(": [%1] %2 = \"%3\" is %4; ignored").arg(group, key, value.toStringList().join(u','), why));
             continue;
         }
-        found[port] = device;
+        found[port] = *accepted;
     }
+    file.endGroup();
     return found;
+}
+
+std::map<int, QString> readPorts(QSettings& file, const PortAssignments::Warning& warn)
+{
+    return readGroup<QString>(file, Group, warn, [](const QVariant& value, QString& why) -> std::optional<QString> {
+        const QString device = value.typeId() == QMetaType::QString ? value.toString().trimmed() : QString();
+        if (device != QLatin1String(PortAssignments::Virtual) && !device.startsWith(u'/')) {
+            why = QStringLiteral("neither a device path nor 'virtual'");
+            return std::nullopt;
+        }
+        return device;
+    });
+}
+
+std::map<int, std::chrono::microseconds> readSettles(QSettings& file, const PortAssignments::Warning& warn)
+{
+    return readGroup<std::chrono::microseconds>(
+        file, SettleGroup, warn, [](const QVariant& value, QString& why) -> std::optional<std::chrono::microseconds> {
+            bool number = false;
+            const long long us = value.typeId() == QMetaType::QString ? value.toString().trimmed().toLongLong(&number) : -1;
+            if (!number || us < 0 || us > MostSettle) {
+                why = QStringLiteral("not a number of microseconds from 0 to 1000000");
+                return std::nullopt;
+            }
+            return std::chrono::microseconds(us);
+        });
 }
 
 } // namespace
@@ -88,12 +129,20 @@ PortAssignments PortAssignments::load(const std::array<QString, Ports>& options,
         result.ports_[std::size_t(n - 1)] = {QStringLiteral("/dev/ttyS%1").arg(n - 1), Source::Default, {}};
     // From the least to the most important, each overriding what came before.
     QStringList system = systemFiles();
+    auto read = [&result, &warn](const QString& path, Source source) {
+        auto file = openFile(path, warn);
+        if (!file)
+            return;
+        for (const auto& [port, device] : readPorts(*file, warn))
+            result.ports_[std::size_t(port - 1)] = {device, source, path};
+        for (const auto& [port, settle] : readSettles(*file, warn)) {
+            result.settles_[std::size_t(port - 1)] = settle;
+            result.settleFiles_[std::size_t(port - 1)] = path;
+        }
+    };
     for (auto file = system.crbegin(); file != system.crend(); ++file)
-        for (const auto& [port, device] : readFile(*file, warn))
-            result.ports_[std::size_t(port - 1)] = {device, Source::SystemFile, *file};
-    const QString user = userFile();
-    for (const auto& [port, device] : readFile(user, warn))
-        result.ports_[std::size_t(port - 1)] = {device, Source::UserFile, user};
+        read(*file, Source::SystemFile);
+    read(userFile(), Source::UserFile);
     for (int n = 1; n <= Ports; ++n)
         if (!options[std::size_t(n - 1)].isEmpty())
             result.ports_[std::size_t(n - 1)] = {options[std::size_t(n - 1)], Source::Option, {}};
@@ -131,22 +180,39 @@ QString PortAssignments::describe(int commPort) const
     case Source::Default: from = QStringLiteral("default"); break;
     case Source::Chosen: from = QStringLiteral("chosen"); break;
     }
-    return QStringLiteral("%1 = %2 (%3)").arg(portKey(commPort), a.device, from);
+    QString line = QStringLiteral("%1 = %2 (%3)").arg(portKey(commPort), a.device, from);
+    if (const auto us = settle(commPort))
+        line += QStringLiteral(", settle %1 µs (%2)").arg(us->count()).arg(settleFile(commPort));
+    return line;
 }
 
-bool PortAssignments::remember(int commPort, const QString& device, QString& error)
+namespace {
+
+bool writeUserValue(const QString& key, const QVariant& value, QString& error)
 {
-    const QString path = userFile();
+    const QString path = PortAssignments::userFile();
     if (!QDir().mkpath(QFileInfo(path).path())) {
         error = QStringLiteral("cannot create the folder of %1").arg(path);
         return false;
     }
     QSettings file(path, QSettings::IniFormat);
-    file.setValue(Group + u'/' + portKey(commPort), device);
+    file.setValue(key, value);
     file.sync();
     if (file.status() != QSettings::NoError) {
         error = QStringLiteral("cannot write %1").arg(path);
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool PortAssignments::remember(int commPort, const QString& device, QString& error)
+{
+    return writeUserValue(Group + u'/' + portKey(commPort), device, error);
+}
+
+bool PortAssignments::rememberSettle(int commPort, std::chrono::microseconds settle, QString& error)
+{
+    return writeUserValue(SettleGroup + u'/' + portKey(commPort), QString::number(settle.count()), error);
 }

@@ -4,7 +4,9 @@
 #include <QStringList>
 
 #include <array>
+#include <chrono>
 #include <functional>
+#include <optional>
 
 // What COM1 to COM4 stand for, and where each meaning comes from. As on systems that number
 // their serial ports, a COM port is a name that the user, or the teacher for every account of
@@ -12,7 +14,9 @@
 // each a device path (a /dev/serial/by-id/… name stays the adapter's own) or "virtual". The
 // user's file ($XDG_CONFIG_HOME, else ~/.config) comes before the computer's (each folder of
 // $XDG_CONFIG_DIRS in turn, else /etc/xdg); an option --comN before both, the built-in ports
-// /dev/ttyS0 … /dev/ttyS3 after them.
+// /dev/ttyS0 … /dev/ttyS3 after them. Group [settle], same keys, holds the wait in
+// microseconds that a check of the adapter behind that port measured, in the same order of
+// files; --settle comes before it, the driver's default after it.
 class PortAssignments {
 public:
     static constexpr int Ports = 4;
@@ -36,6 +40,9 @@ public:
     // The device of COMn (n from 1); ports above COM4 are /dev/ttyS(n-1).
     QString device(int commPort) const;
     bool anyVirtual() const;
+    // The settle remembered for COMn, and the file it comes from; none when no file holds one.
+    std::optional<std::chrono::microseconds> settle(int commPort) const { return settles_.at(std::size_t(commPort - 1)); }
+    const QString& settleFile(int commPort) const { return settleFiles_.at(std::size_t(commPort - 1)); }
     // COMn stands for `device` from now on in this program: the user chose it.
     void choose(int commPort, const QString& device);
 
@@ -47,7 +54,11 @@ public:
     // Writes COMn's device into the user's file, keeping what else it holds; false with `error`
     // when the file cannot be written.
     static bool remember(int commPort, const QString& device, QString& error);
+    // Writes COMn's settle into the user's file's [settle] group, keeping what else it holds.
+    static bool rememberSettle(int commPort, std::chrono::microseconds settle, QString& error);
 
 private:
     std::array<Assignment, Ports> ports_;
+    std::array<std::optional<std::chrono::microseconds>, Ports> settles_;
+    std::array<QString, Ports> settleFiles_;
 };

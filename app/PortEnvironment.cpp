@@ -151,6 +151,7 @@ std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSetti
     std::optional<CommError> missing;
     for (;;) {
         try {
+            devices_.settle = settleFor(commPort);
             auto port = openDevice(commPort, settings);
             QString error;
             // Only once it opened: a choice that does not work is not worth keeping.
@@ -173,6 +174,19 @@ std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSetti
             ports_.choose(commPort, choice->device);
         }
     }
+}
+
+std::optional<std::chrono::microseconds> PortEnvironment::settleFor(int commPort) const
+{
+    if (options_.settle || commPort < 1 || commPort > PortAssignments::Ports)
+        return options_.settle;
+    return ports_.settle(commPort);
+}
+
+std::unique_ptr<SerialLines> PortEnvironment::openUnsettled(int commPort, const LineSettings& settings)
+{
+    devices_.settle = std::chrono::microseconds::zero();
+    return openDevice(commPort, settings);
 }
 
 std::unique_ptr<SerialLines> PortEnvironment::openDevice(int commPort, const LineSettings& settings)

@@ -31,8 +31,9 @@ public:
     // Asked which device to use when COM`commPort` cannot be opened: nothing means give up.
     using Ask = std::function<std::optional<Choice>(int commPort, const CommError& failure)>;
 
-    // `devices` opens the real devices (its settle is the options'); `warn` gets one line for
-    // each thing that went wrong but stops nothing (a choice that cannot be remembered).
+    // `devices` opens the real devices (its settle, at each opening, the one set for that port);
+    // `warn` gets one line for each thing that went wrong but stops nothing (a choice that
+    // cannot be remembered).
     PortEnvironment(ProgramOptions options, PortAssignments ports, BoardBuilder buildBoard,
                     Trace::Clock::time_point epoch, DeviceOpener devices, PortAssignments::Warning warn);
     ~PortEnvironment();
@@ -45,6 +46,13 @@ public:
     // program drives no bus lines.
     bool openVcd(QString& error);
     MSComm::Setup setup();
+    const DeviceOpener& devices() const { return devices_; }
+    const ProgramOptions& options() const { return options_; }
+    // The settle set for COMn: --settle, else the one remembered for it; none: the driver's.
+    std::optional<std::chrono::microseconds> settleFor(int commPort) const;
+    // COMn opened with no settle, for a check that times the status reads itself. Throws
+    // CommError as an opening does; never asks for another device.
+    std::unique_ptr<SerialLines> openUnsettled(int commPort, const LineSettings& settings = {});
     // The board behind the virtual ports; null while no port stands for it.
     Board* board() const { return board_.get(); }
     // `created` gets the board as soon as it exists: at once when a port stands for it already,

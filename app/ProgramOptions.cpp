@@ -52,11 +52,28 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
     QCommandLineOption listPorts(QStringLiteral("list-ports"),
                                  QStringLiteral("List the serial devices present, one a line, then what COM1 to COM4 stand for, and exit."));
     parser.addOption(listPorts);
+    // --check alone checks COM1: the parser has no option whose value may be left out, so the
+    // bare form is told apart here.
+    QStringList args = arguments;
+    for (QString& a : args)
+        if (a == u"--check")
+            a = QStringLiteral("--check=COM1");
+    QCommandLineOption check(QStringLiteral("check"),
+                             QStringLiteral("Check the board and the adapter behind COM1 (or COMn), print a report and exit: status 0 when what "
+                                            "this program drives answered. Needs no display."),
+                             QStringLiteral("COMn"));
+    parser.addOption(check);
+    QCommandLineOption checkWindow(QStringLiteral("check-window"),
+                                   QStringLiteral("The same check, shown in a small window as it runs."));
+    parser.addOption(checkWindow);
+    QCommandLineOption remember(QStringLiteral("remember"),
+                                QStringLiteral("With --check: keep the settle measured for that COM port in the user's port assignments."));
+    parser.addOption(remember);
     QCommandLineOption choosePort(QStringLiteral("choose-port"),
                                   QStringLiteral("Ask which device the program's serial port stands for, remember the choice, then start."));
     parser.addOption(choosePort);
 
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(args)) {
         exitText = parser.errorText() + QStringLiteral("\n\n") + helpText(parser);
         exitCode = 2;
         return std::nullopt;
@@ -115,6 +132,24 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
             return std::nullopt;
         }
         options.settle = std::chrono::microseconds(us);
+    }
+    options.checkWindow = parser.isSet(checkWindow);
+    if (parser.isSet(check) || options.checkWindow) {
+        const QString port = parser.isSet(check) ? parser.value(check) : QStringLiteral("COM1");
+        bool number = false;
+        const int n = port.mid(3).toInt(&number);
+        if (!port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) || !number || n < 1 || n > MappedPorts) {
+            exitText = QStringLiteral("--check takes one of COM1 to COM4\n");
+            exitCode = 2;
+            return std::nullopt;
+        }
+        options.check = n;
+    }
+    options.rememberSettle = parser.isSet(remember);
+    if (options.rememberSettle && !options.check) {
+        exitText = QStringLiteral("--remember goes with --check\n");
+        exitCode = 2;
+        return std::nullopt;
     }
     options.listPorts = parser.isSet(listPorts);
     options.choosePort = parser.isSet(choosePort);

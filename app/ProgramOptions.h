@@ -27,6 +27,12 @@ struct ProgramOptions {
     bool listPorts = false;
     // Ask which device the program's port stands for, remember it, then start.
     bool choosePort = false;
+    // Check the board and the adapter behind that COM port, print a report and end; 0: none.
+    int check = 0;
+    // The same in a small window (a display needed).
+    bool checkWindow = false;
+    // Keep the settle the check measured in the user's port assignments.
+    bool rememberSettle = false;
 
     // Parses the arguments (argv[0] first). On --help, --version or an error, fills `exitText`
     // and `exitCode` and gives nothing.

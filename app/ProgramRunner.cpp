@@ -1,6 +1,8 @@
 #include "ProgramRunner.h"
 
+#include "BoardCheck.h"
 #include "BoardWindow.h"
+#include "CheckWindow.h"
 #include "FormsStyle.h"
 #include "LostDevice.h"
 #include "MessageBox.h"
@@ -92,6 +94,59 @@ int listPorts(const Program& program, const ProgramOptions& options, const PortA
     for (int n = 1; n <= PortAssignments::Ports; ++n)
         std::printf("%s\n", qPrintable(ports.describe(n)));
     return 0;
+}
+
+// Keeps the settle the check measured for its COM port, when asked to; false when it cannot.
+bool rememberSettle(const Program& program, const BoardCheck& check)
+{
+    if (!check.measuredSettle()) {
+        say(program, QStringLiteral("no settle measured; nothing remembered"));
+        return false;
+    }
+    QString error;
+    if (!PortAssignments::rememberSettle(check.commPort(), *check.measuredSettle(), error)) {
+        say(program, error);
+        return false;
+    }
+    std::printf("Remembered: settle %lld µs for COM%d in %s\n", static_cast<long long>(check.measuredSettle()->count()),
+                check.commPort(), qPrintable(PortAssignments::userFile()));
+    return true;
+}
+
+// --check: the report on standard output, part by part, with a progress line during the bus
+// scan when that is a terminal.
+int checkBoard(const Program& program, const ProgramOptions& options, PortEnvironment& environment)
+{
+    BoardCheck check(program, environment, options.check);
+    const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+    qsizetype printed = 0;
+    bool progressShown = false;
+    for (bool more = true; more;) {
+        more = check.step();
+        const QString& report = check.report();
+        // While the scan runs on a terminal, the grid comes a whole row at a time, with a line
+        // beneath that says how far the scan is.
+        const bool progress = terminal && check.scanning();
+        const qsizetype upto = progress ? report.lastIndexOf(u'\n') + 1 : report.size();
+        if (upto > printed) {
+            if (progressShown)
+                std::fputs("\r\033[K", stdout);
+            progressShown = false;
+            std::fputs(report.mid(printed, upto - printed).toUtf8().constData(), stdout);
+            printed = upto;
+        }
+        if (progress) {
+            std::printf("\r\033[Kprobing %02x (step %d of %d)", *check.scanning(), check.stepsDone(), check.steps());
+            progressShown = true;
+        }
+        std::fflush(stdout);
+    }
+    if (check.measuredSettle() && !options.rememberSettle)
+        std::printf("To keep the settle measured for COM%d: %s --check=COM%d --remember\n", check.commPort(),
+                    qPrintable(program.name), check.commPort());
+    if (options.rememberSettle && !rememberSettle(program, check))
+        return 1;
+    return check.passed() ? 0 : 1;
 }
 
 void prepareApplication(QApplication& app, const Program& program)
@@ -239,6 +294,10 @@ int runProgram(int argc, char** argv, const Program& program, const DeviceOpener
     PortAssignments ports = PortAssignments::load(options->com, warn);
     if (options->listPorts)
         return listPorts(program, *options, ports);
+    if (options->check && !options->checkWindow) {
+        PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warn);
+        return checkBoard(program, *options, environment);
+    }
     if (!options->busLog.isEmpty() && !ports.anyVirtual()) {
         std::fputs(ProgramOptions::BusLogUsage, stderr);
         return 2;
@@ -256,6 +315,12 @@ int runProgram(int argc, char** argv, const Program& program, const DeviceOpener
         return 1;
     }
     PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warn);
+    if (options->checkWindow) {
+        CheckWindow window(std::make_unique<BoardCheck>(program, environment, options->check), program.name);
+        window.show();
+        window.start();
+        return QApplication::exec() == 0 && window.passed() ? 0 : 1;
+    }
     QString error;
     if (!environment.openTrace(error) || !environment.openVcd(error)) {
         say(program, error);

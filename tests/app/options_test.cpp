@@ -73,17 +73,25 @@ TEST(ComPorts, UnreadableOrNonsenseFilesAreNamedInOneLineAndIgnored)
 {
     IsolatedConfig config;
     QDir().mkpath(config.userFile());  // a folder where the file should be
-    IsolatedConfig::write(config.systemFile(0), "[ports]\nCOM1=banana\nCOM2=/dev/lab-adapter\nCOM7=/dev/x\nCOM3=/dev/a,/dev/b\n");
+    IsolatedConfig::write(config.systemFile(0), "[ports]\nCOM1=banana\nCOM2=/dev/lab-adapter\nCOM7=/dev/x\nCOM3=/dev/a,/dev/b\n"
+                                                "[settle]\nCOM1=fast\nCOM2=-5\nCOM3=1000001\nCOM4=4500\n");
     QStringList warnings;
     const PortAssignments ports = assigned({}, &warnings);
     EXPECT_EQ(ports.of(1).source, PortAssignments::Source::Default);
     EXPECT_EQ(ports.device(2), "/dev/lab-adapter");
     EXPECT_EQ(ports.of(3).source, PortAssignments::Source::Default);
-    ASSERT_EQ(warnings.size(), 4) << warnings.join(u'\n').toStdString();
+    EXPECT_FALSE(ports.settle(1) || ports.settle(2) || ports.settle(3));
+    EXPECT_EQ(ports.settle(4), std::chrono::microseconds(4500));
+    ASSERT_EQ(warnings.size(), 7) << warnings.join(u'\n').toStdString();
     EXPECT_EQ(warnings[0], config.systemFile(0) + ": [ports] COM1 = \"banana\" is neither a device path nor 'virtual'; ignored");
     EXPECT_EQ(warnings[1], config.systemFile(0) + ": [ports] COM3 = \"/dev/a,/dev/b\" is neither a device path nor 'virtual'; ignored");
     EXPECT_EQ(warnings[2], config.systemFile(0) + ": [ports] COM7 is not one of COM1 to COM4; ignored");
-    EXPECT_EQ(warnings[3], config.userFile() + ": cannot be read; ignored");
+    for (int n = 0; n < 3; ++n)
+        EXPECT_EQ(warnings[3 + n], config.systemFile(0) + QStringLiteral(": [settle] COM%1 = \"%2\" is not a number of microseconds "
+                                                                        "from 0 to 1000000; ignored")
+                                                              .arg(n + 1)
+                                                              .arg(QStringList{"fast", "-5", "1000001"}[n]));
+    EXPECT_EQ(warnings[6], config.userFile() + ": cannot be read; ignored");
 }
 
 TEST(ComPorts, RememberedChoiceGoesToTheUserFileAndKeepsItsOtherSettings)
@@ -120,6 +128,32 @@ TEST(Options, SettleFromNoneToOneSecond)
             EXPECT_EQ(options->settle->count(), QString(c.value).toLongLong()) << c.value;
         else
             EXPECT_EQ(code, 2) << c.value;
+    }
+}
+
+TEST(Options, CheckTakesOneOfTheFourComPortsAndRememberOnlyWithIt)
+{
+    const struct {
+        QStringList arguments;
+        int check;  // -1: refused with status 2
+        bool remember;
+    } cases[] = {
+        {{"--check"}, 1, false},           {{"--check=COM3"}, 3, false},    {{"--check=com4", "--remember"}, 4, true},
+        {{"--check-window"}, 1, false},    {{}, 0, false},                  {{"--check=COM5"}, -1, false},
+        {{"--check=COM0"}, -1, false},     {{"--check=/dev/x"}, -1, false}, {{"--check="}, -1, false},
+        {{"--remember"}, -1, false},
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.arguments.join(u' ').toStdString();
+        int code = -1;
+        auto options = parse(c.arguments, code);
+        ASSERT_EQ(bool(options), c.check >= 0) << name;
+        if (!options) {
+            EXPECT_EQ(code, 2) << name;
+            continue;
+        }
+        EXPECT_EQ(options->check, c.check) << name;
+        EXPECT_EQ(options->rememberSettle, c.remember) << name;
     }
 }
 

@@ -67,6 +67,13 @@ check_tree() {
         desktop-file-validate "$entry" >"$dir/out" 2>&1 && [ ! -s "$dir/out" ] || fail "$entry: $(cat "$dir/out")"
         grep -qx "Exec=$program" "$entry" || fail "$entry does not start $program"
         grep -qx "Exec=$program --choose-port" "$entry" || fail "$entry has no action that chooses the port"
+        # The check of the board and adapter: on the two-wire programs only.
+        case $program in
+        thermread | thermconf | adcpanel | iopanel)
+            grep -qx "Exec=$program --check-window" "$entry" && grep -qx "Name=Check the board and adapter" "$entry" ||
+                fail "$entry has no action that checks the board" ;;
+        *) ! grep -q -- "--check" "$entry" || fail "$entry offers a check of a board it reads nothing from" ;;
+        esac
         icon=$(sed -n 's/^Icon=//p' "$entry")
         [ "$icon" = "$id" ] || fail "$entry names the icon '$icon'"
         for size in $sizes; do

@@ -29,6 +29,16 @@ for value in -1 abc 1000001 ''; do
     "$thermread" --settle="$value" --list-ports >/dev/null 2>&1 && fail "--settle=$value is accepted"
 done
 
+# --check needs no display either: a port given as `virtual` (here through the user's file) and
+# its grid, with nothing extra on standard output when that is not a terminal.
+mkdir -p "$XDG_CONFIG_HOME/boardsuite"
+printf '[ports]\nCOM2=virtual\n' >"$XDG_CONFIG_HOME/boardsuite/ports.ini"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$adcpanel" --check=COM2 >"$dir/checked" 2>"$dir/err" \
+    || fail "--check ended with status $?: $(cat "$dir/checked" "$dir/err")"
+rm "$XDG_CONFIG_HOME/boardsuite/ports.ini"
+grep -qx '40: -- -- -- -- -- -- -- -- 48 -- -- -- -- -- -- --' "$dir/checked" || fail "--check: no sensor in the grid: $(cat "$dir/checked")"
+grep -q "$(printf '\r')" "$dir/checked" && fail "--check: progress written to a file"
+
 # On the virtual board the program runs, traces the opening, and ends on SIGTERM.
 start "$thermread" --com1=virtual --trace="$dir/trace"
 wait_for 'PortOpen = True' 1 "$dir/trace"

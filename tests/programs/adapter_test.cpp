@@ -3,17 +3,21 @@
 // 1 ms transfer, and the status reported is the lines as they were 1 ms earlier. Without a
 // settle, every sample after a clock edge shows SDA from before it, so each program shows wrong
 // values; with the default settle of such a driver it shows exactly what the board holds. On a
-// live adapter (no lag) no settle is needed. No real time passes.
+// live adapter (no lag) no settle is needed. The check of the bus measures the model's lag, and
+// the settle it offers makes every program read right. No real time passes.
 
 #include "AdapterDriver.h"
 #include "AdcPanelWindow.h"
+#include "BusProbe.h"
 #include "CachedStatusAdapter.h"
+#include "Experiments.h"
 #include "IoPanelWindow.h"
 #include "Pcf8574Expander.h"
 #include "Pcf8591Converter.h"
 #include "ProgramOnBoard.h"
 #include "SettledLines.h"
 #include "SimulatedClock.h"
+#include "StatusLag.h"
 #include "ThermConfWindow.h"
 
 #include <QLabel>
@@ -119,6 +123,29 @@ TEST(CachedAdapter, TwoWireProgramsReadWrongWithoutTheSettleAndRightWithIt)
         EXPECT_EQ(h.shown(live), h.expected);
         EXPECT_NE(h.shown(cached), h.expected);
         EXPECT_EQ(h.shown(settled), h.expected);
+    }
+}
+
+// Each lag as the check measures it on the model, and whether the settle it offers is enough.
+TEST(CachedAdapter, TheCheckMeasuresTheLagWithinAFrameAndItsSettleReadsRight)
+{
+    for (const auto lag : {1000us, 2000us, 2500us, 5000us}) {
+        SCOPED_TRACE(lag.count());
+        Board board;
+        experiments::sensorBoard(board);
+        SimulatedClock clock;
+        CachedStatusAdapter adapter(std::make_unique<VirtualPort>(board, LineSettings{}), clock, {lag, 1ms, 0us},
+                                    PortLines{true, true, false});
+        BusProbe probe(adapter, clock, 0us);
+        ASSERT_TRUE(probe.checkDataLine().follows());
+        const StatusLag measured(probe.lags(20));
+        EXPECT_EQ(measured.count(), 20);
+        EXPECT_LE(measured.least(), measured.most());
+        EXPECT_LE(std::chrono::abs(measured.most() - lag), StatusLag::Frame);
+        EXPECT_LE(std::chrono::abs(measured.least() - lag), StatusLag::Frame);
+        const Adapter settled{{lag, 1ms, 0us}, measured.settle()};
+        for (const TwoWireHandler& h : handlers())
+            EXPECT_EQ(h.shown(settled), h.expected) << h.program.toStdString();
     }
 }
 

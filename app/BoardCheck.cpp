@@ -1,0 +1,333 @@
+#include "BoardCheck.h"
+
+#include "AdapterDriver.h"
+#include "Board.h"
+#include "BusLines.h"
+#include "ChipCommands.h"
+#include "I2CSboard.h"
+#include "PartVisitor.h"
+#include "Pcf8574Expander.h"
+#include "PortEnvironment.h"
+#include "SerialPortList.h"
+#include "SettledLines.h"
+#include "StatusLag.h"
+
+#include <filesystem>
+#include <system_error>
+
+using namespace std::chrono;
+
+namespace {
+
+QString us(nanoseconds t) { return QStringLiteral("%1 µs").arg(duration_cast<microseconds>(t).count()); }
+
+QString hex2(std::uint8_t a) { return QStringLiteral("%1").arg(a, 2, 16, QLatin1Char('0')); }
+
+std::vector<std::uint8_t> range(std::uint8_t first, int count)
+{
+    std::vector<std::uint8_t> out;
+    for (int n = 0; n < count; ++n)
+        out.push_back(std::uint8_t(first + n));
+    return out;
+}
+
+constexpr std::uint8_t SensorAddress = sensor::WriteAddress >> 1;
+
+std::string canonical(const std::string& path)
+{
+    std::error_code error;
+    auto real = std::filesystem::canonical(path, error);
+    return error ? path : real.string();
+}
+
+} // namespace
+
+BoardCheck::BoardCheck(const Program& program, PortEnvironment& environment, int commPort)
+    : program_(program), environment_(environment), commPort_(commPort)
+{
+    Board drawn;  // the program's board, for what it carries
+    if (program.buildBoard)
+        program.buildBoard(drawn);
+    twoWire_ = busLinesOf(drawn) == BusLines::TwoWire;
+    struct Finder : PartVisitor {
+        using PartVisitor::visit;
+        void visit(TemperatureSensor&) override { add(QStringLiteral("the temperature sensor"), {SensorAddress}); }
+        void visit(Pcf8591Converter&) override { add(QStringLiteral("the PCF8591 converter"), {SensorAddress}); }
+        void visit(Pcf8574Expander&) override
+        {
+            // The user sets the chip and its pins in the window: any expander will do.
+            auto any = range(Pcf8574Expander::Pcf8574Address7, 8);
+            auto a = range(Pcf8574Expander::Pcf8574AAddress7, 8);
+            any.insert(any.end(), a.begin(), a.end());
+            add(QStringLiteral("a PCF8574 or PCF8574A expander"), any);
+        }
+        void visit(StatusInputs&) override { statusInputs = true; }
+        void add(const QString& chip, std::vector<std::uint8_t> addresses)
+        {
+            for (const Need& n : needs)
+                if (n.chip == chip)
+                    return;
+            needs.push_back({chip, std::move(addresses)});
+        }
+        std::vector<Need> needs;
+        bool statusInputs = false;
+    } finder;
+    drawn.accept(finder);
+    needs_ = std::move(finder.needs);
+    statusInputs_ = finder.statusInputs;
+}
+
+BoardCheck::~BoardCheck() = default;
+
+int BoardCheck::steps() const
+{
+    return twoWire_ ? 4 + (LastAddress - FirstAddress + 1) : 1;
+}
+
+std::optional<std::uint8_t> BoardCheck::scanning() const
+{
+    if (stage_ == Stage::Scan)
+        return next_;
+    return std::nullopt;
+}
+
+QString BoardCheck::chipAt(std::uint8_t address7)
+{
+    if (address7 == SensorAddress)
+        return QStringLiteral("the temperature sensor or the PCF8591");
+    for (auto [base, name] : {std::pair{Pcf8574Expander::Pcf8574Address7, "PCF8574"},
+                              std::pair{Pcf8574Expander::Pcf8574AAddress7, "PCF8574A"}}) {
+        if (address7 >= base && address7 < base + 8) {
+            const int pins = address7 - base;
+            return QStringLiteral("a %1 (A2 A1 A0 = %2%3%4)")
+                .arg(QLatin1String(name))
+                .arg(pins >> 2 & 1)
+                .arg(pins >> 1 & 1)
+                .arg(pins & 1);
+        }
+    }
+    return {};
+}
+
+void BoardCheck::fail(const QString& why)
+{
+    line(QStringLiteral("Verdict: not ready: %1").arg(why));
+    passed_ = false;
+    stage_ = Stage::Done;
+}
+
+bool BoardCheck::step()
+{
+    try {
+        switch (stage_) {
+        case Stage::Device: checkDevice(); break;
+        case Stage::DataLine: checkDataLine(); break;
+        case Stage::Lag: measureLag(); break;
+        case Stage::Scan: probeNext(); break;
+        case Stage::Verdict: giveVerdict(); break;
+        case Stage::Done: return false;
+        }
+    } catch (const CommError& e) {
+        line(QStringLiteral("The device failed: %1").arg(QString::fromStdString(e.what())));
+        fail(QStringLiteral("check that the adapter is still plugged in"));
+    }
+    ++done_;
+    return stage_ != Stage::Done;
+}
+
+void BoardCheck::checkDevice()
+{
+    const QString device = environment_.ports().device(commPort_);
+    const bool isVirtual = device == QLatin1String(PortAssignments::Virtual);
+    const std::optional<microseconds> set = environment_.settleFor(commPort_);
+    QString where = QStringLiteral("COM%1: ").arg(commPort_);
+    std::string driver;
+    if (isVirtual) {
+        where += QStringLiteral("the virtual board (no device), status reads live");
+    } else {
+        const std::string path = device.toStdString();
+        driver = AdapterDriver::of(path, environment_.devices().sysfsRoot);
+        where += device;
+        for (const SerialPortInfo& p : SerialPortList::present())
+            if (!p.byId.empty() && canonical(p.path) == canonical(path) && p.byId != path)
+                where += QStringLiteral(" (%1)").arg(QString::fromStdString(p.byId));
+        where += QStringLiteral(", driver %1, status reads %2")
+                     .arg(driver.empty() ? QStringLiteral("unknown") : QString::fromStdString(driver),
+                          AdapterDriver::cachesStatus(driver) ? QStringLiteral("cached") : QStringLiteral("live"));
+    }
+    driver_ = isVirtual ? QStringLiteral("the virtual board") : driver.empty() ? QStringLiteral("an unknown driver")
+                                                                             : QString::fromStdString(driver);
+    driverSettle_ = AdapterDriver::defaultSettle(driver);
+    settle_ = set.value_or(driverSettle_);
+    settleFrom_ = environment_.options().settle ? QStringLiteral("--settle")
+                  : set                         ? QStringLiteral("remembered")
+                                                : QStringLiteral("the driver's default");
+    line(where + QStringLiteral("; settle %1 µs (%2)").arg(settle_.count()).arg(settleFrom_));
+    try {
+        port_ = environment_.openUnsettled(commPort_);
+    } catch (const CommError& e) {
+        line(QString::fromStdString(e.what()));
+        fail(QStringLiteral("the device does not open; check the COM port's device (--list-ports)"));
+        return;
+    }
+    raw_ = port_.get();
+    if (statusInputs_) {
+        // A caching adapter's first report after opening may not have come yet.
+        MonotonicClock& clock = *environment_.devices().clock;
+        clock.sleepUntil(clock.now() + settle_);
+        auto state = [](bool asserted) { return asserted ? QStringLiteral("asserted") : QStringLiteral("not asserted"); };
+        line(QStringLiteral("Status inputs now: CTS %1, CD %2, DSR %3")
+                 .arg(state(raw_->cts()), state(raw_->cd()), state(raw_->dsr())));
+        line(QStringLiteral("Their status lag is not measurable: nothing on this side of the cable drives them."));
+        if (driver == "cdc_acm")
+            line(QStringLiteral("cdc_acm reports CTS as always asserted, whatever the board does."));
+    } else if (!twoWire_) {
+        line(QStringLiteral("%1 reads nothing back from the board: nothing more to check.").arg(program_.name));
+    }
+    if (!twoWire_) {
+        line(QStringLiteral("Verdict: the device opened."));
+        passed_ = true;
+        stage_ = Stage::Done;
+        return;
+    }
+    probe_ = std::make_unique<BusProbe>(*raw_, *environment_.devices().clock, settle_);
+    stage_ = Stage::DataLine;
+}
+
+void BoardCheck::checkDataLine()
+{
+    const BusProbe::DataLine d = probe_->checkDataLine();
+    if (d.stuckLow) {
+        line(QStringLiteral("Data line: SDA read low while released (a chip stopped mid-byte?); %1 clock%2 and a stop %3.")
+                 .arg(d.recoveryClocks)
+                 .arg(d.recoveryClocks == 1 ? "" : "s")
+                 .arg(d.freed ? QStringLiteral("freed it") : QStringLiteral("did not free it")));
+        if (!d.freed) {
+            fail(QStringLiteral("SDA stays low; check for a chip or a short holding the data line low, and the board's power"));
+            return;
+        }
+    }
+    if (!d.follows()) {
+        line(QStringLiteral("Data line: with SDA pulled low CD says %1, released %2: CD does not follow SDA.")
+                 .arg(d.followsLow ? QStringLiteral("low") : QStringLiteral("high"),
+                      d.followsHigh ? QStringLiteral("high") : QStringLiteral("low")));
+        fail(QStringLiteral("check the cable, the board's power and its level converter"));
+        return;
+    }
+    line(QStringLiteral("Data line: released SDA reads high, pulled low reads low: CD follows SDA."));
+    stage_ = Stage::Lag;
+}
+
+void BoardCheck::measureLag()
+{
+    std::vector<nanoseconds> lags = probe_->lags(LagChanges);
+    if (int(lags.size()) < LagChanges) {
+        line(QStringLiteral("Status lag: CD stopped following SDA after %1 changes.").arg(lags.size()));
+        fail(QStringLiteral("check the cable and the board's power"));
+        return;
+    }
+    const StatusLag lag(std::move(lags));
+    measured_ = lag.settle();
+    line(QStringLiteral("Status lag (%1 changes): least %2, median %3, most %4.")
+             .arg(lag.count())
+             .arg(us(lag.least()), us(lag.median()), us(lag.most())));
+    QString compared;
+    const QString byDriver = QStringLiteral("the default for %1 (%2 µs)").arg(driver_).arg(driverSettle_.count());
+    if (*measured_ == driverSettle_)
+        compared = QStringLiteral("the same as ") + byDriver;
+    else if (*measured_ > driverSettle_)
+        compared = QStringLiteral("longer than ") + byDriver;
+    else
+        compared = QStringLiteral("shorter than ") + byDriver;
+    if (settle_ != driverSettle_)
+        compared += QStringLiteral("; %1 µs applies now (%2)").arg(settle_.count()).arg(settleFrom_);
+    line(QStringLiteral("Settle this adapter needs: %1 µs (%2), %3.")
+             .arg(measured_->count())
+             .arg(measured_->count() == 0 ? QStringLiteral("no read lagged")
+                                          : QStringLiteral("the most, plus half of it and at least %1 µs")
+                                                .arg(StatusLag::Frame.count()))
+             .arg(compared));
+    // The scan reads acknowledges as the programs read their bits: after the settle measured.
+    std::unique_ptr<SerialLines> lines = std::move(port_);
+    if (*measured_ > microseconds::zero())
+        lines = std::make_unique<SettledLines>(std::move(lines), *measured_, *environment_.devices().clock);
+    auto held = std::make_shared<std::unique_ptr<SerialLines>>(std::move(lines));
+    component_ = std::make_unique<MSComm>(MSComm::Setup{[held](int, const LineSettings&) { return std::move(*held); }});
+    component_->setFailureHandler([this](const std::string& message) { failure_ = QString::fromStdString(message); });
+    component_->setCommPort(std::int16_t(commPort_));
+    component_->setPortOpen(true);
+    line(QStringLiteral("Bus (each address: start, address with the write bit, its acknowledge clock, stop):"));
+    line(QStringLiteral("     0  1  2  3  4  5  6  7  8  9  a  b  c  d  e  f"));
+    stage_ = Stage::Scan;
+}
+
+void BoardCheck::probeNext()
+{
+    const std::uint8_t a = next_;
+    bool acknowledged = false;
+    {
+        I2CSboard::ComponentScope scope(*component_);
+        I2CSboard::I2CStart();
+        I2CSboard::WriteByte(std::uint8_t(a << 1));
+        acknowledged = I2CSboard::GetAck();
+        I2CSboard::I2CStop();
+    }
+    if (!failure_.isEmpty())
+        throw CommError(CommError::Kind::DeviceFailed, failure_.toStdString());
+    if (acknowledged)
+        answered_.push_back(a);
+    if (a == FirstAddress || a % 16 == 0) {
+        QString row = hex2(std::uint8_t(a & 0xF0)) + u':';
+        for (int n = 0; n < (a & 0x0F); ++n)
+            row += QStringLiteral("   ");
+        report_ += row;
+    }
+    report_ += u' ' + (acknowledged ? hex2(a) : QStringLiteral("--"));
+    if (a % 16 == 15 || a == LastAddress)
+        report_ += u'\n';
+    if (a == LastAddress) {
+        for (std::uint8_t found : answered_) {
+            const QString chip = chipAt(found);
+            line(QStringLiteral("%1: %2").arg(hex2(found), chip.isEmpty() ? QStringLiteral("no chip of this suite's boards") : chip));
+        }
+        if (answered_.empty())
+            line(QStringLiteral("No address answered."));
+        stage_ = Stage::Verdict;
+        return;
+    }
+    next_ = std::uint8_t(a + 1);
+}
+
+void BoardCheck::giveVerdict()
+{
+    QStringList found, missing;
+    for (const Need& need : needs_) {
+        QString at;
+        for (std::uint8_t a : need.addresses)
+            for (std::uint8_t b : answered_)
+                if (a == b)
+                    at += (at.isEmpty() ? QString() : QStringLiteral(", ")) + hex2(a);
+        if (at.isEmpty())
+            missing << QStringLiteral("%1 (%2)").arg(need.chip, need.addresses.size() == 1 ? hex2(need.addresses[0])
+                                                                                           : QStringLiteral("20 to 27 or 38 to 3f"));
+        else
+            found << QStringLiteral("%1 at %2").arg(need.chip, at);
+    }
+    stage_ = Stage::Done;
+    if (missing.isEmpty()) {
+        passed_ = true;
+        // The scan waited the settle measured; the program waits the one that applies.
+        const QString tooEarly = *measured_ > settle_ ? QStringLiteral(" but with the settle that applies (%1 µs) the programs would "
+                                                                       "read too early: keep the measured one (--check --remember)")
+                                                            .arg(settle_.count())
+                                                      : QString();
+        line(QStringLiteral("Verdict: ready: %1 answered%2.").arg(found.join(QStringLiteral(", ")), tooEarly));
+        return;
+    }
+    QString first = answered_.empty()
+                        ? QStringLiteral("nothing answered; check the board's power and that the chips sit in their sockets")
+                        : QStringLiteral("other addresses answered; check the chip type and its address pins");
+    line(QStringLiteral("Verdict: not ready: %1%2 did not answer; %3.")
+             .arg(found.isEmpty() ? QString() : found.join(QStringLiteral(", ")) + QStringLiteral(" answered, "),
+                  missing.join(QStringLiteral(", ")), first));
+}

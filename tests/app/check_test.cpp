@@ -229,8 +229,9 @@ TEST(SettleApplied, OptionThenRememberedForThatPortThenTheDriversDefault)
         auto lines = environment.setup().opener(c.port, LineSettings{});
         auto* settled = dynamic_cast<SettledLines*>(lines.get());
         EXPECT_EQ(settled != nullptr, c.waited.has_value());
-        if (settled && c.waited)
+        if (settled && c.waited) {
             EXPECT_EQ(settled->settle(), *c.waited);
+        }
     }
 }
 

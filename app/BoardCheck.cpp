@@ -139,6 +139,7 @@ void BoardCheck::checkDevice()
 {
     const QString device = environment_.ports().device(commPort_);
     const bool isVirtual = device == QLatin1String(PortAssignments::Virtual);
+    virtual_ = isVirtual;
     const std::optional<microseconds> set = environment_.settleFor(commPort_);
     QString where = QStringLiteral("COM%1: ").arg(commPort_);
     std::string driver;

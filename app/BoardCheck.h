@@ -42,6 +42,12 @@ public:
     bool passed() const { return passed_; }
     // The settle the status lag calls for, once measured.
     std::optional<std::chrono::microseconds> measuredSettle() const { return measured_; }
+    // The measured settle, worth keeping for the COM port: none for the virtual board, whose
+    // zero would take the place of a real adapter's default later on the same port.
+    std::optional<std::chrono::microseconds> settleToKeep() const
+    {
+        return virtual_ ? std::nullopt : measured_;
+    }
     int commPort() const { return commPort_; }
     // The addresses that acknowledged, in order.
     const std::vector<std::uint8_t>& answered() const { return answered_; }
@@ -71,6 +77,7 @@ private:
     int commPort_;
     std::vector<Need> needs_;
     bool twoWire_ = false;
+    bool virtual_ = false;  // the port stands for the virtual board
     bool statusInputs_ = false;
     Stage stage_ = Stage::Device;
     int done_ = 0;

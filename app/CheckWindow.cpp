@@ -59,14 +59,14 @@ void CheckWindow::nextStep()
     steps_->stop();
     progress_->setValue(progress_->maximum());
     copy_->setEnabled(true);
-    remember_->setEnabled(check_->measuredSettle().has_value());
+    remember_->setEnabled(check_->settleToKeep().has_value());
 }
 
 void CheckWindow::rememberSettle()
 {
     QString error;
-    if (PortAssignments::rememberSettle(check_->commPort(), *check_->measuredSettle(), error))
-        note_->setText(QStringLiteral("Settle %1 µs kept for COM%2.").arg(check_->measuredSettle()->count()).arg(check_->commPort()));
+    if (PortAssignments::rememberSettle(check_->commPort(), *check_->settleToKeep(), error))
+        note_->setText(QStringLiteral("Settle %1 µs kept for COM%2.").arg(check_->settleToKeep()->count()).arg(check_->commPort()));
     else
         note_->setText(error);
 }

@@ -99,16 +99,17 @@ int listPorts(const Program& program, const ProgramOptions& options, const PortA
 // Keeps the settle the check measured for its COM port, when asked to; false when it cannot.
 bool rememberSettle(const Program& program, const BoardCheck& check)
 {
-    if (!check.measuredSettle()) {
-        say(program, QStringLiteral("no settle measured; nothing remembered"));
+    if (!check.settleToKeep()) {
+        say(program, check.measuredSettle() ? QStringLiteral("the virtual board needs no settle; nothing remembered")
+                                            : QStringLiteral("no settle measured; nothing remembered"));
         return false;
     }
     QString error;
-    if (!PortAssignments::rememberSettle(check.commPort(), *check.measuredSettle(), error)) {
+    if (!PortAssignments::rememberSettle(check.commPort(), *check.settleToKeep(), error)) {
         say(program, error);
         return false;
     }
-    std::printf("Remembered: settle %lld µs for COM%d in %s\n", static_cast<long long>(check.measuredSettle()->count()),
+    std::printf("Remembered: settle %lld µs for COM%d in %s\n", static_cast<long long>(check.settleToKeep()->count()),
                 check.commPort(), qPrintable(PortAssignments::userFile()));
     return true;
 }
@@ -141,7 +142,7 @@ int checkBoard(const Program& program, const ProgramOptions& options, PortEnviro
         }
         std::fflush(stdout);
     }
-    if (check.measuredSettle() && !options.rememberSettle)
+    if (check.settleToKeep() && !options.rememberSettle)
         std::printf("To keep the settle measured for COM%d: %s --check=COM%d --remember\n", check.commPort(),
                     qPrintable(program.name), check.commPort());
     if (options.rememberSettle && !rememberSettle(program, check))

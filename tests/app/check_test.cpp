@@ -3,6 +3,7 @@
 // its lines, CD does not follow SDA and the check fails; a chip left holding SDA low mid-byte
 // is freed. Through the runner: the report on standard output, the exit status, and the
 // settle it remembers taking its place between --settle and the driver's default.
+#include "Board.h"
 #include "BoardCheck.h"
 #include "CheckWindow.h"
 #include "I2CSboard.h"
@@ -185,13 +186,24 @@ TEST(CheckOption, APtyWithNothingOnItsLinesFailsTheDataLine)
 TEST(CheckOption, TheRememberedSettleComesAfterTheOptionAndBeforeTheDriversDefault)
 {
     const IsolatedConfig config;
-    const CheckRun first = runCheck("adcpanel", {"--check=COM2", "--com2=virtual"});
+    // The virtual board's zero is not kept: it would stand for a real adapter on the same port.
+    IsolatedConfig::write(config.userFile(), "[ports]\nCOM1=/dev/mine\n");
+    const CheckRun onBoard = runCheck("adcpanel", {"--check=COM2", "--com2=virtual", "--remember"});
+    EXPECT_EQ(onBoard.status, 1) << onBoard.out;
+    EXPECT_EQ(onBoard.out.find("--remember"), std::string::npos) << onBoard.out;
+    EXPECT_EQ(IsolatedConfig::read(config.userFile()).indexOf("[settle]"), -1);
+
+    // A device (a pty whose lines reach the program's board) is offered its settle, and keeps it.
+    PtySerialDevice pty;
+    Board board;
+    program("adcpanel").buildBoard(board);
+    pty.calls.board = &board;
+    const std::string device = "--com2=" + pty.device();
+    const CheckRun first = runCheck("adcpanel", {"--check=COM2", device}, pty.opener());
     EXPECT_EQ(first.status, 0) << first.out;
     EXPECT_NE(first.out.find("settle 0 µs (the driver's default)"), std::string::npos) << first.out;
     EXPECT_NE(first.out.find("adcpanel --check=COM2 --remember"), std::string::npos) << first.out;
-
-    IsolatedConfig::write(config.userFile(), "[ports]\nCOM1=/dev/mine\n");
-    const CheckRun kept = runCheck("adcpanel", {"--check=COM2", "--com2=virtual", "--remember"});
+    const CheckRun kept = runCheck("adcpanel", {"--check=COM2", device, "--remember"}, pty.opener());
     EXPECT_EQ(kept.status, 0) << kept.out;
     const QString file = IsolatedConfig::read(config.userFile());
     EXPECT_NE(file.indexOf("[settle]\nCOM2=0"), -1) << file.toStdString();
@@ -244,9 +256,14 @@ TEST(CheckWindow, RunsTheCheckInStepsThenCopiesTheReportAndRemembersTheSettle)
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     const Program& p = program("iopanel");
+    // A device: a pty whose lines reach the program's board (the virtual board keeps no settle).
+    PtySerialDevice pty;
+    Board board;
+    p.buildBoard(board);
+    pty.calls.board = &board;
     ProgramOptions options;
-    options.com[0] = PortAssignments::Virtual;
-    PortEnvironment environment(options, PortAssignments::load(options.com, {}), p.buildBoard, {}, {}, {});
+    options.com[0] = QString::fromStdString(pty.device());
+    PortEnvironment environment(options, PortAssignments::load(options.com, {}), p.buildBoard, {}, pty.opener(), {});
     CheckWindow window(std::make_unique<BoardCheck>(p, environment, 1), p.name);
     window.show();
     window.start();

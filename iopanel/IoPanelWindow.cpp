@@ -25,6 +25,25 @@ constexpr std::uint8_t ReadFlag = 0x01;  // bit 0 of an address byte
 constexpr int Bits = 8;
 constexpr int Ports = 4;
 
+struct PlacedOption {
+    QString caption;
+    int left, top, width, height;
+};
+
+// Two option buttons of one group, the first chosen, as the layout has them.
+void addOptionPair(QGroupBox* frame, forms::ControlArray<QRadioButton>& array, const PlacedOption& first,
+                   const PlacedOption& second)
+{
+    QRadioButton* chosen = nullptr;
+    for (const PlacedOption& option : {first, second}) {
+        auto* button = new QRadioButton(option.caption, frame);
+        forms::place(button, option.left, option.top, option.width, option.height);
+        chosen = chosen ? chosen : button;
+        array.add(button);
+    }
+    chosen->setChecked(true);
+}
+
 } // namespace
 
 IoPanelWindow::IoPanelWindow(MSComm::Setup setup, QWidget* parent) : FormWindow(std::move(setup), parent)
@@ -108,23 +127,13 @@ void IoPanelWindow::buildSettingsFrame(QGroupBox*& frame, QGroupBox*& addressFra
 
     chipFrame = new QGroupBox(QStringLiteral("Chip"), frame);
     forms::place(chipFrame, 900, 255, 1770, 855);
-    auto* pcf8574 = new QRadioButton(QStringLiteral("PCF8574"), chipFrame);
-    forms::place(pcf8574, 165, 210, 1035, 225);
-    auto* pcf8574a = new QRadioButton(QStringLiteral("PCF8574A"), chipFrame);
-    forms::place(pcf8574a, 150, 510, 1095, 210);
-    pcf8574->setChecked(true);
-    panel.chip.add(pcf8574);
-    panel.chip.add(pcf8574a);
+    addOptionPair(chipFrame, panel.chip, {QStringLiteral("PCF8574"), 165, 210, 1035, 225},
+                  {QStringLiteral("PCF8574A"), 150, 510, 1095, 210});
 
     modeFrame = new QGroupBox(QStringLiteral("Read/Write"), frame);
     forms::place(modeFrame, 900, 1080, 1770, 510);
-    auto* read = new QRadioButton(QStringLiteral("Read"), modeFrame);
-    forms::place(read, 225, 180, 825, 255);
-    auto* write = new QRadioButton(QStringLiteral("Write"), modeFrame);
-    forms::place(write, 975, 180, 750, 255);
-    read->setChecked(true);
-    panel.mode.add(read);
-    panel.mode.add(write);
+    addOptionPair(modeFrame, panel.mode, {QStringLiteral("Read"), 225, 180, 825, 255},
+                  {QStringLiteral("Write"), 975, 180, 750, 255});
 }
 
 void IoPanelWindow::buildLampsFrame(QGroupBox*& frame, const QString& title, int left, int top, int height,

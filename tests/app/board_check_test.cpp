@@ -3,6 +3,7 @@
 // its lines, CD does not follow SDA and the check fails; a chip left holding SDA low mid-byte
 // is freed. Through the runner: the report on standard output, the exit status, and the
 // settle it remembers taking its place between --settle and the driver's default.
+#include "Arguments.h"
 #include "Board.h"
 #include "BoardCheck.h"
 #include "CheckWindow.h"
@@ -10,8 +11,9 @@
 #include "IsolatedConfig.h"
 #include "PortEnvironment.h"
 #include "ProgramRunner.h"
+#include "RunProgram.h"
 #include "Programs.h"
-#include "PtySerialDevice.h"
+#include "PtyOnBoard.h"
 #include "SettledLines.h"
 #include "TemperatureSensor.h"
 #include "TwoWireBus.h"
@@ -54,12 +56,12 @@ Checked checkOnBoard(const char* name, const std::function<void(Board&)>& before
     while (check.step())
         ++steps;
     EXPECT_EQ(steps + 1, check.stepsDone());
+    EXPECT_EQ(check.steps(), check.stepsDone()) << "the steps announced, for the progress bar";
     return {check.passed(), check.answered(), check.measuredSettle(), check.report().toStdString()};
 }
 
 TEST(BoardCheck, EachTwoWireProgramsChipsAnswerOnTheVirtualBoardWithNoLagAndNoneUnplugged)
 {
-    const IsolatedConfig config;
     const struct {
         const char* program;
         std::vector<std::uint8_t> answering;
@@ -90,7 +92,6 @@ TEST(BoardCheck, EachTwoWireProgramsChipsAnswerOnTheVirtualBoardWithNoLagAndNone
 
 TEST(BoardCheck, TheGridShowsWhereChipsAnswerAndNamesThem)
 {
-    const IsolatedConfig config;
     // A sensor moved to another address, beside the expander board's two chips.
     const Checked c = checkOnBoard("iopanel", [](Board& b) {
         struct : PartVisitor {
@@ -111,7 +112,6 @@ TEST(BoardCheck, TheGridShowsWhereChipsAnswerAndNamesThem)
 
 TEST(BoardCheck, AChipHoldingTheDataLowMidByteIsFreedByClockingAndAStop)
 {
-    const IsolatedConfig config;
     const Checked c = checkOnBoard("thermread", [](Board& board) {
         // A Read Temp stopped after the read address: the sensor presents 25.5's first byte,
         // 0x19, whose first bit (0) holds SDA low.
@@ -137,7 +137,6 @@ TEST(BoardCheck, AChipHoldingTheDataLowMidByteIsFreedByClockingAndAStop)
 
 TEST(BoardCheck, ProgramsThatReadNothingBackCheckTheDeviceOnly)
 {
-    const IsolatedConfig config;
     for (const char* name : {"shiftout", "serialout", "lineprobe"}) {
         SCOPED_TRACE(name);
         const Checked c = checkOnBoard(name);
@@ -156,16 +155,12 @@ struct CheckRun {
 
 CheckRun runCheck(const char* name, std::vector<std::string> arguments, const DeviceOpener& devices = {})
 {
-    arguments.insert(arguments.begin(), std::string("/opt/suite/bin/") + name);
-    std::vector<char*> argv;
-    for (std::string& a : arguments)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
+    Arguments argv(RunProgram::installedPath(name), std::move(arguments));
     // No display: the check needs none.
     const QByteArray display = qgetenv("QT_QPA_PLATFORM");
     qunsetenv("QT_QPA_PLATFORM");
     testing::internal::CaptureStdout();
-    const int status = runProgram(int(argv.size() - 1), argv.data(), program(name), devices);
+    const int status = runProgram(argv.argc(), argv.argv(), program(name), devices);
     CheckRun run{status, testing::internal::GetCapturedStdout()};
     qputenv("QT_QPA_PLATFORM", display);
     return run;
@@ -173,7 +168,6 @@ CheckRun runCheck(const char* name, std::vector<std::string> arguments, const De
 
 TEST(CheckOption, APtyWithNothingOnItsLinesFailsTheDataLine)
 {
-    const IsolatedConfig config;
     PtySerialDevice pty;
     pty.closeSlave();
     const CheckRun run = runCheck("thermread", {"--check", "--com1=" + pty.device()}, pty.opener());
@@ -194,10 +188,8 @@ TEST(CheckOption, TheRememberedSettleComesAfterTheOptionAndBeforeTheDriversDefau
     EXPECT_EQ(IsolatedConfig::read(config.userFile()).indexOf("[settle]"), -1);
 
     // A device (a pty whose lines reach the program's board) is offered its settle, and keeps it.
-    PtySerialDevice pty;
-    Board board;
-    program("adcpanel").buildBoard(board);
-    pty.calls.board = &board;
+    PtyOnBoard onBoard(program("adcpanel").buildBoard);
+    PtySerialDevice& pty = onBoard.pty;
     const std::string device = "--com2=" + pty.device();
     const CheckRun first = runCheck("adcpanel", {"--check=COM2", device}, pty.opener());
     EXPECT_EQ(first.status, 0) << first.out;
@@ -217,6 +209,23 @@ TEST(CheckOption, TheRememberedSettleComesAfterTheOptionAndBeforeTheDriversDefau
     EXPECT_NE(listed.out.find("COM2 = virtual (option --com2), settle 4500 µs (" + config.userFile().toStdString() + ")"),
               std::string::npos)
         << listed.out;
+}
+
+// A device whose status reads lag 2 ms, as a caching adapter's do, whose driver the check does
+// not know: the verdict says when the settle that applies is shorter than the one measured.
+TEST(CheckOption, TheVerdictSaysWhenTheProgramsWouldReadTooEarly)
+{
+    const struct {
+        const char* settle;
+        bool tooEarly;
+    } cases[] = {{"--settle=0", true}, {"--settle=100000", false}};
+    for (const auto& c : cases) {
+        PtyOnBoard onBoard(program("thermread").buildBoard, CachedStatusAdapter::Timing{2ms, 0us, 0us});
+        const CheckRun run = runCheck("thermread", {"--check", "--com1=" + onBoard.pty.device(), c.settle}, onBoard.pty.opener());
+        EXPECT_EQ(run.status, 0) << run.out;
+        EXPECT_NE(run.out.find("Verdict: ready"), std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find("would read too early") != std::string::npos, c.tooEarly) << c.settle << "\n" << run.out;
+    }
 }
 
 // What a program's opening of a device waits before reads: --settle, else the settle
@@ -249,7 +258,6 @@ TEST(SettleApplied, OptionThenRememberedForThatPortThenTheDriversDefault)
 
 TEST(CheckWindow, RunsTheCheckInStepsThenCopiesTheReportAndRemembersTheSettle)
 {
-    const IsolatedConfig config;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "iopanel";
@@ -257,10 +265,8 @@ TEST(CheckWindow, RunsTheCheckInStepsThenCopiesTheReportAndRemembersTheSettle)
     QApplication app(argc, argv);
     const Program& p = program("iopanel");
     // A device: a pty whose lines reach the program's board (the virtual board keeps no settle).
-    PtySerialDevice pty;
-    Board board;
-    p.buildBoard(board);
-    pty.calls.board = &board;
+    PtyOnBoard onBoard(p.buildBoard);
+    PtySerialDevice& pty = onBoard.pty;
     ProgramOptions options;
     options.com[0] = QString::fromStdString(pty.device());
     PortEnvironment environment(options, PortAssignments::load(options.com, {}), p.buildBoard, {}, pty.opener(), {});

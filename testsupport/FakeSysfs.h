@@ -39,6 +39,11 @@ public:
                                                 (std::string("../../bus/drivers/") + driver).c_str());
         return added;
     }
+    // A link in the device's folder: `device` to "..", as a tty has to the port it belongs to.
+    void link(const std::string& path, const char* name, const char* target)
+    {
+        umockdev_testbed_set_attribute_link(testbed_, path.c_str(), name, target);
+    }
     // What udev announces: "add", "remove".
     void announce(const std::string& path, const char* action) { umockdev_testbed_uevent(testbed_, path.c_str(), action); }
     void remove(const std::string& path) { umockdev_testbed_remove_device(testbed_, path.c_str()); }

@@ -1,6 +1,6 @@
 #include "PtyModemCalls.h"
 
-#include "Board.h"
+#include "SerialLines.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -41,8 +41,8 @@ int PtyModemCalls::ioctl(int fd, unsigned long request, void* argument)
                        : request == TIOCEXCL ? "TIOCEXCL"
                                              : "ioctl";
     ++calls[name];
-    if (board && (request == TIOCSBRK || request == TIOCCBRK))
-        board->setBreak(request == TIOCSBRK);
+    if (farEnd && (request == TIOCSBRK || request == TIOCCBRK))
+        farEnd->setBreak(request == TIOCSBRK);
     bool modem = request == TIOCMGET || request == TIOCMBIS || request == TIOCMBIC;
     if (!modem || !emulateModem)
         return Syscalls::ioctl(fd, request, argument);
@@ -55,9 +55,9 @@ int PtyModemCalls::ioctl(int fd, unsigned long request, void* argument)
     }
     int* bits = static_cast<int*>(argument);
     if (request == TIOCMGET) {
-        if (board)
-            modemBits = (modemBits & (TIOCM_DTR | TIOCM_RTS)) | (board->cd() ? TIOCM_CD : 0) |
-                        (board->cts() ? TIOCM_CTS : 0) | (board->dsr() ? TIOCM_DSR : 0);
+        if (farEnd)
+            modemBits = (modemBits & (TIOCM_DTR | TIOCM_RTS)) | (farEnd->cd() ? TIOCM_CD : 0) |
+                        (farEnd->cts() ? TIOCM_CTS : 0) | (farEnd->dsr() ? TIOCM_DSR : 0);
         *bits = modemBits;
         return 0;
     }
@@ -65,9 +65,9 @@ int PtyModemCalls::ioctl(int fd, unsigned long request, void* argument)
         modemBits |= *bits;
     else
         modemBits &= ~*bits;
-    if (board) {
-        board->setDtr(modemBits & TIOCM_DTR);
-        board->setRts(modemBits & TIOCM_RTS);
+    if (farEnd) {
+        farEnd->setDtr(modemBits & TIOCM_DTR);
+        farEnd->setRts(modemBits & TIOCM_RTS);
     }
     return 0;
 }

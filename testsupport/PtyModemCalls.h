@@ -2,7 +2,7 @@
 
 #include "Syscalls.h"
 
-class Board;
+class SerialLines;
 #include <map>
 #include <string>
 #include <sys/ioctl.h>
@@ -29,9 +29,10 @@ public:
     bool followHangup = false;
     // The descriptor keeps O_NONBLOCK after opening, so that a full output buffer gives EAGAIN.
     bool keepNonBlocking = false;
-    // Not null: the cable ends at this board, which sees DTR, RTS and break change and gives
-    // CD, CTS and DSR (the board must outlive the calls).
-    Board* board = nullptr;
+    // Not null: the cable ends at these lines (the virtual board's port, or a model of an adapter
+    // in front of it), which see DTR, RTS and break change and give CD, CTS and DSR; they must
+    // outlive the calls. PtyOnBoard wires them.
+    SerialLines* farEnd = nullptr;
     std::map<std::string, int> calls;
     termios lastSet{};  // what the last tcsetattr asked for (a pty itself keeps only CS8, no parity)
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Arguments.h"
 #include "DeviceOpener.h"
 #include "ProgramRunner.h"
 
@@ -33,6 +34,9 @@ private:
     std::function<void()> shown_;
 };
 
+// Where a program is started from, as a desktop starts it: its name is the path's last part.
+inline std::string installedPath(const std::string& name) { return "/opt/suite/bin/" + name; }
+
 enum class Then { Quit, Wait };
 constexpr int HangStatus = 3;
 
@@ -61,12 +65,8 @@ int runWith(Program info, std::vector<std::string> arguments, std::function<void
         QTimer::singleShot(5000, [] { QCoreApplication::exit(HangStatus); });  // a hang fails, it does not block
         return window;
     };
-    arguments.insert(arguments.begin(), "/opt/suite/bin/" + info.name.toStdString());
-    std::vector<char*> argv;
-    for (std::string& a : arguments)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    return runProgram(int(argv.size() - 1), argv.data(), info, devices);
+    Arguments argv(installedPath(info.name.toStdString()), std::move(arguments));
+    return runProgram(argv.argc(), argv.argv(), info, devices);
 }
 
 } // namespace RunProgram

@@ -1,17 +1,17 @@
-// A cable pulled under a running program and plugged back: the whole runner on a pty whose
+// A device lost under a running program: every program without a port choice waits with its
+// window up until it is closed. A cable pulled and plugged back: the whole runner on a pty whose
 // modem lines reach a virtual board, opened by a link that goes with the device and comes back
 // naming a new pty (as a by-id link does), or, under umockdev, a kernel name that udev
 // announces again under another name on the same USB interface.
 #include "FakeSysfs.h"  // first: before Qt's headers
 
 #include "AdcPanelWindow.h"
-#include "Board.h"
 #include "IoPanelWindow.h"
-#include "IsolatedConfig.h"
 #include "ModalBoxCloser.h"
 #include "Pcf8591Converter.h"
 #include "Programs.h"
-#include "PtySerialDevice.h"
+#include "PtyOnBoard.h"
+#include "ScriptedLines.h"
 #include "RunProgram.h"
 #include "ShiftOutWindow.h"
 #include "TemperatureSensor.h"
@@ -26,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -35,14 +36,11 @@ namespace {
 using RunProgram::runWith;
 using RunProgram::Then;
 
-const IsolatedConfig noOnesAssignments;
-
-class CablePulled : public ::testing::Test {
+class LostDevice : public ::testing::Test {
 protected:
-    CablePulled()
+    LostDevice()
     {
         calls().followHangup = true;
-        calls().board = &board;
         fs::create_symlink(first.device(), link);
     }
 
@@ -73,8 +71,10 @@ protected:
 
     static bool waitFor(const std::function<bool()>& condition) { return QTest::qWaitFor(condition, 4000); }
 
-    Board board;
-    PtySerialDevice first, second;
+    PtyOnBoard onBoard;
+    Board& board = onBoard.board;
+    PtySerialDevice& first = onBoard.pty;
+    PtySerialDevice second;
     QTemporaryDir dir;
     std::string link = dir.filePath("board-cable").toStdString();
     ModalBoxCloser closer;  // none may come
@@ -84,7 +84,7 @@ protected:
 // as it was (not a closed port's 255.5), the controls are disabled and nothing reaches a
 // device. Back on the new one, DTR and RTS are put back with one kernel call each and the next
 // Read Temp reads the board anew; closing then ends the program with status 0.
-TEST_F(CablePulled, ThermReadWaitsThenCarriesOnOnTheDeviceBack)
+TEST_F(LostDevice, ThermReadWaitsThenCarriesOnOnTheDeviceBack)
 {
     auto& sensor = board.add<TwoWireBus>().add<TemperatureSensor>();
     int status = run<ThermReadWindow>("thermread", [&](ThermReadWindow& w) {
@@ -121,7 +121,7 @@ TEST_F(CablePulled, ThermReadWaitsThenCarriesOnOnTheDeviceBack)
 
 // The ticks stop while the device is gone, the four readings stay, and they start again on the
 // device back, reading it.
-TEST_F(CablePulled, AdcPanelsTicksStopAndResume)
+TEST_F(LostDevice, AdcPanelsTicksStopAndResume)
 {
     auto& converter = board.add<TwoWireBus>().add<Pcf8591Converter>();
     converter.setInput(0, 51);  // 1 V
@@ -146,7 +146,7 @@ TEST_F(CablePulled, AdcPanelsTicksStopAndResume)
 
 // A click that finds the device gone still ends with TXD in break (D0 off); the device back
 // gets the break put back, and DTR and RTS, and nothing else: no word is sent again.
-TEST_F(CablePulled, ShiftoutsBreakLevelIsPutBack)
+TEST_F(LostDevice, ShiftoutsBreakLevelIsPutBack)
 {
     int status = run<ShiftOutWindow>("shiftout", [&](ShiftOutWindow& w) {
         pull();
@@ -168,7 +168,7 @@ TEST_F(CablePulled, ShiftoutsBreakLevelIsPutBack)
 
 // Between clicks nothing reaches the port, but the hang-up is seen: the port is closed and the
 // window waits without a click; closed while it waits, the program ends with status 1.
-TEST_F(CablePulled, AnIdleProgramSeesTheHangUp)
+TEST_F(LostDevice, AnIdleProgramSeesTheHangUp)
 {
     board.add<TwoWireBus>().add<TemperatureSensor>();
     int status = run<ThermReadWindow>("thermread", [&](ThermReadWindow& w) {
@@ -183,7 +183,7 @@ TEST_F(CablePulled, AnIdleProgramSeesTheHangUp)
 }
 
 // iopanel waits with its COM buttons and Exit usable; choosing COM2 ends the wait on that port.
-TEST_F(CablePulled, IoPanelsChoiceEndsTheWait)
+TEST_F(LostDevice, IoPanelsChoiceEndsTheWait)
 {
     int status = run<IoPanelWindow>("iopanel", [&](IoPanelWindow& w) {
         const QString caption = w.windowTitle();
@@ -210,7 +210,7 @@ TEST_F(CablePulled, IoPanelsChoiceEndsTheWait)
 
 // Under umockdev: COM1 is a kernel name on a USB interface; the adapter comes back, while the
 // old name was still taken, as another name on the same interface, which udev announces.
-TEST_F(CablePulled, FakeSysfsAdapterBackUnderAnotherKernelName)
+TEST_F(LostDevice, FakeSysfsAdapterBackUnderAnotherKernelName)
 {
     FakeSysfs sysfs;
     const std::string usb = sysfs.add("usb", "1-1", "", {"idVendor", "1a86", "idProduct", "7523"}, {"DEVTYPE", "usb_device"});
@@ -241,6 +241,56 @@ TEST_F(CablePulled, FakeSysfsAdapterBackUnderAnotherKernelName)
         w.close();
     }, Then::Wait, opener);
     EXPECT_EQ(status, 0);
+}
+
+// The program with its ports replaced: the first port opened fails at its first access, as an
+// adapter pulled out does; any later one works.
+Program onFailingDevice(Program p)
+{
+    auto create = p.createWindow;
+    p.createWindow = [create](MSComm::Setup setup) {
+        setup.opener = [opened = 0](int, const LineSettings&) mutable -> std::unique_ptr<SerialLines> {
+            auto port = std::make_unique<ScriptedLines>();
+            port->callsUntilFailure = opened++ == 0 ? 0 : -1;
+            return port;
+        };
+        return create(std::move(setup));
+    };
+    return p;
+}
+
+// Every program without a port choice, on a device that never comes back: no box, its window
+// stays up with its controls disabled and the loss in its caption, and closing it ends the
+// program with status 1; whatever first reaches the port (a click on the two sensor programs,
+// a tick, the start-up word) finds it failing.
+TEST_F(LostDevice, EveryProgramWithoutAPortChoiceWaitsAndEndsWithStatus1WhenClosed)
+{
+    const QString gone = dir.filePath("pulled-adapter");
+    for (const Program& p : programs()) {
+        if (p.choosesPort)
+            continue;
+        SCOPED_TRACE(p.name.toStdString());
+        QString waitingCaption;
+        bool shown = false, anyEnabled = true;
+        int status = runWith<FormWindow>(onFailingDevice(p), {"--com1=" + gone.toStdString()}, [&](FormWindow& w) {
+            if (auto* sensor = dynamic_cast<ThermReadWindow*>(&w))
+                sensor->cmdRdTemp->click();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return w.suspended(); }, 3000));
+            QTest::qWait(300);  // for a box, which must not come
+            waitingCaption = w.windowTitle();
+            shown = w.isVisible();
+            const QList<QWidget*> children = w.findChildren<QWidget*>();
+            anyEnabled = std::any_of(children.begin(), children.end(), [](QWidget* c) { return c->isEnabled(); });
+            w.close();
+        }, Then::Wait);
+        EXPECT_EQ(status, 1);
+        EXPECT_TRUE(shown);
+        EXPECT_FALSE(anyEnabled);
+        // The output programs lose it to their start-up word, before the window is shown.
+        EXPECT_TRUE(waitingCaption.endsWith(" — COM1 lost, waiting for " + gone)) << waitingCaption.toStdString();
+        EXPECT_EQ(waitingCaption.count(u'—'), 1) << waitingCaption.toStdString();
+    }
+    EXPECT_EQ(closer.count(), 0);
 }
 
 } // namespace

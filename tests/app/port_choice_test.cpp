@@ -176,21 +176,32 @@ TEST_F(PortChoice, MissingCom1IsAskedForAndTheDeviceChosenOpensAndIsRemembered)
 }
 
 // The board's window comes with the choice, in time to see the start-up word of shiftout.
+// With "Use it as COM1 from now on" unchecked, the choice is for this run only.
 TEST_F(PortChoice, TheVirtualBoardChosenAtStartUpBringsItsWindowBeforeTheFirstWord)
 {
     com1IsMissing();
-    DialogAnswerer answerer([](QDialog& d, int) { choose(d, "COM1", "virtual"); });
-    QString monitor;
-    int status = runWith<FormWindow>(program("shiftout"), {}, [&](FormWindow&) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* board = dynamic_cast<BoardWindow*>(w); board && board->isVisible()) {
-                board->monitorPane->refresh();
-                monitor = board->monitorPane->lines->toPlainText();
-            }
-    });
-    EXPECT_EQ(status, 0);
-    EXPECT_NE(monitor.indexOf("latched 0000"), -1) << monitor.toStdString();
-    EXPECT_EQ(userAssignment(1), "COM1 = virtual (user file " + config.userFile() + ")");
+    const QString mine = "[window]\nzoom=2\n";
+    IsolatedConfig::write(config.userFile(), mine);
+    for (bool remember : {false, true}) {
+        DialogAnswerer answerer([remember](QDialog& d, int) {
+            d.findChild<QCheckBox*>("remember")->setChecked(remember);
+            choose(d, "COM1", "virtual");
+        });
+        QString monitor;
+        int status = runWith<FormWindow>(program("shiftout"), {}, [&](FormWindow&) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* board = dynamic_cast<BoardWindow*>(w); board && board->isVisible()) {
+                    board->monitorPane->refresh();
+                    monitor = board->monitorPane->lines->toPlainText();
+                }
+        });
+        EXPECT_EQ(status, 0);
+        EXPECT_NE(monitor.indexOf("latched 0000"), -1) << monitor.toStdString();
+        if (remember)
+            EXPECT_EQ(userAssignment(1), "COM1 = virtual (user file " + config.userFile() + ")");
+        else
+            EXPECT_EQ(IsolatedConfig::read(config.userFile()), mine) << "the user's file was written";
+    }
 }
 
 TEST_F(PortChoice, QuitOrClosingTheDialogEndsWithStatus1AndRemembersNothing)
@@ -339,10 +350,21 @@ TEST(PortChoiceDialog, OffersUsbAdaptersFirstByTheirStableNameAndWithNoDeviceThe
 
     // Typed, the path shows as the choice it names.
     auto* path = dialog.findChild<QLineEdit*>("pathCOM1");
-    path->clear();
-    QTest::keyClicks(path, "virtual");
-    EXPECT_EQ(dialog.findChild<QComboBox*>("choicesCOM1")->currentText(), "Virtual board (no board needed)");
-    EXPECT_EQ(dialog.device(1), "virtual");
+    const struct {
+        const char* typed;
+        const char* shown;
+    } typings[] = {
+        {"virtual", "Virtual board (no board needed)"},
+        {"/dev/built-in0", "Serial port (serial): /dev/built-in0"},
+        {"/dev/serial/by-id/usb-x-if00", "CP2102 (cp210x): /dev/usb-adapter0, /dev/serial/by-id/usb-x-if00"},
+        {"/dev/elsewhere", "Another device: type its path below"},
+    };
+    for (const auto& t : typings) {
+        path->clear();
+        QTest::keyClicks(path, t.typed);
+        EXPECT_EQ(dialog.findChild<QComboBox*>("choicesCOM1")->currentText(), t.shown) << t.typed;
+        EXPECT_EQ(dialog.device(1), t.typed);
+    }
 
     present.clear();
     PortChoiceDialog none("", {1}, ports, PortChoiceDialog::Offer::FirstPresent, [&present] { return present; });

@@ -5,6 +5,7 @@
 // gives one message, not a storm, and waits (status 1 if ended then), --settle reaches the device layer, and --vcd
 // dumps a device's lines with SDA rebuilt from the samples.
 
+#include "Arguments.h"
 #include "MasterTransactions.h"
 #include "PortLock.h"
 #include "PtySerialDevice.h"
@@ -65,11 +66,8 @@ public:
             setenv("XDG_CONFIG_DIRS", (runtimeDir_ + "/config-system").c_str(), 1);
             setenv("LD_PRELOAD", PTY_MODEM_SHIM, 1);
             setenv("ASAN_OPTIONS", "verify_asan_link_order=0", 1);  // the shim comes before the sanitizer
-            std::vector<char*> argv{const_cast<char*>(binary.c_str())};
-            for (std::string& o : options)
-                argv.push_back(o.data());
-            argv.push_back(nullptr);
-            execv(binary.c_str(), argv.data());
+            Arguments argv(binary, options);
+            execv(binary.c_str(), argv.argv());
             _exit(127);
         }
         ::close(err);
@@ -195,11 +193,11 @@ TEST_F(ProgramOnPty, SigtermEndsLineprobeWhileItsInUseBoxIsUp)
     fs::remove(lockFile);
 }
 
-class PulledCable : public ProgramOnPty, public ::testing::WithParamInterface<const char*> {};
+class LostDevice : public ProgramOnPty, public ::testing::WithParamInterface<const char*> {};
 
 // The program says so once, on standard error and with no box, releases the port and waits for
 // the device; ended while it waits (SIGTERM here), its status is 1.
-TEST_P(PulledCable, GivesOneMessageWaitsAndEndsWithStatus1)
+TEST_P(LostDevice, GivesOneMessageWaitsAndEndsWithStatus1)
 {
     const std::string name = fs::path(GetParam()).filename().string();
     Program program(GetParam(), device);
@@ -220,7 +218,7 @@ TEST_P(PulledCable, GivesOneMessageWaitsAndEndsWithStatus1)
     EXPECT_EQ(messages, 1u) << errors;
 }
 
-INSTANTIATE_TEST_SUITE_P(PollingPrograms, PulledCable, ::testing::Values(ADCPANEL, LINEPROBE),
+INSTANTIATE_TEST_SUITE_P(PollingPrograms, LostDevice, ::testing::Values(ADCPANEL, LINEPROBE),
                          [](const auto& info) { return fs::path(info.param).filename().string(); });
 
 // --settle=20000 on a device whose driver needs none (a pty): in adcpanel's trace every status

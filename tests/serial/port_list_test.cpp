@@ -1,4 +1,3 @@
-#include "DeviceIdentity.h"
 #include "FakeSysfs.h"
 #include "SerialPortList.h"
 
@@ -59,62 +58,6 @@ TEST(FakeSysfs, BuiltInNamesWithoutAUartAndConsolesAreLeftOut)
     EXPECT_EQ(listed, (std::vector<std::string>{
                           "/dev/ttyboard0: serial8250, status live, no settle",
                           "/dev/ttyboardusb0: ch341-uart, USB 1a86:7523 \"USB Serial\", status cached, settle 3000 µs"}));
-}
-
-// Which device present is the one that was lost, on a sysfs tree written here: two interfaces
-// of adapters with a serial number, two of cheap ones without, and names without a USB device
-// behind them.
-TEST(DeviceIdentity, TheSameAdapterUnderAnotherNameAndNoOtherOne)
-{
-    const fs::path root = fs::temp_directory_path() / ("board-sysfs-" + std::to_string(::getpid()));
-    fs::remove_all(root);
-    auto file = [](const fs::path& path, const std::string& text) {
-        fs::create_directories(path.parent_path());
-        std::ofstream(path) << text << "\n";
-    };
-    // A tty called `name` on interface 1.0 of the USB device at `port`, with `serial` if any.
-    auto adapter = [&](const std::string& port, const std::string& serial, const std::string& name) {
-        const fs::path usb = root / "devices/usb1" / port;
-        file(usb / "idVendor", "0403");
-        file(usb / "idProduct", "6001");
-        if (!serial.empty())
-            file(usb / "serial", serial);
-        const fs::path tty = usb / (port + ":1.0") / "ttyUSBx/tty" / name;
-        file(usb / (port + ":1.0/bInterfaceNumber"), "00");
-        fs::create_directories(tty);
-        fs::create_directories(root / "class/tty");
-        fs::create_directory_symlink(tty, root / "class/tty" / name);
-    };
-    adapter("1-1", "A50285BI", "ttyboardusb0");
-    adapter("1-2", "A50285BI", "ttyboardusb1");  // the same adapter in another socket
-    adapter("1-3", "", "ttyboardusb2");
-    adapter("1-4", "", "ttyboardusb3");
-    adapter("1-3", "", "ttyboardusb4");  // the cheap one back on its own interface
-    const std::string byId = (root / "by-id-link").string();
-    fs::create_symlink("/dev/ttyboardusb0", byId);
-    auto of = [&](const std::string& name) { return DeviceIdentity::of("/dev/" + name, root.string()); };
-
-    struct Case {
-        DeviceIdentity lost;
-        std::string present;
-        bool same;
-    };
-    const Case cases[] = {
-        {of("ttyboardusb0"), "ttyboardusb1", true},   // its serial number, in another socket
-        {of("ttyboardusb2"), "ttyboardusb4", true},   // its interface, under a new name
-        {of("ttyboardusb2"), "ttyboardusb3", false},  // an adapter of the same kind elsewhere
-        {of("ttyboardusb2"), "ttyboardusb1", false},
-        {of("ttyboardusb9"), "ttyboardusb9", true},   // nothing known: the name decides
-        {of("ttyboardusb9"), "ttyboardusb2", false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.lost.isSame(of(c.present)), c.same) << c.lost.path << " as " << c.present;
-    // A stable name is the device itself, whatever is behind it.
-    const DeviceIdentity link = DeviceIdentity::of(byId, root.string());
-    EXPECT_TRUE(link.stableName);
-    EXPECT_TRUE(link.isSame(DeviceIdentity::of(byId, root.string())));
-    EXPECT_FALSE(link.isSame(of("ttyboardusb0")));
-    fs::remove_all(root);
 }
 
 TEST(PortList, LinesAndHintName)

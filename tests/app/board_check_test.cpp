@@ -3,6 +3,7 @@
 // its lines, CD does not follow SDA and the check fails; a chip left holding SDA low mid-byte
 // is freed. Through the runner: the report on standard output, the exit status, and the
 // settle it remembers taking its place between --settle and the driver's default.
+#include "Arguments.h"
 #include "Board.h"
 #include "BoardCheck.h"
 #include "CheckWindow.h"
@@ -10,8 +11,9 @@
 #include "IsolatedConfig.h"
 #include "PortEnvironment.h"
 #include "ProgramRunner.h"
+#include "RunProgram.h"
 #include "Programs.h"
-#include "PtySerialDevice.h"
+#include "PtyOnBoard.h"
 #include "SettledLines.h"
 #include "TemperatureSensor.h"
 #include "TwoWireBus.h"
@@ -38,6 +40,7 @@ struct Checked {
     std::vector<std::uint8_t> answered;
     std::optional<std::chrono::microseconds> settle;
     std::string report;
+    int steps = 0, announced = -1;  // taken, and announced for the progress bar
 };
 
 // The check of `name`'s COM1 on its virtual board, after `before` has had the board.
@@ -54,12 +57,12 @@ Checked checkOnBoard(const char* name, const std::function<void(Board&)>& before
     while (check.step())
         ++steps;
     EXPECT_EQ(steps + 1, check.stepsDone());
-    return {check.passed(), check.answered(), check.measuredSettle(), check.report().toStdString()};
+    return {check.passed(), check.answered(), check.measuredSettle(), check.report().toStdString(), check.stepsDone(),
+            check.steps()};
 }
 
 TEST(BoardCheck, EachTwoWireProgramsChipsAnswerOnTheVirtualBoardWithNoLagAndNoneUnplugged)
 {
-    const IsolatedConfig config;
     const struct {
         const char* program;
         std::vector<std::uint8_t> answering;
@@ -75,6 +78,7 @@ TEST(BoardCheck, EachTwoWireProgramsChipsAnswerOnTheVirtualBoardWithNoLagAndNone
         const Checked plugged = checkOnBoard(c.program);
         EXPECT_TRUE(plugged.passed) << plugged.report;
         EXPECT_EQ(plugged.answered, c.answering);
+        EXPECT_EQ(plugged.steps, plugged.announced);
         EXPECT_EQ(plugged.settle, 0us);
         EXPECT_NE(plugged.report.find(c.verdict), std::string::npos) << plugged.report;
         EXPECT_NE(plugged.report.find("least 0 µs, median 0 µs, most 0 µs"), std::string::npos) << plugged.report;
@@ -90,7 +94,6 @@ TEST(BoardCheck, EachTwoWireProgramsChipsAnswerOnTheVirtualBoardWithNoLagAndNone
 
 TEST(BoardCheck, TheGridShowsWhereChipsAnswerAndNamesThem)
 {
-    const IsolatedConfig config;
     // A sensor moved to another address, beside the expander board's two chips.
     const Checked c = checkOnBoard("iopanel", [](Board& b) {
         struct : PartVisitor {
@@ -111,7 +114,6 @@ TEST(BoardCheck, TheGridShowsWhereChipsAnswerAndNamesThem)
 
 TEST(BoardCheck, AChipHoldingTheDataLowMidByteIsFreedByClockingAndAStop)
 {
-    const IsolatedConfig config;
     const Checked c = checkOnBoard("thermread", [](Board& board) {
         // A Read Temp stopped after the read address: the sensor presents 25.5's first byte,
         // 0x19, whose first bit (0) holds SDA low.
@@ -137,12 +139,12 @@ TEST(BoardCheck, AChipHoldingTheDataLowMidByteIsFreedByClockingAndAStop)
 
 TEST(BoardCheck, ProgramsThatReadNothingBackCheckTheDeviceOnly)
 {
-    const IsolatedConfig config;
     for (const char* name : {"shiftout", "serialout", "lineprobe"}) {
         SCOPED_TRACE(name);
         const Checked c = checkOnBoard(name);
         EXPECT_TRUE(c.passed);
         EXPECT_FALSE(c.settle);
+        EXPECT_EQ(c.steps, c.announced);
         EXPECT_EQ(c.report.find("Bus ("), std::string::npos) << c.report;
     }
     EXPECT_NE(checkOnBoard("lineprobe").report.find("CTS asserted, CD not asserted, DSR asserted"), std::string::npos);
@@ -156,16 +158,12 @@ struct CheckRun {
 
 CheckRun runCheck(const char* name, std::vector<std::string> arguments, const DeviceOpener& devices = {})
 {
-    arguments.insert(arguments.begin(), std::string("/opt/suite/bin/") + name);
-    std::vector<char*> argv;
-    for (std::string& a : arguments)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
+    Arguments argv(RunProgram::installedPath(name), std::move(arguments));
     // No display: the check needs none.
     const QByteArray display = qgetenv("QT_QPA_PLATFORM");
     qunsetenv("QT_QPA_PLATFORM");
     testing::internal::CaptureStdout();
-    const int status = runProgram(int(argv.size() - 1), argv.data(), program(name), devices);
+    const int status = runProgram(argv.argc(), argv.argv(), program(name), devices);
     CheckRun run{status, testing::internal::GetCapturedStdout()};
     qputenv("QT_QPA_PLATFORM", display);
     return run;
@@ -173,7 +171,6 @@ CheckRun runCheck(const char* name, std::vector<std::string> arguments, const De
 
 TEST(CheckOption, APtyWithNothingOnItsLinesFailsTheDataLine)
 {
-    const IsolatedConfig config;
     PtySerialDevice pty;
     pty.closeSlave();
     const CheckRun run = runCheck("thermread", {"--check", "--com1=" + pty.device()}, pty.opener());
@@ -194,10 +191,8 @@ TEST(CheckOption, TheRememberedSettleComesAfterTheOptionAndBeforeTheDriversDefau
     EXPECT_EQ(IsolatedConfig::read(config.userFile()).indexOf("[settle]"), -1);
 
     // A device (a pty whose lines reach the program's board) is offered its settle, and keeps it.
-    PtySerialDevice pty;
-    Board board;
-    program("adcpanel").buildBoard(board);
-    pty.calls.board = &board;
+    PtyOnBoard adapter(program("adcpanel").buildBoard);
+    PtySerialDevice& pty = adapter.pty;
     const std::string device = "--com2=" + pty.device();
     const CheckRun first = runCheck("adcpanel", {"--check=COM2", device}, pty.opener());
     EXPECT_EQ(first.status, 0) << first.out;
@@ -217,6 +212,23 @@ TEST(CheckOption, TheRememberedSettleComesAfterTheOptionAndBeforeTheDriversDefau
     EXPECT_NE(listed.out.find("COM2 = virtual (option --com2), settle 4500 µs (" + config.userFile().toStdString() + ")"),
               std::string::npos)
         << listed.out;
+}
+
+// A device whose status reads lag 2 ms, as a caching adapter's do, whose driver the check does
+// not know: the verdict says when the settle that applies is shorter than the one measured.
+TEST(CheckOption, TheVerdictSaysWhenTheProgramsWouldReadTooEarly)
+{
+    const struct {
+        const char* settle;
+        bool tooEarly;
+    } cases[] = {{"--settle=0", true}, {"--settle=100000", false}};
+    for (const auto& c : cases) {
+        PtyOnBoard onBoard(program("thermread").buildBoard, CachedStatusAdapter::Timing{2ms, 0us, 0us});
+        const CheckRun run = runCheck("thermread", {"--check", "--com1=" + onBoard.pty.device(), c.settle}, onBoard.pty.opener());
+        EXPECT_EQ(run.status, 0) << run.out;
+        EXPECT_NE(run.out.find("Verdict: ready"), std::string::npos) << run.out;
+        EXPECT_EQ(run.out.find("would read too early") != std::string::npos, c.tooEarly) << c.settle << "\n" << run.out;
+    }
 }
 
 // What a program's opening of a device waits before reads: --settle, else the settle
@@ -249,7 +261,6 @@ TEST(SettleApplied, OptionThenRememberedForThatPortThenTheDriversDefault)
 
 TEST(CheckWindow, RunsTheCheckInStepsThenCopiesTheReportAndRemembersTheSettle)
 {
-    const IsolatedConfig config;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "iopanel";
@@ -257,10 +268,8 @@ TEST(CheckWindow, RunsTheCheckInStepsThenCopiesTheReportAndRemembersTheSettle)
     QApplication app(argc, argv);
     const Program& p = program("iopanel");
     // A device: a pty whose lines reach the program's board (the virtual board keeps no settle).
-    PtySerialDevice pty;
-    Board board;
-    p.buildBoard(board);
-    pty.calls.board = &board;
+    PtyOnBoard onBoard(p.buildBoard);
+    PtySerialDevice& pty = onBoard.pty;
     ProgramOptions options;
     options.com[0] = QString::fromStdString(pty.device());
     PortEnvironment environment(options, PortAssignments::load(options.com, {}), p.buildBoard, {}, pty.opener(), {});

@@ -22,11 +22,11 @@ namespace {
 
 // The polling programs' windows on a device whose cable is pulled while they run: one report,
 // then the component acts as with no port open (no kernel call reaches the device any more)
-// until the port is opened again: the runner's part (app/lost_device_test, app/runner_test,
-// processes/process_test).
-class PulledCable : public ::testing::Test {
+// until the port is opened again. The runner's part, the wait for the device to come back, is
+// in app/lost_device_test and processes/process_test.
+class LostDevice : public ::testing::Test {
 protected:
-    PulledCable() { first.calls.followHangup = second.calls.followHangup = true; }
+    LostDevice() { first.calls.followHangup = second.calls.followHangup = true; }
 
     // COM1 is the first device, any other port the second.
     MSComm::Setup setup()
@@ -65,7 +65,7 @@ protected:
     std::vector<std::string> reports;
 };
 
-TEST_F(PulledCable, AdcPanelReportsOnceAndReadsAsClosed)
+TEST_F(LostDevice, AdcPanelReportsOnceAndReadsAsClosed)
 {
     AdcPanelWindow window(setup());
     watch(window.MSComm1);
@@ -79,7 +79,7 @@ TEST_F(PulledCable, AdcPanelReportsOnceAndReadsAsClosed)
     EXPECT_EQ(window.Text1->text(), "5");
 }
 
-TEST_F(PulledCable, LineProbeReportsOnceAndShowsTheLinesNotAsserted)
+TEST_F(LostDevice, LineProbeReportsOnceAndShowsTheLinesNotAsserted)
 {
     first.calls.modemBits |= TIOCM_CTS;
     LineProbeWindow window(setup());
@@ -95,7 +95,7 @@ TEST_F(PulledCable, LineProbeReportsOnceAndShowsTheLinesNotAsserted)
     EXPECT_EQ(window.Shape3->BackColor(), LineProbeWindow::NotAsserted);
 }
 
-TEST_F(PulledCable, IoPanelReportsOnceAndAnotherPortCanBeChosen)
+TEST_F(LostDevice, IoPanelReportsOnceAndAnotherPortCanBeChosen)
 {
     ModalBoxCloser closer;
     IoPanelWindow window(setup());

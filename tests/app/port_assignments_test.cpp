@@ -1,26 +1,23 @@
 // What COM1 to COM4 stand for: the options, the user's and the computer's port assignments on a
-// configuration tree of the test's own, the built-in ports; and the bounds of the options. No
-// device is opened.
+// configuration tree of the test's own, the built-in ports, and the settles remembered beside
+// them. No device is opened.
 #include "IsolatedConfig.h"
 #include "PortAssignments.h"
 #include "ProgramOptions.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-std::optional<ProgramOptions> parse(const QStringList& arguments, int& code)
-{
-    QString text;
-    return ProgramOptions::parse(QStringList{"thermread"} + arguments, text, code);
-}
-
 PortAssignments assigned(const QStringList& arguments, QStringList* warnings = nullptr)
 {
     int code = -1;
-    auto options = parse(arguments, code);
+    QString text;
+    auto options = ProgramOptions::parse(QStringList{"thermread"} + arguments, text, code);
     EXPECT_TRUE(options) << code;
     return PortAssignments::load(options.value_or(ProgramOptions{}).com, [warnings](const QString& line) {
         if (warnings)
@@ -69,29 +66,38 @@ TEST(ComPorts, OptionThenUserFileThenSystemFilesInTheirOrderThenDefault)
     EXPECT_TRUE(ports.anyVirtual());
 }
 
+// A user's file that cannot be read: a folder in its place, or a link to nothing.
 TEST(ComPorts, UnreadableOrNonsenseFilesAreNamedInOneLineAndIgnored)
 {
-    IsolatedConfig config;
-    QDir().mkpath(config.userFile());  // a folder where the file should be
-    IsolatedConfig::write(config.systemFile(0), "[ports]\nCOM1=banana\nCOM2=/dev/lab-adapter\nCOM7=/dev/x\nCOM3=/dev/a,/dev/b\n"
-                                                "[settle]\nCOM1=fast\nCOM2=-5\nCOM3=1000001\nCOM4=4500\n");
-    QStringList warnings;
-    const PortAssignments ports = assigned({}, &warnings);
-    EXPECT_EQ(ports.of(1).source, PortAssignments::Source::Default);
-    EXPECT_EQ(ports.device(2), "/dev/lab-adapter");
-    EXPECT_EQ(ports.of(3).source, PortAssignments::Source::Default);
-    EXPECT_FALSE(ports.settle(1) || ports.settle(2) || ports.settle(3));
-    EXPECT_EQ(ports.settle(4), std::chrono::microseconds(4500));
-    ASSERT_EQ(warnings.size(), 7) << warnings.join(u'\n').toStdString();
-    EXPECT_EQ(warnings[0], config.systemFile(0) + ": [ports] COM1 = \"banana\" is neither a device path nor 'virtual'; ignored");
-    EXPECT_EQ(warnings[1], config.systemFile(0) + ": [ports] COM3 = \"/dev/a,/dev/b\" is neither a device path nor 'virtual'; ignored");
-    EXPECT_EQ(warnings[2], config.systemFile(0) + ": [ports] COM7 is not one of COM1 to COM4; ignored");
-    for (int n = 0; n < 3; ++n)
-        EXPECT_EQ(warnings[3 + n], config.systemFile(0) + QStringLiteral(": [settle] COM%1 = \"%2\" is not a number of microseconds "
-                                                                        "from 0 to 1000000; ignored")
-                                                              .arg(n + 1)
-                                                              .arg(QStringList{"fast", "-5", "1000001"}[n]));
-    EXPECT_EQ(warnings[6], config.userFile() + ": cannot be read; ignored");
+    for (bool dangling : {false, true}) {
+        SCOPED_TRACE(dangling ? "a dangling link" : "a folder");
+        IsolatedConfig config;
+        if (dangling) {
+            QDir().mkpath(QFileInfo(config.userFile()).path());
+            ASSERT_TRUE(QFile::link(config.userFile() + ".gone", config.userFile()));
+        } else {
+            QDir().mkpath(config.userFile());
+        }
+        IsolatedConfig::write(config.systemFile(0), "[ports]\nCOM1=banana\nCOM2=/dev/lab-adapter\nCOM7=/dev/x\nCOM3=/dev/a,/dev/b\n"
+                                                    "[settle]\nCOM1=fast\nCOM2=-5\nCOM3=1000001\nCOM4=1000000\n");
+        QStringList warnings;
+        const PortAssignments ports = assigned({}, &warnings);
+        EXPECT_EQ(ports.of(1).source, PortAssignments::Source::Default);
+        EXPECT_EQ(ports.device(2), "/dev/lab-adapter");
+        EXPECT_EQ(ports.of(3).source, PortAssignments::Source::Default);
+        EXPECT_FALSE(ports.settle(1) || ports.settle(2) || ports.settle(3));
+        EXPECT_EQ(ports.settle(4), std::chrono::microseconds(1000000)) << "the longest settle there is";
+        ASSERT_EQ(warnings.size(), 7) << warnings.join(u'\n').toStdString();
+        EXPECT_EQ(warnings[0], config.systemFile(0) + ": [ports] COM1 = \"banana\" is neither a device path nor 'virtual'; ignored");
+        EXPECT_EQ(warnings[1], config.systemFile(0) + ": [ports] COM3 = \"/dev/a,/dev/b\" is neither a device path nor 'virtual'; ignored");
+        EXPECT_EQ(warnings[2], config.systemFile(0) + ": [ports] COM7 is not one of COM1 to COM4; ignored");
+        for (int n = 0; n < 3; ++n)
+            EXPECT_EQ(warnings[3 + n], config.systemFile(0) + QStringLiteral(": [settle] COM%1 = \"%2\" is not a number of "
+                                                                            "microseconds from 0 to 1000000; ignored")
+                                                                  .arg(n + 1)
+                                                                  .arg(QStringList{"fast", "-5", "1000001"}[n]));
+        EXPECT_EQ(warnings[6], config.userFile() + ": cannot be read; ignored");
+    }
 }
 
 TEST(ComPorts, RememberedChoiceGoesToTheUserFileAndKeepsItsOtherSettings)
@@ -112,49 +118,6 @@ TEST(ComPorts, RememberedChoiceGoesToTheUserFileAndKeepsItsOtherSettings)
     qputenv("XDG_CONFIG_HOME", (config.userFile() + ".d").toLocal8Bit());
     EXPECT_FALSE(PortAssignments::remember(1, "/dev/x", error));
     EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(Options, SettleFromNoneToOneSecond)
-{
-    struct Case {
-        const char* value;
-        bool accepted;
-    } cases[] = {{"0", true}, {"1000000", true}, {"3000", true}, {"-1", false}, {"1000001", false}, {"abc", false}, {"", false}};
-    for (const Case& c : cases) {
-        int code = -1;
-        auto options = parse({QStringLiteral("--settle=%1").arg(c.value)}, code);
-        EXPECT_EQ(bool(options), c.accepted) << c.value;
-        if (options)
-            EXPECT_EQ(options->settle->count(), QString(c.value).toLongLong()) << c.value;
-        else
-            EXPECT_EQ(code, 2) << c.value;
-    }
-}
-
-TEST(Options, CheckTakesOneOfTheFourComPortsAndRememberOnlyWithIt)
-{
-    const struct {
-        QStringList arguments;
-        int check;  // -1: refused with status 2
-        bool remember;
-    } cases[] = {
-        {{"--check"}, 1, false},           {{"--check=COM3"}, 3, false},    {{"--check=com4", "--remember"}, 4, true},
-        {{"--check-window"}, 1, false},    {{}, 0, false},                  {{"--check=COM5"}, -1, false},
-        {{"--check=COM0"}, -1, false},     {{"--check=/dev/x"}, -1, false}, {{"--check="}, -1, false},
-        {{"--remember"}, -1, false},
-    };
-    for (const auto& c : cases) {
-        const std::string name = c.arguments.join(u' ').toStdString();
-        int code = -1;
-        auto options = parse(c.arguments, code);
-        ASSERT_EQ(bool(options), c.check >= 0) << name;
-        if (!options) {
-            EXPECT_EQ(code, 2) << name;
-            continue;
-        }
-        EXPECT_EQ(options->check, c.check) << name;
-        EXPECT_EQ(options->rememberSettle, c.remember) << name;
-    }
 }
 
 } // namespace

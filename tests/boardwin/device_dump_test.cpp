@@ -6,7 +6,7 @@
 #include "ShiftOutWindow.h"
 #include "DumpedLines.h"
 #include "ProgramWithBoard.h"
-#include "PtySerialDevice.h"
+#include "PtyOnBoard.h"
 #include "ShiftLinesDump.h"
 #include "ShiftReplay.h"
 #include "SigrokI2c.h"
@@ -23,7 +23,6 @@ class DumpedDevice : public ProgramWithBoard<Window> {
 protected:
     DumpedDevice()
     {
-        pty.calls.board = &this->board;
         writer.writeHeader(std::is_same_v<Dump, TwoWireDump> ? TwoWireDump::Rebuilt : "");
         this->open = [this](int, const LineSettings& s) { return std::make_unique<DumpedLines>(dump, pty.open(s)); };
     }
@@ -56,7 +55,8 @@ protected:
     std::FILE* file = std::fopen(path.c_str(), "w");
     VcdWriter writer{file, Dump::Wires, std::vector<bool>(Dump::Wires.size(), true), VcdWriter::Clock::now()};
     Dump dump{writer};
-    PtySerialDevice pty;
+    PtyOnBoard onBoard{this->board};
+    PtySerialDevice& pty = onBoard.pty;
 };
 
 using ThermConfOnDevice = DumpedDevice<ThermConfWindow>;

@@ -1,6 +1,8 @@
 // The device layer on a pseudo-terminal driven as a serial device through the kernel-call
 // seam: raw mode, one kernel call per line change, lock files of every kind, flock, the driver
 // and the settle in front of a cached adapter's status, and devices that fail, block or go away.
+#include "FakeSysfs.h"  // first: before any other header
+
 #include "AdapterDriver.h"
 #include "CommError.h"
 #include "DeviceOpener.h"
@@ -30,24 +32,10 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The device layer on a pseudo-terminal with a lock folder and a sysfs tree of its own.
+// The device layer on a pseudo-terminal with a lock folder of its own.
 class PtyDevice : public ::testing::Test {
 protected:
     std::unique_ptr<PosixSerialPort> open(const LineSettings& settings = {}) { return pty.open(settings); }
-
-    // Makes the pty a USB adapter run by `driver` in the test's sysfs tree; gives a link to it of
-    // the kind /dev/serial/by-id holds.
-    std::string adapter(const std::string& driver)
-    {
-        fs::path dir = fs::path(sysfsRoot) / "class/tty" / fs::path(device).filename() / "device";
-        fs::create_directories(dir);
-        fs::remove(dir / "driver");
-        fs::create_symlink("../../../../bus/usb-serial/drivers/" + driver, dir / "driver");
-        std::string link = lockDir + "/usb-adapter-if00-port0";
-        if (!fs::is_symlink(link))
-            fs::create_symlink(device, link);
-        return link;
-    }
 
     DeviceOpener opener(std::optional<std::chrono::microseconds> settle = {})
     {
@@ -71,7 +59,6 @@ protected:
     PtySerialDevice pty;
     PtyModemCalls& calls = pty.calls;
     const std::string device = pty.device(), lockDir = pty.lockDir(), lockFile = pty.lockFile();
-    const std::string sysfsRoot = pty.sysfsRoot();
     const int slave = pty.slave();
     SimulatedClock clock;
     const std::string ownLock = PtySerialDevice::lockText(getpid());
@@ -204,33 +191,54 @@ TEST_F(PtyDevice, FlockKeepsOtherProgramsOutAndUsOut)
     EXPECT_NO_THROW(open());
 }
 
-TEST_F(PtyDevice, DriverIsLearntThroughTheRealPathAndSetsTheSettle)
+// Under umockdev: the pty is made a USB adapter's tty run by each driver in turn, and is reached
+// also through a link of the kind /dev/serial/by-id holds. umockdev takes over whatever is opened
+// under /dev by that name: the pty is opened through a link of the test's own.
+TEST_F(PtyDevice, FakeSysfsDriverIsLearntThroughTheRealPathAndSetsTheSettle)
 {
+    FakeSysfs sysfs;
+    const std::string outside = lockDir + "/pty", link = lockDir + "/usb-adapter-if00-port0";
+    fs::create_symlink(device, outside);
+    fs::create_symlink(device, link);
+    calls.nodes = {{device, outside}, {link, outside}};
     // The settle a port is opened with; -1 for the bare device, with nothing around it.
     auto settleOf = [&](const std::string& path, std::optional<std::chrono::microseconds> settle = {}) {
-        auto lines = opener(settle).open("COM1", path, LineSettings{});
+        DeviceOpener o = opener(settle);
+        o.sysfsRoot = "/sys";
+        auto lines = o.open("COM1", path, LineSettings{});
         auto* settled = dynamic_cast<SettledLines*>(lines.get());
         return settled ? long(settled->settle().count()) : -1L;
     };
-    EXPECT_EQ(open()->driver(), "");  // no driver known: a pty, or a port sysfs does not name
+    auto driverOf = [&](const std::string& path) { return PosixSerialPort("COM1", path, LineSettings{}, calls, lockDir, "/sys").driver(); };
+    EXPECT_EQ(driverOf(device), "");  // no driver known: a pty, or a port sysfs does not name
     EXPECT_EQ(settleOf(device), -1);
     EXPECT_EQ(settleOf(device, 500us), 500);
 
+    std::string tty;
+    auto runBy = [&](const char* driver) {
+        if (!tty.empty())
+            sysfs.remove(tty);
+        const std::string parent = sysfs.add("usb-serial", (std::string("port-") + driver).c_str(), "", {}, {}, driver);
+        tty = sysfs.add("tty", fs::path(device).filename().c_str(), parent, {}, {});
+        sysfs.link(tty, "device", "..");
+    };
     for (const char* cached : {"ch341-uart", "pl2303", "cdc_acm"}) {
-        std::string link = adapter(cached);
-        EXPECT_EQ(PosixSerialPort("COM1", link, LineSettings{}, calls, lockDir, sysfsRoot).driver(), cached);
+        runBy(cached);
+        EXPECT_EQ(driverOf(link), cached);
         EXPECT_EQ(settleOf(link), 3000) << cached;
         EXPECT_EQ(settleOf(device), 3000) << cached;
         EXPECT_EQ(settleOf(link, 0us), -1) << cached;
     }
-    for (const char* live : {"ftdi_sio", "cp210x", "serial8250"})
-        EXPECT_EQ(settleOf(adapter(live)), -1) << live;
-    EXPECT_EQ(AdapterDriver::of(lockDir + "/gone", sysfsRoot), "");
+    for (const char* live : {"ftdi_sio", "cp210x", "serial8250"}) {
+        runBy(live);
+        EXPECT_EQ(settleOf(link), -1) << live;
+    }
+    EXPECT_EQ(AdapterDriver::of(lockDir + "/gone", "/sys"), "");
 }
 
 TEST_F(PtyDevice, StatusReadWaitsOutTheSettleAfterOpeningAndEachChange)
 {
-    auto lines = opener().open("COM1", adapter("ch341-uart"), LineSettings{});
+    auto lines = opener(3ms).open("COM1", device, LineSettings{});
     const auto opened = clock.now();
     calls.reset();
     lines->cd();
@@ -460,11 +468,10 @@ TEST_F(PtyDevice, DeviceThatStopsAnsweringFailsEveryAccessWithEio)
     }
 }
 
-// On a cached adapter, so that the settle is there too: it waits, but calls nothing.
+// With a cached adapter's settle, so that it is there too: it waits, but calls nothing.
 TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
 {
-    std::string link = adapter("ch341-uart");
-    MSComm comm(MSComm::Setup{[&](int, const LineSettings& s) { return opener().open("COM1", link, s); }});
+    MSComm comm(MSComm::Setup{[&](int, const LineSettings& s) { return opener(3ms).open("COM1", device, s); }});
     comm.setPortOpen(true);
     I2CSboard::ComponentScope busScope(comm);
     sensorBus::readTemperature();  // from the levels that opening left
@@ -480,7 +487,7 @@ TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
 
 // In a sticky lock folder such as /run/lock only a file's owner may remove it. Another user's
 // lock holds the port while its process runs (kill answers EPERM); once that process has ended,
-// the lock that cannot be removed (unlink answers EPERM) no longer blocks: the port opens, still
+// the lock that cannot be removed (unlink answers EPERM or EACCES) no longer blocks: the port opens, still
 // for one program at a time, and the old file is left as it was.
 TEST_F(Lock, AnotherUsersLockHoldsThePortOnlyWhileItsProcessRuns)
 {
@@ -493,13 +500,15 @@ TEST_F(Lock, AnotherUsersLockHoldsThePortOnlyWhileItsProcessRuns)
     EXPECT_EQ(calls.calls["open"], 0);
 
     calls.killErrno = ESRCH;
-    calls.unlinkErrno = EPERM;
-    {
-        auto port = open();
+    for (int refused : {EPERM, EACCES}) {  // the sticky bit's answer, and a folder not ours to write
+        calls.unlinkErrno = refused;
+        {
+            auto port = open();
+            EXPECT_EQ(pty.lockFileText(), theirs) << refused;
+            EXPECT_EQ(openError().kind(), CommError::Kind::HeldByAnother) << "a second program got the port";
+        }
         EXPECT_EQ(pty.lockFileText(), theirs);
-        EXPECT_EQ(openError().kind(), CommError::Kind::HeldByAnother) << "a second program got the port";
     }
-    EXPECT_EQ(pty.lockFileText(), theirs);
 
     // A lock we may remove is still replaced by our own.
     calls.unlinkErrno = 0;

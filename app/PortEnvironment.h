@@ -46,6 +46,10 @@ public:
     // program drives no bus lines.
     bool openVcd(QString& error);
     MSComm::Setup setup();
+    // The trace of the component's accesses; null while none is open.
+    Trace* trace() const { return trace_.get(); }
+    // When the program started, what the trace, the dump and the bus log are timed from.
+    Trace::Clock::time_point epoch() const { return epoch_; }
     const DeviceOpener& devices() const { return devices_; }
     const ProgramOptions& options() const { return options_; }
     // The settle set for COMn: --settle, else the one remembered for it; none: the driver's.

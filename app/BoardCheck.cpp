@@ -9,6 +9,7 @@
 #include "Pcf8574Expander.h"
 #include "PortEnvironment.h"
 #include "SerialPortList.h"
+#include "Settle.h"
 #include "SettledLines.h"
 #include "StatusLag.h"
 
@@ -140,7 +141,6 @@ void BoardCheck::checkDevice()
     const QString device = environment_.ports().device(commPort_);
     const bool isVirtual = device == QLatin1String(PortAssignments::Virtual);
     virtual_ = isVirtual;
-    const std::optional<microseconds> set = environment_.settleFor(commPort_);
     QString where = QStringLiteral("COM%1: ").arg(commPort_);
     std::string driver;
     if (isVirtual) {
@@ -159,10 +159,9 @@ void BoardCheck::checkDevice()
     driver_ = isVirtual ? QStringLiteral("the virtual board") : driver.empty() ? QStringLiteral("an unknown driver")
                                                                              : QString::fromStdString(driver);
     driverSettle_ = AdapterDriver::defaultSettle(driver);
-    settle_ = set.value_or(driverSettle_);
-    settleFrom_ = environment_.options().settle ? QStringLiteral("--settle")
-                  : set                         ? QStringLiteral("remembered")
-                                                : QStringLiteral("the driver's default");
+    const Settle settle = Settle::resolve(environment_.settleAsked(commPort_), driver);
+    settle_ = settle.wait;
+    settleFrom_ = QString::fromStdString(settle.from());
     line(where + QStringLiteral("; settle %1 µs (%2)").arg(settle_.count()).arg(settleFrom_));
     try {
         port_ = environment_.openUnsettled(commPort_);

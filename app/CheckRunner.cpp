@@ -82,8 +82,7 @@ CheckedPort CheckRunner::checkedPort(const Program& program, PortEnvironment& en
     port.commPort = commPort;
     if (const QString device = environment.ports().device(commPort); device != QLatin1String(PortAssignments::Virtual))
         port.device = device.toStdString();
-    port.settle = environment.settleFor(commPort);
-    port.settleFrom = environment.options().settle ? QStringLiteral("--settle") : QStringLiteral("remembered");
+    port.settle = environment.settleAsked(commPort);
     port.openUnsettled = [&environment, commPort] { return environment.openUnsettled(commPort); };
     port.clock = environment.devices().clock;
     port.sysfsRoot = environment.devices().sysfsRoot;

@@ -30,7 +30,6 @@ PortEnvironment::PortEnvironment(ProgramOptions options, PortAssignments ports, 
     : options_(std::move(options)), ports_(std::move(ports)), buildBoard_(std::move(buildBoard)), epoch_(epoch),
       devices_(std::move(devices)), warn_(std::move(warn))
 {
-    devices_.settle = options_.settle;
     if (ports_.anyVirtual())
         boardMade();
 }
@@ -151,8 +150,7 @@ std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSetti
     std::optional<CommError> missing;
     for (;;) {
         try {
-            devices_.settle = settleFor(commPort);
-            auto port = openDevice(commPort, settings);
+            auto port = openDevice(commPort, settings, settleAsked(commPort));
             QString error;
             // Only once it opened: a choice that does not work is not worth keeping.
             if (choice && choice->remember && !PortAssignments::remember(commPort, choice->device, error))
@@ -176,26 +174,26 @@ std::unique_ptr<SerialLines> PortEnvironment::open(int commPort, const LineSetti
     }
 }
 
-std::optional<std::chrono::microseconds> PortEnvironment::settleFor(int commPort) const
+Settle::Asked PortEnvironment::settleAsked(int commPort) const
 {
-    if (options_.settle || commPort < 1 || commPort > PortAssignments::Ports)
-        return options_.settle;
-    return ports_.settle(commPort);
+    if (commPort < 1 || commPort > PortAssignments::Ports)
+        return {options_.settle, {}};
+    return {options_.settle, ports_.settle(commPort)};
 }
 
 std::unique_ptr<SerialLines> PortEnvironment::openUnsettled(int commPort, const LineSettings& settings)
 {
-    devices_.settle = std::chrono::microseconds::zero();
-    return openDevice(commPort, settings);
+    return openDevice(commPort, settings, {std::chrono::microseconds::zero(), {}});
 }
 
-std::unique_ptr<SerialLines> PortEnvironment::openDevice(int commPort, const LineSettings& settings)
+std::unique_ptr<SerialLines> PortEnvironment::openDevice(int commPort, const LineSettings& settings,
+                                                         const Settle::Asked& settle)
 {
     const QString device = ports_.device(commPort);
     if (device == QLatin1String(PortAssignments::Virtual))
         return std::make_unique<VirtualPort>(boardMade(), settings);
     try {
-        auto port = dumped(devices_.open("COM" + std::to_string(commPort), device.toStdString(), settings));
+        auto port = dumped(devices_.open("COM" + std::to_string(commPort), device.toStdString(), settings, settle));
         // Now, while sysfs still has it: when it is pulled, only the identity is left.
         identities_[commPort] = DeviceIdentity::of(device.toStdString(), devices_.sysfsRoot);
         return port;

@@ -31,7 +31,7 @@ public:
     // Asked which device to use when COM`commPort` cannot be opened: nothing means give up.
     using Ask = std::function<std::optional<Choice>(int commPort, const CommError& failure)>;
 
-    // `devices` opens the real devices (its settle, at each opening, the one set for that port);
+    // `devices` opens the real devices, each with the settle asked for its port;
     // `warn` gets one line for each thing that went wrong but stops nothing (a choice that
     // cannot be remembered).
     PortEnvironment(ProgramOptions options, PortAssignments ports, BoardBuilder buildBoard,
@@ -52,8 +52,8 @@ public:
     Trace::Clock::time_point epoch() const { return epoch_; }
     const DeviceOpener& devices() const { return devices_; }
     const ProgramOptions& options() const { return options_; }
-    // The settle set for COMn: --settle, else the one remembered for it; none: the driver's.
-    std::optional<std::chrono::microseconds> settleFor(int commPort) const;
+    // The settle asked for COMn: --settle and the one remembered for it.
+    Settle::Asked settleAsked(int commPort) const;
     // COMn opened with no settle, for a check that times the status reads itself. Throws
     // CommError as an opening does; never asks for another device.
     std::unique_ptr<SerialLines> openUnsettled(int commPort, const LineSettings& settings = {});
@@ -78,7 +78,7 @@ public:
 
 private:
     std::unique_ptr<SerialLines> open(int commPort, const LineSettings& settings);
-    std::unique_ptr<SerialLines> openDevice(int commPort, const LineSettings& settings);
+    std::unique_ptr<SerialLines> openDevice(int commPort, const LineSettings& settings, const Settle::Asked& settle);
     // The board, built with the program's experiment the first time it is needed.
     Board& boardMade();
     // A device's lines, through the dump when there is one.

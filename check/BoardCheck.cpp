@@ -8,6 +8,7 @@
 #include "PartVisitor.h"
 #include "Pcf8574Expander.h"
 #include "SerialPortList.h"
+#include "Settle.h"
 #include "SettledLines.h"
 #include "StatusLag.h"
 
@@ -178,8 +179,9 @@ void BoardCheck::describeDevice()
     driver_ = isVirtual ? QStringLiteral("the virtual board") : driver.empty() ? QStringLiteral("an unknown driver")
                                                                              : QString::fromStdString(driver);
     driverSettle_ = AdapterDriver::defaultSettle(driver);
-    settle_ = checked_.settle.value_or(driverSettle_);
-    settleFrom_ = checked_.settle ? checked_.settleFrom : QStringLiteral("the driver's default");
+    const Settle settle = Settle::resolve(checked_.settle, driver);
+    settle_ = settle.wait;
+    settleFrom_ = QString::fromStdString(settle.from());
     line(where + QStringLiteral("; settle %1 µs (%2)").arg(settle_.count()).arg(settleFrom_));
 }
 

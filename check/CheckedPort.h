@@ -2,28 +2,26 @@
 
 #include "MonotonicClock.h"
 #include "SerialLines.h"
+#include "Settle.h"
 
 #include <QString>
 
-#include <chrono>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 class Board;
 class Trace;
 
 // What a check is given by the program that runs it: the COM port and what stands behind it,
-// the settle set for it and where that comes from, a way to open it with no settle (the check
-// times the status reads itself), and the program with the board it is built for.
+// the settle asked for it, a way to open it with no settle (the check times the status reads
+// itself), and the program with the board it is built for.
 struct CheckedPort {
     int commPort = 1;
     // The device's path; empty when the port stands for the virtual board.
     std::string device;
-    // The settle set for the port; none: the driver's default applies.
-    std::optional<std::chrono::microseconds> settle;
-    QString settleFrom;  // where `settle` comes from: "--settle", "remembered"
+    // The settle asked for the port (--settle, the one remembered); the driver's default after them.
+    Settle::Asked settle;
     // Throws CommError as an opening does.
     std::function<std::unique_ptr<SerialLines>()> openUnsettled;
     MonotonicClock* clock = &MonotonicClock::system();

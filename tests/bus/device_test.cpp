@@ -49,10 +49,9 @@ protected:
         return link;
     }
 
-    DeviceOpener opener(std::optional<std::chrono::microseconds> settle = {})
+    DeviceOpener opener()
     {
         DeviceOpener o = pty.opener();
-        o.settle = settle;
         o.clock = &clock;
         return o;
     }
@@ -208,7 +207,7 @@ TEST_F(PtyDevice, DriverIsLearntThroughTheRealPathAndSetsTheSettle)
 {
     // The settle a port is opened with; -1 for the bare device, with nothing around it.
     auto settleOf = [&](const std::string& path, std::optional<std::chrono::microseconds> settle = {}) {
-        auto lines = opener(settle).open("COM1", path, LineSettings{});
+        auto lines = opener().open("COM1", path, LineSettings{}, {settle, {}});
         auto* settled = dynamic_cast<SettledLines*>(lines.get());
         return settled ? long(settled->settle().count()) : -1L;
     };

@@ -60,6 +60,12 @@ bool haveDisplay()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
+// What goes wrong but stops nothing, said on standard error.
+PortAssignments::Warning warnings(const Program& program)
+{
+    return [&program](const QString& line) { say(program.name, line); };
+}
+
 QString firstLine(const char* text)
 {
     QString all = QString::fromStdString(text);
@@ -223,6 +229,33 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
     return status;
 }
 
+// The rest of a run, which needs a display: the application, the question --choose-port asks,
+// then the check's window or the program's.
+int runOnDisplay(int& argc, char** argv, const Program& program, const ProgramOptions& options, PortAssignments ports,
+                 const DeviceOpener& devices, Trace::Clock::time_point epoch)
+{
+    if (!haveDisplay()) {
+        say(program.name, QStringLiteral("no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %1")
+                              .arg(program.name));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    prepareApplication(app, program);
+    if (options.choosePort && !choosePorts(program, ports)) {
+        say(program.name, QStringLiteral("no device chosen; ended"));
+        return 1;
+    }
+    PortEnvironment environment(options, std::move(ports), program.buildBoard, epoch, devices, warnings(program));
+    if (options.checkWindow)
+        return CheckRunner::inWindow(program, options, environment);
+    QString error;
+    if (!environment.openTrace(error) || !environment.openVcd(error)) {
+        say(program.name, error);
+        return 1;
+    }
+    return runWindow(program, options, environment, epoch);
+}
+
 } // namespace
 
 int runProgram(int argc, char** argv, const Program& program, const DeviceOpener& devices)
@@ -235,8 +268,7 @@ int runProgram(int argc, char** argv, const Program& program, const DeviceOpener
     auto options = parseOptions(argc, argv, status);
     if (!options)
         return status;
-    auto warn = [&program](const QString& line) { say(program.name, line); };
-    PortAssignments ports = PortAssignments::load(options->com, warn);
+    PortAssignments ports = PortAssignments::load(options->com, warnings(program));
     if (options->listPorts)
         return listPorts(program, *options, ports);
     if (!options->busLog.isEmpty() && !ports.anyVirtual()) {
@@ -244,28 +276,8 @@ int runProgram(int argc, char** argv, const Program& program, const DeviceOpener
         return 2;
     }
     if (options->check && !options->checkWindow) {
-        PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warn);
+        PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warnings(program));
         return CheckRunner::onTerminal(program, *options, environment);
     }
-    if (!haveDisplay()) {
-        say(program.name, QStringLiteral("no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %1")
-                         .arg(program.name));
-        return 1;
-    }
-
-    QApplication app(argc, argv);
-    prepareApplication(app, program);
-    if (options->choosePort && !choosePorts(program, ports)) {
-        say(program.name, QStringLiteral("no device chosen; ended"));
-        return 1;
-    }
-    PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warn);
-    if (options->checkWindow)
-        return CheckRunner::inWindow(program, *options, environment);
-    QString error;
-    if (!environment.openTrace(error) || !environment.openVcd(error)) {
-        say(program.name, error);
-        return 1;
-    }
-    return runWindow(program, *options, environment, epoch);
+    return runOnDisplay(argc, argv, program, *options, std::move(ports), devices, epoch);
 }

@@ -14,8 +14,8 @@ DeviceWatch::DeviceWatch(DeviceIdentity lost, std::string sysfsRoot, Found found
       monitor_(std::make_unique<TtyMonitor>()), timer_(new QTimer(this))
 {
     if (monitor_->fd() >= 0) {
-        notifier_ = new QSocketNotifier(monitor_->fd(), QSocketNotifier::Read, this);
-        connect(notifier_, &QSocketNotifier::activated, this, [this] { look(monitor_->added()); });
+        auto* notifier = new QSocketNotifier(monitor_->fd(), QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this] { look(monitor_->added()); });
     }
     timer_->setInterval(1000);
     connect(timer_, &QTimer::timeout, this, [this] { look({}); });

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-class QSocketNotifier;
 class QTimer;
 class TtyMonitor;
 
@@ -38,7 +37,6 @@ private:
     std::string sysfsRoot_;
     Found found_;
     std::unique_ptr<TtyMonitor> monitor_;
-    QSocketNotifier* notifier_ = nullptr;
     QTimer* timer_;
     std::vector<std::string> seen_;  // names announced that were the lost device
 };

@@ -4,10 +4,10 @@
 #include "DeviceWatch.h"
 #include "FormWindow.h"
 #include "PortEnvironment.h"
+#include "Say.h"
 
 #include <QSocketNotifier>
 
-#include <cstdio>
 #include <utility>
 
 LostDevice::LostDevice(FormWindow& window, PortEnvironment& environment, QString programName)
@@ -17,18 +17,13 @@ LostDevice::LostDevice(FormWindow& window, PortEnvironment& environment, QString
     window_.MSComm1.setChangeHandler([this] { changed(); });
 }
 
-void LostDevice::say(const QString& line) const
-{
-    std::fprintf(stderr, "%s: %s\n", qPrintable(program_), qPrintable(line));
-}
-
 void LostDevice::lost(const std::string& message)
 {
     // Inside the access that failed, in the middle of a handler: the window takes back what
     // the rest of it shows, and nothing is opened before it has returned.
     const int port = window_.MSComm1.commPort();
     const QString device = environment_.ports().device(port);
-    say(QString::fromStdString(message) + QStringLiteral("; waiting for %1 to come back").arg(device));
+    say(program_, QString::fromStdString(message) + QStringLiteral("; waiting for %1 to come back").arg(device));
     window_.suspend(QStringLiteral(" — COM%1 lost, waiting for %2").arg(port).arg(device));
     watch_ = new DeviceWatch(environment_.identity(port), environment_.sysfsRoot(),
                              [this](const QString& device) { found(device); }, this);
@@ -80,6 +75,6 @@ void LostDevice::resumed()
     window_.resume();
     if (std::exchange(reopened_, false)) {
         const int port = window_.MSComm1.commPort();
-        say(QStringLiteral("COM%1 is back (%2); carrying on").arg(port).arg(environment_.ports().device(port)));
+        say(program_, QStringLiteral("COM%1 is back (%2); carrying on").arg(port).arg(environment_.ports().device(port)));
     }
 }

@@ -29,7 +29,6 @@ private:
     void found(const QString& device);
     void changed();
     void resumed();
-    void say(const QString& line) const;
 
     FormWindow& window_;
     PortEnvironment& environment_;

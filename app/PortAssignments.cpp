@@ -13,8 +13,6 @@ namespace {
 
 const QString Group = QStringLiteral("ports");
 const QString SettleGroup = QStringLiteral("settle");
-// As --settle: up to a second.
-constexpr long long MostSettle = 1'000'000;
 const QString FileName = QStringLiteral("boardsuite/ports.ini");
 
 QString portKey(int commPort) { return QStringLiteral("COM%1").arg(commPort); }
@@ -93,8 +91,8 @@ std::map<int, std::chrono::microseconds> readSettles(QSettings& file, const Port
         file, SettleGroup, warn, [](const QVariant& value, QString& why) -> std::optional<std::chrono::microseconds> {
             bool number = false;
             const long long us = value.typeId() == QMetaType::QString ? value.toString().trimmed().toLongLong(&number) : -1;
-            if (!number || us < 0 || us > MostSettle) {
-                why = QStringLiteral("not a number of microseconds from 0 to 1000000");
+            if (!number || us < 0 || us > PortAssignments::MostSettle.count()) {
+                why = QStringLiteral("not a number of microseconds from 0 to %1").arg(PortAssignments::MostSettle.count());
                 return std::nullopt;
             }
             return std::chrono::microseconds(us);
@@ -126,7 +124,7 @@ PortAssignments PortAssignments::load(const std::array<QString, Ports>& options,
 {
     PortAssignments result;
     for (int n = 1; n <= Ports; ++n)
-        result.ports_[std::size_t(n - 1)] = {QStringLiteral("/dev/ttyS%1").arg(n - 1), Source::Default, {}};
+        result.ports_[std::size_t(n - 1)] = {builtIn(n), Source::Default, {}};
     // From the least to the most important, each overriding what came before.
     QStringList system = systemFiles();
     auto read = [&result, &warn](const QString& path, Source source) {
@@ -153,8 +151,10 @@ QString PortAssignments::device(int commPort) const
 {
     if (commPort >= 1 && commPort <= Ports)
         return of(commPort).device;
-    return QStringLiteral("/dev/ttyS%1").arg(commPort - 1);
+    return builtIn(commPort);
 }
+
+QString PortAssignments::builtIn(int commPort) { return QStringLiteral("/dev/ttyS%1").arg(commPort - 1); }
 
 bool PortAssignments::anyVirtual() const
 {

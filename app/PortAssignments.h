@@ -21,6 +21,12 @@ class PortAssignments {
 public:
     static constexpr int Ports = 4;
     static constexpr const char* Virtual = "virtual";
+    // The longest settle an option or a file may set: a longer wait before every read would
+    // stop the bus, not settle it.
+    static constexpr std::chrono::microseconds MostSettle{1'000'000};
+
+    // What COMn stands for when nothing says otherwise: the built-in port /dev/ttyS(n-1).
+    static QString builtIn(int commPort);
 
     enum class Source { Option, UserFile, SystemFile, Default, Chosen };
     struct Assignment {

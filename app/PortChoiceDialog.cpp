@@ -48,7 +48,20 @@ PortChoiceDialog::PortChoiceDialog(const QString& headline, std::vector<int> por
     layout->addWidget(textLabel(headline, "headline"));
     found_ = textLabel({}, "found");
     layout->addWidget(found_);
+    layout->addLayout(portRows(ports, current));
+    remember_ = rememberBox(ports);
+    layout->addWidget(remember_);
+    QPushButton* open = nullptr;
+    layout->addWidget(buttons(open));
+    for (Row& row : rows_)  // all made: a row's place in rows_ stays
+        connectRow(row, open);
+    present_ = scan_ ? scan_() : std::vector<SerialPortInfo>{};
+    for (Row& row : rows_)
+        fill(row, current.of(row.port).device, offer);
+}
 
+QFormLayout* PortChoiceDialog::portRows(const std::vector<int>& ports, const PortAssignments& current)
+{
     auto* form = new QFormLayout;
     for (int port : ports) {
         Row row{port, new QComboBox, new QLineEdit};
@@ -63,48 +76,51 @@ PortChoiceDialog::PortChoiceDialog(const QString& headline, std::vector<int> por
         form->addRow(name, column);
         rows_.push_back(row);
     }
-    layout->addLayout(form);
+    return form;
+}
 
-    remember_ = new QCheckBox(ports.size() == 1 ? QStringLiteral("Use it as %1 from now on").arg(portName(ports.front()))
+QCheckBox* PortChoiceDialog::rememberBox(const std::vector<int>& ports)
+{
+    auto* box = new QCheckBox(ports.size() == 1 ? QStringLiteral("Use it as %1 from now on").arg(portName(ports.front()))
                                                 : QStringLiteral("Use them as %1 to %2 from now on")
                                                       .arg(portName(ports.front()), portName(ports.back())));
-    remember_->setObjectName(QStringLiteral("remember"));
-    remember_->setChecked(true);
-    layout->addWidget(remember_);
+    box->setObjectName(QStringLiteral("remember"));
+    box->setChecked(true);
+    return box;
+}
 
+QDialogButtonBox* PortChoiceDialog::buttons(QPushButton*& open)
+{
     auto* buttons = new QDialogButtonBox;
-    QPushButton* open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
+    open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
     open->setObjectName(QStringLiteral("open"));
     open->setDefault(true);
     QPushButton* again = buttons->addButton(QStringLiteral("&Refresh"), QDialogButtonBox::ActionRole);
     again->setObjectName(QStringLiteral("refresh"));
     buttons->addButton(QStringLiteral("&Quit"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("quit"));
-    layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(again, &QPushButton::clicked, this, [this] { refresh(); });
+    return buttons;
+}
 
-    for (Row& row : rows_) {
-        connect(row.choices, &QComboBox::activated, this, [this, &row](int index) {
-            const QString path = row.choices->itemData(index).toString();
-            if (!path.isEmpty())
-                row.path->setText(path);
-            else
-                row.path->setFocus();
-        });
-        // A typed path shows as the device it names, or as another device.
-        connect(row.path, &QLineEdit::textEdited, this, [&row](const QString& text) {
-            int index = row.choices->findData(text.trimmed());
-            row.choices->setCurrentIndex(index >= 0 ? index : row.choices->count() - 1);
-        });
-        auto enableOpen = [this, open] {
-            open->setEnabled(std::all_of(rows_.begin(), rows_.end(), [](const Row& r) { return !r.path->text().trimmed().isEmpty(); }));
-        };
-        connect(row.path, &QLineEdit::textChanged, this, enableOpen);
-    }
-    present_ = scan_ ? scan_() : std::vector<SerialPortInfo>{};
-    for (Row& row : rows_)
-        fill(row, current.of(row.port).device, offer);
+void PortChoiceDialog::connectRow(Row& row, QPushButton* open)
+{
+    connect(row.choices, &QComboBox::activated, this, [this, &row](int index) {
+        const QString path = row.choices->itemData(index).toString();
+        if (!path.isEmpty())
+            row.path->setText(path);
+        else
+            row.path->setFocus();
+    });
+    // A typed path shows as the device it names, or as another device.
+    connect(row.path, &QLineEdit::textEdited, this, [&row](const QString& text) {
+        int index = row.choices->findData(text.trimmed());
+        row.choices->setCurrentIndex(index >= 0 ? index : row.choices->count() - 1);
+    });
+    connect(row.path, &QLineEdit::textChanged, this, [this, open] {
+        open->setEnabled(std::all_of(rows_.begin(), rows_.end(), [](const Row& r) { return !r.path->text().trimmed().isEmpty(); }));
+    });
 }
 
 void PortChoiceDialog::fill(Row& row, const QString& wanted, Offer offer)

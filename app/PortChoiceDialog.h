@@ -10,8 +10,11 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 // Asks which device COM ports stand for: one row per port, each a list of the serial devices
 // present (USB adapters first, then the others, then the virtual board) and the path that the
@@ -42,6 +45,12 @@ private:
         QComboBox* choices;
         QLineEdit* path;
     };
+    // The steps of the constructor: a row for each port, the box that keeps the choice, the
+    // buttons (with "Open" for the rows to enable), and what a row does as it is used.
+    QFormLayout* portRows(const std::vector<int>& ports, const PortAssignments& current);
+    QCheckBox* rememberBox(const std::vector<int>& ports);
+    QDialogButtonBox* buttons(QPushButton*& open);
+    void connectRow(Row& row, QPushButton* open);
     void fill(Row& row, const QString& wanted, Offer offer);
     void refresh();
 

@@ -21,8 +21,7 @@ struct Program {
     std::function<void(Board&)> buildBoard;
     // The class of the window, so that code holding a window class finds its program.
     const std::type_info* windowClass = nullptr;
-    // The user picks the port in the window (iopanel): a device lost under it is reported and
-    // another can be picked. Every other program ends on a lost device, as on one that does not
-    // open, since all it could show from then on would be the readings of a closed port.
+    // The user picks the port in the window (iopanel): --choose-port asks what each of COM1 to
+    // COM4 stands for, not COM1 alone.
     bool choosesPort = false;
 };

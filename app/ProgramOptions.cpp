@@ -3,7 +3,112 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <functional>
+#include <vector>
+
 namespace {
+
+// One option as the command line knows it. `take` puts its value (empty for a switch) into
+// the options, and says why it refuses the value; an empty answer accepts it. The options are
+// taken in the table's order, so a check may rely on the rows above it.
+struct OptionRow {
+    QString name;
+    QString valueName;  // empty for a switch
+    QString help;
+    std::function<QString(const QString& value, ProgramOptions& options)> take;
+};
+
+// What the parse ends with instead of options: the text to print and the status.
+struct Exit {
+    QString text;
+    int code;
+};
+
+QString comHelp(int n)
+{
+    if (n == 1)
+        return QStringLiteral("What COM1 means: a device, or 'virtual' for the virtual board, in place of "
+                              "boardsuite/ports.ini's assignment (default %1).")
+            .arg(PortAssignments::builtIn(1));
+    return QStringLiteral("What COM%1 means (default %2).").arg(n).arg(PortAssignments::builtIn(n));
+}
+
+OptionRow comRow(int n)
+{
+    return {QStringLiteral("com%1").arg(n), QStringLiteral("DEVICE"), comHelp(n), [n](const QString& value, ProgramOptions& o) {
+                if (value.isEmpty())
+                    return QStringLiteral("--com%1 needs a device or 'virtual'\n").arg(n);
+                o.com[std::size_t(n - 1)] = value;
+                return QString();
+            }};
+}
+
+QString takeSettle(const QString& value, ProgramOptions& o)
+{
+    bool number = false;
+    const qlonglong us = value.toLongLong(&number);
+    if (!number || us < 0 || us > PortAssignments::MostSettle.count())
+        return QStringLiteral("--settle needs a number of microseconds from 0 to %1\n").arg(PortAssignments::MostSettle.count());
+    o.settle = std::chrono::microseconds(us);
+    return {};
+}
+
+QString takeCheck(const QString& port, ProgramOptions& o)
+{
+    bool number = false;
+    const int n = port.mid(3).toInt(&number);
+    if (!port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) || !number || n < 1 || n > PortAssignments::Ports)
+        return QStringLiteral("--check takes one of COM1 to COM4\n");
+    o.check = n;
+    return {};
+}
+
+const QString File = QStringLiteral("FILE");
+
+// The options after the COM ports', in the order of the help text.
+const OptionRow Rows[] = {
+        {QStringLiteral("trace"), File,
+         QStringLiteral("Write one line per access of the serial-port component to FILE ('-' for standard error)."),
+         [](const QString& v, ProgramOptions& o) { o.trace = v; return QString(); }},
+        {QStringLiteral("bus-log"), File,
+         QStringLiteral("Write every transaction the virtual board sees to FILE, one line each, as it happens ('-' for standard error)."),
+         [](const QString& v, ProgramOptions& o) { o.busLog = v; return v.isEmpty() ? QString::fromLatin1(ProgramOptions::BusLogUsage) : QString(); }},
+        {QStringLiteral("vcd"), File,
+         QStringLiteral("Write every change of the bus lines to FILE as a Value Change Dump, for a logic analyser's viewer."),
+         [](const QString& v, ProgramOptions& o) { o.vcd = v; return v.isEmpty() ? QStringLiteral("--vcd needs a file\n") : QString(); }},
+        {QStringLiteral("settle"), QStringLiteral("MICROSECONDS"),
+         QStringLiteral("Wait MICROSECONDS after a line change before reading the status inputs, on every port, "
+                        "in place of the adapter's default (0: never wait)."),
+         takeSettle},
+        {QStringLiteral("list-ports"), {},
+         QStringLiteral("List the serial devices present, one a line, then what COM1 to COM4 stand for, and exit."),
+         [](const QString&, ProgramOptions& o) { o.listPorts = true; return QString(); }},
+        {QStringLiteral("check"), QStringLiteral("COMn"),
+         QStringLiteral("Check the board and the adapter behind COM1 (or COMn), print a report and exit: status 0 when what "
+                        "this program drives answered. Needs no display."),
+         takeCheck},
+        {QStringLiteral("check-window"), {}, QStringLiteral("The same check, shown in a small window as it runs."),
+         [](const QString&, ProgramOptions& o) { o.checkWindow = true; return o.check ? QString() : takeCheck(QStringLiteral("COM1"), o); }},
+        {QStringLiteral("remember"), {},
+         QStringLiteral("With --check: keep the settle measured for that COM port in the user's port assignments."),
+         [](const QString&, ProgramOptions& o) {
+             o.rememberSettle = true;
+             return o.check ? QString() : QStringLiteral("--remember goes with --check\n");
+         }},
+        {QStringLiteral("choose-port"), {},
+         QStringLiteral("Ask which device the program's serial port stands for, remember the choice, then start."),
+         [](const QString&, ProgramOptions& o) { o.choosePort = true; return QString(); }},
+};
+
+// Every option after --help and --version, in the order of the help text.
+std::vector<OptionRow> optionTable()
+{
+    std::vector<OptionRow> rows;
+    for (int n = 1; n <= PortAssignments::Ports; ++n)
+        rows.push_back(comRow(n));
+    rows.insert(rows.end(), std::begin(Rows), std::end(Rows));
+    return rows;
+}
 
 // Qt's usage line names the executable as started (a path), or "<executable_name>" before the
 // application object exists: this one names the program, as its manual page does.
@@ -13,6 +118,45 @@ QString helpText(const QCommandLineParser& parser)
     return QStringLiteral("Usage: %1 [options]").arg(QCoreApplication::applicationName()) + text.mid(text.indexOf(u'\n'));
 }
 
+// --check alone checks COM1: the parser has no option whose value may be left out, so the
+// bare form is told apart here.
+QStringList withCheckPortNamed(QStringList arguments)
+{
+    for (QString& a : arguments)
+        if (a == u"--check")
+            a = QStringLiteral("--check=COM1");
+    return arguments;
+}
+
+// A command line that ends before any option is taken: not understood, --help, --version, or a
+// stray argument.
+std::optional<Exit> endsEarly(QCommandLineParser& parser, const std::vector<OptionRow>& rows, const QStringList& arguments)
+{
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const OptionRow& row : rows)
+        parser.addOption(QCommandLineOption(row.name, row.help, row.valueName));
+    if (!parser.parse(withCheckPortNamed(arguments)))
+        return Exit{parser.errorText() + QStringLiteral("\n\n") + helpText(parser), 2};
+    if (parser.isSet(help))
+        return Exit{helpText(parser), 0};
+    if (parser.isSet(version))
+        return Exit{QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n', 0};
+    if (!parser.positionalArguments().isEmpty())
+        return Exit{QStringLiteral("unexpected argument: ") + parser.positionalArguments().first() + u'\n', 2};
+    return std::nullopt;
+}
+
+// The options given, each taken in turn; the first value refused ends the parse.
+std::optional<Exit> takeValues(const QCommandLineParser& parser, const std::vector<OptionRow>& rows, ProgramOptions& options)
+{
+    for (const OptionRow& row : rows)
+        if (parser.isSet(row.name))
+            if (QString refused = row.take(parser.value(row.name), options); !refused.isEmpty())
+                return Exit{refused, 2};
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments, QString& exitText, int& exitCode)
@@ -20,138 +164,14 @@ std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::applicationName() +
                                      QStringLiteral(": drives the training board on a serial port."));
-    QCommandLineOption help = parser.addHelpOption();
-    QCommandLineOption version = parser.addVersionOption();
+    const std::vector<OptionRow> rows = optionTable();
     ProgramOptions options;
-    std::array<QCommandLineOption, MappedPorts> comOptions{
-        QCommandLineOption(QStringLiteral("com1"), QStringLiteral("What COM1 means: a device, or 'virtual' for the virtual board, in place of "
-                                                                  "boardsuite/ports.ini's assignment (default /dev/ttyS0)."), QStringLiteral("DEVICE")),
-        QCommandLineOption(QStringLiteral("com2"), QStringLiteral("What COM2 means (default /dev/ttyS1)."), QStringLiteral("DEVICE")),
-        QCommandLineOption(QStringLiteral("com3"), QStringLiteral("What COM3 means (default /dev/ttyS2)."), QStringLiteral("DEVICE")),
-        QCommandLineOption(QStringLiteral("com4"), QStringLiteral("What COM4 means (default /dev/ttyS3)."), QStringLiteral("DEVICE")),
-    };
-    for (auto& o : comOptions)
-        parser.addOption(o);
-    QCommandLineOption trace(QStringLiteral("trace"),
-                             QStringLiteral("Write one line per access of the serial-port component to FILE ('-' for standard error)."),
-                             QStringLiteral("FILE"));
-    parser.addOption(trace);
-    QCommandLineOption busLog(QStringLiteral("bus-log"),
-                              QStringLiteral("Write every transaction the virtual board sees to FILE, one line each, as it happens ('-' for standard error)."),
-                              QStringLiteral("FILE"));
-    parser.addOption(busLog);
-    QCommandLineOption vcd(QStringLiteral("vcd"),
-                           QStringLiteral("Write every change of the bus lines to FILE as a Value Change Dump, for a logic analyser's viewer."),
-                           QStringLiteral("FILE"));
-    parser.addOption(vcd);
-    QCommandLineOption settle(QStringLiteral("settle"),
-                              QStringLiteral("Wait MICROSECONDS after a line change before reading the status inputs, on every port, "
-                                             "in place of the adapter's default (0: never wait)."),
-                              QStringLiteral("MICROSECONDS"));
-    parser.addOption(settle);
-    QCommandLineOption listPorts(QStringLiteral("list-ports"),
-                                 QStringLiteral("List the serial devices present, one a line, then what COM1 to COM4 stand for, and exit."));
-    parser.addOption(listPorts);
-    // --check alone checks COM1: the parser has no option whose value may be left out, so the
-    // bare form is told apart here.
-    QStringList args = arguments;
-    for (QString& a : args)
-        if (a == u"--check")
-            a = QStringLiteral("--check=COM1");
-    QCommandLineOption check(QStringLiteral("check"),
-                             QStringLiteral("Check the board and the adapter behind COM1 (or COMn), print a report and exit: status 0 when what "
-                                            "this program drives answered. Needs no display."),
-                             QStringLiteral("COMn"));
-    parser.addOption(check);
-    QCommandLineOption checkWindow(QStringLiteral("check-window"),
-                                   QStringLiteral("The same check, shown in a small window as it runs."));
-    parser.addOption(checkWindow);
-    QCommandLineOption remember(QStringLiteral("remember"),
-                                QStringLiteral("With --check: keep the settle measured for that COM port in the user's port assignments."));
-    parser.addOption(remember);
-    QCommandLineOption choosePort(QStringLiteral("choose-port"),
-                                  QStringLiteral("Ask which device the program's serial port stands for, remember the choice, then start."));
-    parser.addOption(choosePort);
-
-    if (!parser.parse(args)) {
-        exitText = parser.errorText() + QStringLiteral("\n\n") + helpText(parser);
-        exitCode = 2;
-        return std::nullopt;
-    }
-    if (parser.isSet(help)) {
-        exitText = helpText(parser);
-        exitCode = 0;
-        return std::nullopt;
-    }
-    if (parser.isSet(version)) {
-        exitText = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
-        exitCode = 0;
-        return std::nullopt;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        exitText = QStringLiteral("unexpected argument: ") + parser.positionalArguments().first() + u'\n';
-        exitCode = 2;
-        return std::nullopt;
-    }
-    for (int i = 0; i < MappedPorts; ++i) {
-        if (parser.isSet(comOptions[std::size_t(i)])) {
-            QString value = parser.value(comOptions[std::size_t(i)]);
-            if (value.isEmpty()) {
-                exitText = QStringLiteral("--com%1 needs a device or 'virtual'\n").arg(i + 1);
-                exitCode = 2;
-                return std::nullopt;
-            }
-            options.com[std::size_t(i)] = value;
-        }
-    }
-    if (parser.isSet(trace))
-        options.trace = parser.value(trace);
-    if (parser.isSet(busLog)) {
-        options.busLog = parser.value(busLog);
-        if (options.busLog.isEmpty()) {
-            exitText = BusLogUsage;
-            exitCode = 2;
-            return std::nullopt;
-        }
-    }
-    if (parser.isSet(vcd)) {
-        options.vcd = parser.value(vcd);
-        if (options.vcd.isEmpty()) {
-            exitText = QStringLiteral("--vcd needs a file\n");
-            exitCode = 2;
-            return std::nullopt;
-        }
-    }
-    if (parser.isSet(settle)) {
-        bool number = false;
-        const qlonglong us = parser.value(settle).toLongLong(&number);
-        // Up to a second: a longer wait before every read would stop the bus, not settle it.
-        if (!number || us < 0 || us > 1'000'000) {
-            exitText = QStringLiteral("--settle needs a number of microseconds from 0 to 1000000\n");
-            exitCode = 2;
-            return std::nullopt;
-        }
-        options.settle = std::chrono::microseconds(us);
-    }
-    options.checkWindow = parser.isSet(checkWindow);
-    if (parser.isSet(check) || options.checkWindow) {
-        const QString port = parser.isSet(check) ? parser.value(check) : QStringLiteral("COM1");
-        bool number = false;
-        const int n = port.mid(3).toInt(&number);
-        if (!port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) || !number || n < 1 || n > MappedPorts) {
-            exitText = QStringLiteral("--check takes one of COM1 to COM4\n");
-            exitCode = 2;
-            return std::nullopt;
-        }
-        options.check = n;
-    }
-    options.rememberSettle = parser.isSet(remember);
-    if (options.rememberSettle && !options.check) {
-        exitText = QStringLiteral("--remember goes with --check\n");
-        exitCode = 2;
-        return std::nullopt;
-    }
-    options.listPorts = parser.isSet(listPorts);
-    options.choosePort = parser.isSet(choosePort);
-    return options;
+    std::optional<Exit> exit = endsEarly(parser, rows, arguments);
+    if (!exit)
+        exit = takeValues(parser, rows, options);
+    if (!exit)
+        return options;
+    exitText = exit->text;
+    exitCode = exit->code;
+    return std::nullopt;
 }

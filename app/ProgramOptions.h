@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PortAssignments.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,11 +11,9 @@
 
 // What the command line may add to a program; with no options it behaves exactly as built.
 struct ProgramOptions {
-    static constexpr int MappedPorts = 4;
-
     // What COM1 … COM4 mean where an option says so: a device path, or "virtual" for the
     // virtual board; empty where none does (the port assignments then tell).
-    std::array<QString, MappedPorts> com;
+    std::array<QString, PortAssignments::Ports> com;
     // Trace file, "-" for standard error; empty for none.
     QString trace;
     // File for the virtual board's monitor lines; empty for none.

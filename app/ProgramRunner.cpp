@@ -1,14 +1,14 @@
 #include "ProgramRunner.h"
 
-#include "BoardCheck.h"
 #include "BoardWindow.h"
-#include "CheckWindow.h"
+#include "CheckRunner.h"
 #include "FormsStyle.h"
 #include "LostDevice.h"
 #include "MessageBox.h"
 #include "PortChoiceDialog.h"
 #include "PortEnvironment.h"
 #include "ProgramIcon.h"
+#include "Say.h"
 #include "SerialPortList.h"
 
 #include <QApplication>
@@ -60,9 +60,10 @@ bool haveDisplay()
     return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
 }
 
-void say(const Program& program, const QString& line)
+// What goes wrong but stops nothing, said on standard error.
+PortAssignments::Warning warnings(const Program& program)
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(program.name), qPrintable(line));
+    return [&program](const QString& line) { say(program.name, line); };
 }
 
 QString firstLine(const char* text)
@@ -90,64 +91,10 @@ int listPorts(const Program& program, const ProgramOptions& options, const PortA
     for (const SerialPortInfo& port : present)
         std::printf("%s\n", SerialPortList::describe(port).c_str());
     if (present.empty())
-        say(program, QStringLiteral("no serial device found"));
+        say(program.name, QStringLiteral("no serial device found"));
     for (int n = 1; n <= PortAssignments::Ports; ++n)
         std::printf("%s\n", qPrintable(ports.describe(n)));
     return 0;
-}
-
-// Keeps the settle the check measured for its COM port, when asked to; false when it cannot.
-bool rememberSettle(const Program& program, const BoardCheck& check)
-{
-    if (!check.settleToKeep()) {
-        say(program, check.measuredSettle() ? QStringLiteral("the virtual board needs no settle; nothing remembered")
-                                            : QStringLiteral("no settle measured; nothing remembered"));
-        return false;
-    }
-    QString error;
-    if (!PortAssignments::rememberSettle(check.commPort(), *check.settleToKeep(), error)) {
-        say(program, error);
-        return false;
-    }
-    std::printf("Remembered: settle %lld µs for COM%d in %s\n", static_cast<long long>(check.settleToKeep()->count()),
-                check.commPort(), qPrintable(PortAssignments::userFile()));
-    return true;
-}
-
-// --check: the report on standard output, part by part, with a progress line during the bus
-// scan when that is a terminal.
-int checkBoard(const Program& program, const ProgramOptions& options, PortEnvironment& environment)
-{
-    BoardCheck check(program, environment, options.check);
-    const bool terminal = ::isatty(STDOUT_FILENO) == 1;
-    qsizetype printed = 0;
-    bool progressShown = false;
-    for (bool more = true; more;) {
-        more = check.step();
-        const QString& report = check.report();
-        // While the scan runs on a terminal, the grid comes a whole row at a time, with a line
-        // beneath that says how far the scan is.
-        const bool progress = terminal && check.scanning();
-        const qsizetype upto = progress ? report.lastIndexOf(u'\n') + 1 : report.size();
-        if (upto > printed) {
-            if (progressShown)
-                std::fputs("\r\033[K", stdout);
-            progressShown = false;
-            std::fputs(report.mid(printed, upto - printed).toUtf8().constData(), stdout);
-            printed = upto;
-        }
-        if (progress) {
-            std::printf("\r\033[Kprobing %02x (step %d of %d)", *check.scanning(), check.stepsDone(), check.steps());
-            progressShown = true;
-        }
-        std::fflush(stdout);
-    }
-    if (check.settleToKeep() && !options.rememberSettle)
-        std::printf("To keep the settle measured for COM%d: %s --check=COM%d --remember\n", check.commPort(),
-                    qPrintable(program.name), check.commPort());
-    if (options.rememberSettle && !rememberSettle(program, check))
-        return 1;
-    return check.passed() ? 0 : 1;
 }
 
 void prepareApplication(QApplication& app, const Program& program)
@@ -162,7 +109,10 @@ void prepareApplication(QApplication& app, const Program& program)
 
 std::vector<int> portsOf(const Program& program)
 {
-    return program.choosesPort ? std::vector<int>{1, 2, 3, 4} : std::vector<int>{1};
+    std::vector<int> ports{1};
+    for (int n = 2; program.choosesPort && n <= PortAssignments::Ports; ++n)
+        ports.push_back(n);
+    return ports;
 }
 
 // --choose-port: the program's ports as the user chooses them, remembered when asked; false
@@ -181,7 +131,7 @@ bool choosePorts(const Program& program, PortAssignments& ports)
             continue;
         ports.choose(n, device);
         if (QString error; dialog.remember() && !PortAssignments::remember(n, device, error))
-            say(program, error + QStringLiteral("; COM%1 stands for %2 this time only").arg(n).arg(device));
+            say(program.name, error + QStringLiteral("; COM%1 stands for %2 this time only").arg(n).arg(device));
     }
     return true;
 }
@@ -191,7 +141,7 @@ bool choosePorts(const Program& program, PortAssignments& ports)
 std::optional<PortEnvironment::Choice> askForDevice(const Program& program, const PortEnvironment& environment,
                                                     int commPort, const CommError& failure)
 {
-    say(program, firstLine(failure.what()));
+    say(program.name, firstLine(failure.what()));
     const PortAssignments& ports = environment.ports();
     QString headline;
     if (ports.of(commPort).source != PortAssignments::Source::Chosen)
@@ -223,7 +173,7 @@ bool watchBoard(const Program& program, const ProgramOptions& options, PortEnvir
         boardWindow->monitor().openLog(options.busLog.toLocal8Bit().toStdString(), *logError);
     });
     if (!logError->empty())
-        say(program, QString::fromStdString(*logError));
+        say(program.name, QString::fromStdString(*logError));
     return logError->empty();
 }
 
@@ -242,11 +192,11 @@ bool loadWindow(const Program& program, PortEnvironment& environment, std::uniqu
         window.reset();
         boardWindow.reset();
         if (environment.declined()) {
-            say(program, QStringLiteral("no device chosen; ended"));
+            say(program.name, QStringLiteral("no device chosen; ended"));
             return false;
         }
         QString text = QString::fromStdString(e.what());
-        say(program, text);
+        say(program.name, text);
         forms::messageBox(nullptr, QMessageBox::Critical, program.name, text);
         return false;
     }
@@ -279,6 +229,33 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
     return status;
 }
 
+// The rest of a run, which needs a display: the application, the question --choose-port asks,
+// then the check's window or the program's.
+int runOnDisplay(int& argc, char** argv, const Program& program, const ProgramOptions& options, PortAssignments ports,
+                 const DeviceOpener& devices, Trace::Clock::time_point epoch)
+{
+    if (!haveDisplay()) {
+        say(program.name, QStringLiteral("no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %1")
+                              .arg(program.name));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    prepareApplication(app, program);
+    if (options.choosePort && !choosePorts(program, ports)) {
+        say(program.name, QStringLiteral("no device chosen; ended"));
+        return 1;
+    }
+    PortEnvironment environment(options, std::move(ports), program.buildBoard, epoch, devices, warnings(program));
+    if (options.checkWindow)
+        return CheckRunner::inWindow(program, options, environment);
+    QString error;
+    if (!environment.openTrace(error) || !environment.openVcd(error)) {
+        say(program.name, error);
+        return 1;
+    }
+    return runWindow(program, options, environment, epoch);
+}
+
 } // namespace
 
 int runProgram(int argc, char** argv, const Program& program, const DeviceOpener& devices)
@@ -291,41 +268,16 @@ int runProgram(int argc, char** argv, const Program& program, const DeviceOpener
     auto options = parseOptions(argc, argv, status);
     if (!options)
         return status;
-    auto warn = [&program](const QString& line) { say(program, line); };
-    PortAssignments ports = PortAssignments::load(options->com, warn);
+    PortAssignments ports = PortAssignments::load(options->com, warnings(program));
     if (options->listPorts)
         return listPorts(program, *options, ports);
-    if (options->check && !options->checkWindow) {
-        PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warn);
-        return checkBoard(program, *options, environment);
-    }
     if (!options->busLog.isEmpty() && !ports.anyVirtual()) {
         std::fputs(ProgramOptions::BusLogUsage, stderr);
         return 2;
     }
-    if (!haveDisplay()) {
-        say(program, QStringLiteral("no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %1")
-                         .arg(program.name));
-        return 1;
+    if (options->check && !options->checkWindow) {
+        PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warnings(program));
+        return CheckRunner::onTerminal(program, *options, environment);
     }
-
-    QApplication app(argc, argv);
-    prepareApplication(app, program);
-    if (options->choosePort && !choosePorts(program, ports)) {
-        say(program, QStringLiteral("no device chosen; ended"));
-        return 1;
-    }
-    PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warn);
-    if (options->checkWindow) {
-        CheckWindow window(std::make_unique<BoardCheck>(program, environment, options->check), program.name);
-        window.show();
-        window.start();
-        return QApplication::exec() == 0 && window.passed() ? 0 : 1;
-    }
-    QString error;
-    if (!environment.openTrace(error) || !environment.openVcd(error)) {
-        say(program, error);
-        return 1;
-    }
-    return runWindow(program, *options, environment, epoch);
+    return runOnDisplay(argc, argv, program, *options, std::move(ports), devices, epoch);
 }

@@ -33,7 +33,6 @@ public:
     // The same, timed now; the file is flushed now and then, so that a viewer finds it current.
     void changeNow(std::size_t wire, bool level) { change(wire, level, now()); }
     std::chrono::nanoseconds now() const { return Clock::now() - epoch_; }
-    bool level(std::size_t wire) const { return levels_[wire]; }
     // The time of the last change (0 before the first).
     std::chrono::nanoseconds last() const { return std::chrono::nanoseconds(last_); }
 

@@ -1,6 +1,7 @@
 #include "SerialPortList.h"
 
 #include "AdapterDriver.h"
+#include "Settle.h"
 
 #include <algorithm>
 #include <cstring>
@@ -80,7 +81,7 @@ std::vector<SerialPortInfo> present(std::optional<std::chrono::microseconds> set
             port.product = text(udev_device_get_sysattr_value(usb, "product"));
         }
         port.cachedStatus = AdapterDriver::cachesStatus(port.driver);
-        port.settle = settle.value_or(AdapterDriver::defaultSettle(port.driver));
+        port.settle = Settle::resolve({settle, {}}, port.driver).wait;
         ports.push_back(std::move(port));
     }
     std::sort(ports.begin(), ports.end(), [](const auto& a, const auto& b) { return a.path < b.path; });

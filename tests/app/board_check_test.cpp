@@ -6,15 +6,18 @@
 #include "Arguments.h"
 #include "Board.h"
 #include "BoardCheck.h"
+#include "CheckRunner.h"
 #include "CheckWindow.h"
 #include "I2CSboard.h"
 #include "IsolatedConfig.h"
+#include "MasterTransactions.h"
 #include "PortEnvironment.h"
 #include "ProgramRunner.h"
 #include "RunProgram.h"
 #include "Programs.h"
 #include "PtyOnBoard.h"
 #include "SettledLines.h"
+#include "SigrokI2c.h"
 #include "TemperatureSensor.h"
 #include "TwoWireBus.h"
 #include "VirtualPort.h"
@@ -25,10 +28,12 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace std::chrono_literals;
@@ -52,7 +57,7 @@ Checked checkOnBoard(const char* name, const std::function<void(Board&)>& before
     PortEnvironment environment(options, PortAssignments::load(options.com, {}), p.buildBoard, {}, {}, {});
     if (before)
         before(*environment.board());
-    BoardCheck check(p, environment, 1);
+    BoardCheck check(CheckRunner::checkedPort(p, environment, 1));
     int steps = 0;
     while (check.step())
         ++steps;
@@ -231,6 +236,32 @@ TEST(CheckOption, TheVerdictSaysWhenTheProgramsWouldReadTooEarly)
     }
 }
 
+// As any run, the check writes the trace of the component's accesses (its scan's), and the bus
+// lines to the dump and the monitor's log, which sigrok and the monitor read alike.
+TEST(CheckOption, WritesTheTraceTheDumpAndTheBusLogOfItsScan)
+{
+    QTemporaryDir dir;
+    const QString trace = dir.filePath("trace"), vcd = dir.filePath("bus.vcd"), log = dir.filePath("bus.log");
+    const CheckRun run = runCheck("thermread", {"--check", "--com1=virtual", "--trace=" + trace.toStdString(),
+                                                "--vcd=" + vcd.toStdString(), "--bus-log=" + log.toStdString()});
+    EXPECT_EQ(run.status, 0) << run.out;
+    auto untimed = [](const QString& file) {
+        std::vector<std::string> lines;
+        for (const QString& line : IsolatedConfig::read(file).split(u'\n', Qt::SkipEmptyParts))
+            lines.push_back(line.section(u' ', 1).toStdString());
+        return lines;
+    };
+    const std::vector<std::string> scanned = masterTransactions(untimed(trace));
+    ASSERT_EQ(scanned.size(), std::size_t(BoardCheck::LastAddress - BoardCheck::FirstAddress + 1));
+    EXPECT_EQ(scanned.front(), "S 10 W N P");
+    // Before the scan, the data line's check and the lag's changes: a start and a stop each,
+    // which the monitor shows and sigrok, with no byte between them, leaves out.
+    std::vector<std::string> monitored = untimed(log);
+    EXPECT_GE(std::erase(monitored, "S P"), std::size_t(BoardCheck::LagChanges / 2));
+    EXPECT_EQ(std::count(monitored.begin(), monitored.end(), "S 90 W A P"), 1);  // the sensor answered
+    EXPECT_EQ(sigrokTransactions(vcd.toStdString()), monitored);
+}
+
 // What a program's opening of a device waits before reads: --settle, else the settle
 // remembered for that COM port, else the driver's (none for a pty, which names no driver).
 TEST(SettleApplied, OptionThenRememberedForThatPortThenTheDriversDefault)
@@ -273,7 +304,7 @@ TEST(CheckWindow, RunsTheCheckInStepsThenCopiesTheReportAndRemembersTheSettle)
     ProgramOptions options;
     options.com[0] = QString::fromStdString(pty.device());
     PortEnvironment environment(options, PortAssignments::load(options.com, {}), p.buildBoard, {}, pty.opener(), {});
-    CheckWindow window(std::make_unique<BoardCheck>(p, environment, 1), p.name);
+    CheckWindow window(std::make_unique<BoardCheck>(CheckRunner::checkedPort(p, environment, 1)), p.name, CheckRunner::keepSettle);
     window.show();
     window.start();
     EXPECT_FALSE(window.copyButton()->isEnabled());

@@ -37,10 +37,9 @@ class PtyDevice : public ::testing::Test {
 protected:
     std::unique_ptr<PosixSerialPort> open(const LineSettings& settings = {}) { return pty.open(settings); }
 
-    DeviceOpener opener(std::optional<std::chrono::microseconds> settle = {})
+    DeviceOpener opener()
     {
         DeviceOpener o = pty.opener();
-        o.settle = settle;
         o.clock = &clock;
         return o;
     }
@@ -203,9 +202,9 @@ TEST_F(PtyDevice, FakeSysfsDriverIsLearntThroughTheRealPathAndSetsTheSettle)
     calls.nodes = {{device, outside}, {link, outside}};
     // The settle a port is opened with; -1 for the bare device, with nothing around it.
     auto settleOf = [&](const std::string& path, std::optional<std::chrono::microseconds> settle = {}) {
-        DeviceOpener o = opener(settle);
+        DeviceOpener o = opener();
         o.sysfsRoot = "/sys";
-        auto lines = o.open("COM1", path, LineSettings{});
+        auto lines = o.open("COM1", path, LineSettings{}, {settle, {}});
         auto* settled = dynamic_cast<SettledLines*>(lines.get());
         return settled ? long(settled->settle().count()) : -1L;
     };
@@ -238,7 +237,7 @@ TEST_F(PtyDevice, FakeSysfsDriverIsLearntThroughTheRealPathAndSetsTheSettle)
 
 TEST_F(PtyDevice, StatusReadWaitsOutTheSettleAfterOpeningAndEachChange)
 {
-    auto lines = opener(3ms).open("COM1", device, LineSettings{});
+    auto lines = opener().open("COM1", device, LineSettings{}, {3ms, {}});
     const auto opened = clock.now();
     calls.reset();
     lines->cd();
@@ -471,7 +470,7 @@ TEST_F(PtyDevice, DeviceThatStopsAnsweringFailsEveryAccessWithEio)
 // With a cached adapter's settle, so that it is there too: it waits, but calls nothing.
 TEST_F(PtyDevice, ReadTempCostsOneCallPerLineChangeAndPerRead)
 {
-    MSComm comm(MSComm::Setup{[&](int, const LineSettings& s) { return opener(3ms).open("COM1", device, s); }});
+    MSComm comm(MSComm::Setup{[&](int, const LineSettings& s) { return opener().open("COM1", device, s, {3ms, {}}); }});
     comm.setPortOpen(true);
     I2CSboard::ComponentScope busScope(comm);
     sensorBus::readTemperature();  // from the levels that opening left

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class BoardCheck;
@@ -17,7 +18,11 @@ class QTimer;
 // responsive during the bus scan; closing the window ends it.
 class CheckWindow : public QWidget {
 public:
-    CheckWindow(std::unique_ptr<BoardCheck> check, const QString& programName);
+    // Keeps the settle the check measured where the program finds it again; false with `error`
+    // filled when it cannot.
+    using KeepSettle = std::function<bool(const BoardCheck& check, QString& error)>;
+
+    CheckWindow(std::unique_ptr<BoardCheck> check, const QString& programName, KeepSettle keep);
     ~CheckWindow() override;
 
     // Starts the check's steps.
@@ -27,13 +32,13 @@ public:
     QPushButton* copyButton() const { return copy_; }
     QProgressBar* progress() const { return progress_; }
     QPlainTextEdit* reportView() const { return report_; }
-    QLabel* note() const { return note_; }
 
 private:
     void nextStep();
     void rememberSettle();
 
     std::unique_ptr<BoardCheck> check_;
+    KeepSettle keep_;
     QProgressBar* progress_;
     QPlainTextEdit* report_;
     QLabel* note_;

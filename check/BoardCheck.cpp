@@ -7,8 +7,8 @@
 #include "I2CSboard.h"
 #include "PartVisitor.h"
 #include "Pcf8574Expander.h"
-#include "PortEnvironment.h"
 #include "SerialPortList.h"
+#include "Settle.h"
 #include "SettledLines.h"
 #include "StatusLag.h"
 
@@ -42,12 +42,11 @@ std::string canonical(const std::string& path)
 
 } // namespace
 
-BoardCheck::BoardCheck(const Program& program, PortEnvironment& environment, int commPort)
-    : program_(program), environment_(environment), commPort_(commPort)
+BoardCheck::BoardCheck(CheckedPort checked) : checked_(std::move(checked))
 {
     Board drawn;  // the program's board, for what it carries
-    if (program.buildBoard)
-        program.buildBoard(drawn);
+    if (checked_.buildBoard)
+        checked_.buildBoard(drawn);
     twoWire_ = busLinesOf(drawn) == BusLines::TwoWire;
     struct Finder : PartVisitor {
         using PartVisitor::visit;
@@ -137,18 +136,39 @@ bool BoardCheck::step()
 
 void BoardCheck::checkDevice()
 {
-    const QString device = environment_.ports().device(commPort_);
-    const bool isVirtual = device == QLatin1String(PortAssignments::Virtual);
-    virtual_ = isVirtual;
-    const std::optional<microseconds> set = environment_.settleFor(commPort_);
-    QString where = QStringLiteral("COM%1: ").arg(commPort_);
+    describeDevice();
+    try {
+        port_ = checked_.openUnsettled();
+    } catch (const CommError& e) {
+        line(QString::fromStdString(e.what()));
+        fail(QStringLiteral("the device does not open; check the COM port's device (--list-ports)"));
+        return;
+    }
+    if (statusInputs_)
+        readStatusInputs();
+    else if (!twoWire_)
+        line(QStringLiteral("%1 reads nothing back from the board: nothing more to check.").arg(checked_.programName));
+    if (!twoWire_) {
+        line(QStringLiteral("Verdict: the device opened."));
+        passed_ = true;
+        stage_ = Stage::Done;
+        return;
+    }
+    probe_ = std::make_unique<BusProbe>(*port_, *checked_.clock, settle_);
+    stage_ = Stage::DataLine;
+}
+
+void BoardCheck::describeDevice()
+{
+    const bool isVirtual = checked_.device.empty();
+    QString where = QStringLiteral("COM%1: ").arg(checked_.commPort);
     std::string driver;
     if (isVirtual) {
         where += QStringLiteral("the virtual board (no device), status reads live");
     } else {
-        const std::string path = device.toStdString();
-        driver = AdapterDriver::of(path, environment_.devices().sysfsRoot);
-        where += device;
+        const std::string& path = checked_.device;
+        driver = AdapterDriver::of(path, checked_.sysfsRoot);
+        where += QString::fromStdString(path);
         for (const SerialPortInfo& p : SerialPortList::present())
             if (!p.byId.empty() && canonical(p.path) == canonical(path) && p.byId != path)
                 where += QStringLiteral(" (%1)").arg(QString::fromStdString(p.byId));
@@ -159,40 +179,22 @@ void BoardCheck::checkDevice()
     driver_ = isVirtual ? QStringLiteral("the virtual board") : driver.empty() ? QStringLiteral("an unknown driver")
                                                                              : QString::fromStdString(driver);
     driverSettle_ = AdapterDriver::defaultSettle(driver);
-    settle_ = set.value_or(driverSettle_);
-    settleFrom_ = environment_.options().settle ? QStringLiteral("--settle")
-                  : set                         ? QStringLiteral("remembered")
-                                                : QStringLiteral("the driver's default");
+    const Settle settle = Settle::resolve(checked_.settle, driver);
+    settle_ = settle.wait;
+    settleFrom_ = QString::fromStdString(settle.from());
     line(where + QStringLiteral("; settle %1 µs (%2)").arg(settle_.count()).arg(settleFrom_));
-    try {
-        port_ = environment_.openUnsettled(commPort_);
-    } catch (const CommError& e) {
-        line(QString::fromStdString(e.what()));
-        fail(QStringLiteral("the device does not open; check the COM port's device (--list-ports)"));
-        return;
-    }
-    raw_ = port_.get();
-    if (statusInputs_) {
-        // A caching adapter's first report after opening may not have come yet.
-        MonotonicClock& clock = *environment_.devices().clock;
-        clock.sleepUntil(clock.now() + settle_);
-        auto state = [](bool asserted) { return asserted ? QStringLiteral("asserted") : QStringLiteral("not asserted"); };
-        line(QStringLiteral("Status inputs now: CTS %1, CD %2, DSR %3")
-                 .arg(state(raw_->cts()), state(raw_->cd()), state(raw_->dsr())));
-        line(QStringLiteral("Their status lag is not measurable: nothing on this side of the cable drives them."));
-        if (driver == "cdc_acm")
-            line(QStringLiteral("cdc_acm reports CTS as always asserted, whatever the board does."));
-    } else if (!twoWire_) {
-        line(QStringLiteral("%1 reads nothing back from the board: nothing more to check.").arg(program_.name));
-    }
-    if (!twoWire_) {
-        line(QStringLiteral("Verdict: the device opened."));
-        passed_ = true;
-        stage_ = Stage::Done;
-        return;
-    }
-    probe_ = std::make_unique<BusProbe>(*raw_, *environment_.devices().clock, settle_);
-    stage_ = Stage::DataLine;
+}
+
+void BoardCheck::readStatusInputs()
+{
+    // A caching adapter's first report after opening may not have come yet.
+    MonotonicClock& clock = *checked_.clock;
+    clock.sleepUntil(clock.now() + settle_);
+    auto state = [](bool asserted) { return asserted ? QStringLiteral("asserted") : QStringLiteral("not asserted"); };
+    line(QStringLiteral("Status inputs now: CTS %1, CD %2, DSR %3").arg(state(port_->cts()), state(port_->cd()), state(port_->dsr())));
+    line(QStringLiteral("Their status lag is not measurable: nothing on this side of the cable drives them."));
+    if (driver_ == u"cdc_acm")
+        line(QStringLiteral("cdc_acm reports CTS as always asserted, whatever the board does."));
 }
 
 void BoardCheck::checkDataLine()
@@ -232,6 +234,17 @@ void BoardCheck::measureLag()
     line(QStringLiteral("Status lag (%1 changes): least %2, median %3, most %4.")
              .arg(lag.count())
              .arg(us(lag.least()), us(lag.median()), us(lag.most())));
+    line(QStringLiteral("Settle this adapter needs: %1 µs (%2), %3.")
+             .arg(measured_->count())
+             .arg(measured_->count() == 0 ? QStringLiteral("no read lagged")
+                                          : QStringLiteral("the most, plus half of it and at least %1 µs")
+                                                .arg(StatusLag::Frame.count()))
+             .arg(comparedWithDriver()));
+    startScan();
+}
+
+QString BoardCheck::comparedWithDriver() const
+{
     QString compared;
     const QString byDriver = QStringLiteral("the default for %1 (%2 µs)").arg(driver_).arg(driverSettle_.count());
     if (*measured_ == driverSettle_)
@@ -242,20 +255,20 @@ void BoardCheck::measureLag()
         compared = QStringLiteral("shorter than ") + byDriver;
     if (settle_ != driverSettle_)
         compared += QStringLiteral("; %1 µs applies now (%2)").arg(settle_.count()).arg(settleFrom_);
-    line(QStringLiteral("Settle this adapter needs: %1 µs (%2), %3.")
-             .arg(measured_->count())
-             .arg(measured_->count() == 0 ? QStringLiteral("no read lagged")
-                                          : QStringLiteral("the most, plus half of it and at least %1 µs")
-                                                .arg(StatusLag::Frame.count()))
-             .arg(compared));
+    return compared;
+}
+
+void BoardCheck::startScan()
+{
     // The scan reads acknowledges as the programs read their bits: after the settle measured.
     std::unique_ptr<SerialLines> lines = std::move(port_);
     if (*measured_ > microseconds::zero())
-        lines = std::make_unique<SettledLines>(std::move(lines), *measured_, *environment_.devices().clock);
+        lines = std::make_unique<SettledLines>(std::move(lines), *measured_, *checked_.clock);
     auto held = std::make_shared<std::unique_ptr<SerialLines>>(std::move(lines));
-    component_ = std::make_unique<MSComm>(MSComm::Setup{[held](int, const LineSettings&) { return std::move(*held); }});
+    component_ = std::make_unique<MSComm>(
+        MSComm::Setup{[held](int, const LineSettings&) { return std::move(*held); }, checked_.trace});
     component_->setFailureHandler([this](const std::string& message) { failure_ = QString::fromStdString(message); });
-    component_->setCommPort(std::int16_t(commPort_));
+    component_->setCommPort(std::int16_t(checked_.commPort));
     component_->setPortOpen(true);
     line(QStringLiteral("Bus (each address: start, address with the write bit, its acknowledge clock, stop):"));
     line(QStringLiteral("     0  1  2  3  4  5  6  7  8  9  a  b  c  d  e  f"));

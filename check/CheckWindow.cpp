@@ -1,7 +1,6 @@
 #include "CheckWindow.h"
 
 #include "BoardCheck.h"
-#include "PortAssignments.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,8 +13,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-CheckWindow::CheckWindow(std::unique_ptr<BoardCheck> check, const QString& programName)
-    : check_(std::move(check)), progress_(new QProgressBar(this)), report_(new QPlainTextEdit(this)),
+CheckWindow::CheckWindow(std::unique_ptr<BoardCheck> check, const QString& programName, KeepSettle keep)
+    : check_(std::move(check)), keep_(std::move(keep)), progress_(new QProgressBar(this)), report_(new QPlainTextEdit(this)),
       note_(new QLabel(this)), remember_(new QPushButton(QStringLiteral("&Remember this settle"), this)),
       copy_(new QPushButton(QStringLiteral("&Copy report"), this)), steps_(new QTimer(this))
 {
@@ -65,7 +64,7 @@ void CheckWindow::nextStep()
 void CheckWindow::rememberSettle()
 {
     QString error;
-    if (PortAssignments::rememberSettle(check_->commPort(), *check_->settleToKeep(), error))
+    if (keep_(*check_, error))
         note_->setText(QStringLiteral("Settle %1 µs kept for COM%2.").arg(check_->settleToKeep()->count()).arg(check_->commPort()));
     else
         note_->setText(error);

@@ -1,18 +1,17 @@
 #pragma once
 
 #include "BusProbe.h"
+#include "CheckedPort.h"
 #include "MSComm.h"
-#include "Program.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
-
-class PortEnvironment;
 
 // Checks what stands behind a program's COM port before the program uses it, in steps (so
 // that a window stays responsive and a terminal shows progress), and writes a report: the
@@ -25,7 +24,7 @@ public:
     static constexpr std::uint8_t FirstAddress = 0x08;
     static constexpr std::uint8_t LastAddress = 0x77;
 
-    BoardCheck(const Program& program, PortEnvironment& environment, int commPort);
+    explicit BoardCheck(CheckedPort checked);
     ~BoardCheck();
     BoardCheck(const BoardCheck&) = delete;
     BoardCheck& operator=(const BoardCheck&) = delete;
@@ -46,9 +45,9 @@ public:
     // zero would take the place of a real adapter's default later on the same port.
     std::optional<std::chrono::microseconds> settleToKeep() const
     {
-        return virtual_ ? std::nullopt : measured_;
+        return checked_.device.empty() ? std::nullopt : measured_;
     }
-    int commPort() const { return commPort_; }
+    int commPort() const { return checked_.commPort; }
     // The addresses that acknowledged, in order.
     const std::vector<std::uint8_t>& answered() const { return answered_; }
 
@@ -65,19 +64,23 @@ private:
     };
 
     void checkDevice();
+    // The device, its driver and the settle that applies, in the report's first line.
+    void describeDevice();
+    void readStatusInputs();
     void checkDataLine();
     void measureLag();
+    // The settle measured beside the driver's default and the one that applies.
+    QString comparedWithDriver() const;
+    // The scan goes through the component, as the programs' traffic does.
+    void startScan();
     void probeNext();
     void giveVerdict();
     void line(const QString& text) { report_ += text + u'\n'; }
     void fail(const QString& why);
 
-    const Program& program_;
-    PortEnvironment& environment_;
-    int commPort_;
+    CheckedPort checked_;
     std::vector<Need> needs_;
     bool twoWire_ = false;
-    bool virtual_ = false;  // the port stands for the virtual board
     bool statusInputs_ = false;
     Stage stage_ = Stage::Device;
     int done_ = 0;
@@ -88,8 +91,7 @@ private:
     QString driver_;                       // the device's driver, for the comparison
     std::chrono::microseconds driverSettle_{0};
     std::optional<std::chrono::microseconds> measured_;
-    std::unique_ptr<SerialLines> port_;
-    SerialLines* raw_ = nullptr;  // the port without a settle, also while the component holds it
+    std::unique_ptr<SerialLines> port_;  // without a settle, until the component takes it
     std::unique_ptr<BusProbe> probe_;
     std::unique_ptr<MSComm> component_;
     QString failure_;  // a device that failed under the component

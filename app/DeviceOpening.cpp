@@ -1,0 +1,58 @@
+#include "DeviceOpening.h"
+
+#include "CommError.h"
+#include "PermissionAdvice.h"
+#include "SerialPortList.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+std::string userName()
+{
+    const passwd* user = ::getpwuid(::getuid());
+    return user ? user->pw_name : "$USER";
+}
+
+} // namespace
+
+std::unique_ptr<SerialLines> DeviceOpening::open(int commPort, const std::string& device, const LineSettings& settings,
+                                                 const Settle::Asked& settle)
+{
+    std::unique_ptr<SerialLines> port;
+    try {
+        port = devices_.open("COM" + std::to_string(commPort), device, settings, settle);
+    } catch (const CommError& e) {
+        explain(commPort, device, e);
+    }
+    // Now, while sysfs still has it: when it is pulled, only the identity is left.
+    identities_[commPort] = DeviceIdentity::of(device, devices_.sysfsRoot);
+    return port;
+}
+
+void DeviceOpening::explain(int commPort, const std::string& path, const CommError& e) const
+{
+    std::string message = e.what();
+    if (e.kind() == CommError::Kind::PermissionDenied) {
+        // A built-in port name with no UART behind it refuses a user outside the dialout
+        // group before it could say that it is missing.
+        if (!SerialPortList::withoutUart(path, devices_.sysfsRoot))
+            throw CommError(e.kind(), message + "\n" +
+                                          PermissionAdvice::forDevice(path, SerialPortList::present(listSettle_), userName()));
+        message = "COM" + std::to_string(commPort) + " (" + path + "): no serial port behind this name";
+    } else if (e.kind() != CommError::Kind::NoSuchDevice) {
+        throw e;
+    }
+    // The default names a built-in port that a machine with only a USB adapter lacks.
+    throw CommError(CommError::Kind::NoSuchDevice,
+                    message + "\n" + SerialPortList::hint(SerialPortList::present(listSettle_), commPort));
+}
+
+std::optional<DeviceIdentity> DeviceOpening::identity(int commPort) const
+{
+    auto known = identities_.find(commPort);
+    if (known == identities_.end())
+        return std::nullopt;
+    return known->second;
+}

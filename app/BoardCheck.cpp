@@ -1,20 +1,16 @@
 #include "BoardCheck.h"
 
-#include "AdapterDriver.h"
 #include "Board.h"
 #include "BusLines.h"
 #include "ChipCommands.h"
+#include "DeviceDescription.h"
 #include "I2CSboard.h"
 #include "PartVisitor.h"
 #include "Pcf8574Expander.h"
 #include "PortEnvironment.h"
-#include "SerialPortList.h"
 #include "Settle.h"
 #include "SettledLines.h"
 #include "StatusLag.h"
-
-#include <filesystem>
-#include <system_error>
 
 using namespace std::chrono;
 
@@ -33,13 +29,6 @@ std::vector<std::uint8_t> range(std::uint8_t first, int count)
 }
 
 constexpr std::uint8_t SensorAddress = sensor::WriteAddress >> 1;
-
-std::string canonical(const std::string& path)
-{
-    std::error_code error;
-    auto real = std::filesystem::canonical(path, error);
-    return error ? path : real.string();
-}
 
 } // namespace
 
@@ -141,24 +130,14 @@ void BoardCheck::checkDevice()
     const QString device = environment_.ports().device(commPort_);
     const bool isVirtual = device == QLatin1String(PortAssignments::Virtual);
     virtual_ = isVirtual;
-    QString where = QStringLiteral("COM%1: ").arg(commPort_);
-    std::string driver;
-    if (isVirtual) {
-        where += QStringLiteral("the virtual board (no device), status reads live");
-    } else {
-        const std::string path = device.toStdString();
-        driver = AdapterDriver::of(path, environment_.devices().sysfsRoot);
-        where += device;
-        for (const SerialPortInfo& p : SerialPortList::present())
-            if (!p.byId.empty() && canonical(p.path) == canonical(path) && p.byId != path)
-                where += QStringLiteral(" (%1)").arg(QString::fromStdString(p.byId));
-        where += QStringLiteral(", driver %1, status reads %2")
-                     .arg(driver.empty() ? QStringLiteral("unknown") : QString::fromStdString(driver),
-                          AdapterDriver::cachesStatus(driver) ? QStringLiteral("cached") : QStringLiteral("live"));
-    }
+    const DeviceFacts facts = isVirtual ? DeviceFacts{} : DeviceFacts::of(device.toStdString(), environment_.sysfsRoot());
+    const std::string& driver = facts.driver;
+    const QString where = QStringLiteral("COM%1: ").arg(commPort_) +
+                          (isVirtual ? QStringLiteral("the virtual board (no device), status reads live")
+                                     : QString::fromStdString(DeviceDescription::line(facts)));
     driver_ = isVirtual ? QStringLiteral("the virtual board") : driver.empty() ? QStringLiteral("an unknown driver")
                                                                              : QString::fromStdString(driver);
-    driverSettle_ = AdapterDriver::defaultSettle(driver);
+    driverSettle_ = facts.settle;
     const Settle settle = Settle::resolve(environment_.settleAsked(commPort_), driver);
     settle_ = settle.wait;
     settleFrom_ = QString::fromStdString(settle.from());

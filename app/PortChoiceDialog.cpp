@@ -1,5 +1,7 @@
 #include "PortChoiceDialog.h"
 
+#include "DeviceDescription.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,17 +29,7 @@ QLabel* textLabel(const QString& text, const char* name)
 
 } // namespace
 
-QString PortChoiceDialog::label(const SerialPortInfo& port)
-{
-    QString name = QString::fromStdString(port.product.empty() ? (port.vendorId.empty() ? "Serial port" : "USB serial adapter")
-                                                               : port.product);
-    QString text = name + QStringLiteral(" (") +
-                   QString::fromStdString(port.driver.empty() ? std::string("driver unknown") : port.driver) +
-                   QStringLiteral("): ") + QString::fromStdString(port.path);
-    if (!port.byId.empty())
-        text += QStringLiteral(", ") + QString::fromStdString(port.byId);
-    return text;
-}
+QString PortChoiceDialog::label(const DeviceFacts& port) { return QString::fromStdString(DeviceDescription::label(port)); }
 
 PortChoiceDialog::PortChoiceDialog(const QString& headline, std::vector<int> ports, const PortAssignments& current,
                                    Offer offer, Scan scan, QWidget* parent)
@@ -102,7 +94,7 @@ PortChoiceDialog::PortChoiceDialog(const QString& headline, std::vector<int> por
         };
         connect(row.path, &QLineEdit::textChanged, this, enableOpen);
     }
-    present_ = scan_ ? scan_() : std::vector<SerialPortInfo>{};
+    present_ = scan_ ? scan_() : std::vector<DeviceFacts>{};
     for (Row& row : rows_)
         fill(row, current.of(row.port).device, offer);
 }
@@ -110,11 +102,11 @@ PortChoiceDialog::PortChoiceDialog(const QString& headline, std::vector<int> por
 void PortChoiceDialog::fill(Row& row, const QString& wanted, Offer offer)
 {
     // USB adapters first: on a laptop they are the likely choice, built-in names the unlikely.
-    std::vector<SerialPortInfo> ports = present_;
+    std::vector<DeviceFacts> ports = present_;
     std::stable_sort(ports.begin(), ports.end(), [](const auto& a, const auto& b) { return !a.vendorId.empty() && b.vendorId.empty(); });
     row.choices->clear();
     int chosen = -1;
-    for (const SerialPortInfo& port : ports) {
+    for (const DeviceFacts& port : ports) {
         // The stable name is the one worth remembering: ttyUSB0 and ttyUSB1 swap.
         const QString path = QString::fromStdString(port.byId.empty() ? port.path : port.byId);
         if (chosen < 0 && (path == wanted || QString::fromStdString(port.path) == wanted))
@@ -138,7 +130,7 @@ void PortChoiceDialog::fill(Row& row, const QString& wanted, Offer offer)
 
 void PortChoiceDialog::refresh()
 {
-    present_ = scan_ ? scan_() : std::vector<SerialPortInfo>{};
+    present_ = scan_ ? scan_() : std::vector<DeviceFacts>{};
     for (Row& row : rows_)
         fill(row, row.path->text().trimmed(), Offer::Current);
 }

@@ -203,9 +203,8 @@ std::unique_ptr<SerialLines> PortEnvironment::openDevice(int commPort, const Lin
         if (e.kind() == CommError::Kind::PermissionDenied) {
             // A built-in port name with no UART behind it refuses a user outside the dialout
             // group before it could say that it is missing.
-            if (!SerialPortList::withoutUart(path, devices_.sysfsRoot))
-                throw CommError(e.kind(), message + "\n" +
-                                              PermissionAdvice::forDevice(path, SerialPortList::present(options_.settle), userName()));
+            if (const DeviceFacts facts = DeviceFacts::of(path, devices_.sysfsRoot); facts.uart)
+                throw CommError(e.kind(), message + "\n" + PermissionAdvice::forDevice(facts, userName()));
             message = "COM" + std::to_string(commPort) + " (" + path + "): no serial port behind this name";
         } else if (e.kind() != CommError::Kind::NoSuchDevice) {
             throw;

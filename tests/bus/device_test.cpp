@@ -3,6 +3,7 @@
 // and the settle in front of a cached adapter's status, and devices that fail, block or go away.
 #include "AdapterDriver.h"
 #include "CommError.h"
+#include "DeviceFacts.h"
 #include "DeviceOpener.h"
 #include "I2CSboard.h"
 #include "LiveProcess.h"
@@ -224,7 +225,7 @@ TEST_F(PtyDevice, DriverIsLearntThroughTheRealPathAndSetsTheSettle)
     }
     for (const char* live : {"ftdi_sio", "cp210x", "serial8250"})
         EXPECT_EQ(settleOf(adapter(live)), -1) << live;
-    EXPECT_EQ(AdapterDriver::of(lockDir + "/gone", sysfsRoot), "");
+    EXPECT_EQ(DeviceFacts::of(lockDir + "/gone", sysfsRoot).driver, "");
 }
 
 TEST_F(PtyDevice, StatusReadWaitsOutTheSettleAfterOpeningAndEachChange)

@@ -1,6 +1,7 @@
 #include "DeviceOpening.h"
 
 #include "CommError.h"
+#include "DeviceFacts.h"
 #include "PermissionAdvice.h"
 #include "SerialPortList.h"
 
@@ -37,9 +38,8 @@ void DeviceOpening::explain(int commPort, const std::string& path, const CommErr
     if (e.kind() == CommError::Kind::PermissionDenied) {
         // A built-in port name with no UART behind it refuses a user outside the dialout
         // group before it could say that it is missing.
-        if (!SerialPortList::withoutUart(path, devices_.sysfsRoot))
-            throw CommError(e.kind(), message + "\n" +
-                                          PermissionAdvice::forDevice(path, SerialPortList::present(listSettle_), userName()));
+        if (const DeviceFacts facts = DeviceFacts::of(path, devices_.sysfsRoot); facts.uart)
+            throw CommError(e.kind(), message + "\n" + PermissionAdvice::forDevice(facts, userName()));
         message = "COM" + std::to_string(commPort) + " (" + path + "): no serial port behind this name";
     } else if (e.kind() != CommError::Kind::NoSuchDevice) {
         throw e;

@@ -23,7 +23,7 @@ DeviceWatch::DeviceWatch(DeviceIdentity lost, std::string sysfsRoot, Found found
     // Not at once: the watch starts inside the access that found the device gone.
     QTimer::singleShot(0, this, [this] {
         std::vector<std::string> present;
-        for (const SerialPortInfo& port : SerialPortList::present())
+        for (const DeviceFacts& port : SerialPortList::present())
             present.push_back(port.path);
         look(present);
     });

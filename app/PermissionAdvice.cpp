@@ -25,16 +25,6 @@ std::vector<std::string> adaptersOf(const fs::path& rule)
     return ids;
 }
 
-const SerialPortInfo* find(const std::string& device, const std::vector<SerialPortInfo>& present)
-{
-    std::error_code error;
-    const fs::path real = fs::canonical(device, error);
-    for (const SerialPortInfo& port : present)
-        if (port.path == device || port.byId == device || (!error && fs::path(port.path) == real))
-            return &port;
-    return nullptr;
-}
-
 } // namespace
 
 std::vector<std::string> ruleFolders()
@@ -43,8 +33,7 @@ std::vector<std::string> ruleFolders()
             BOARD_SUITE_INSTALL_PREFIX "/lib/udev/rules.d"};
 }
 
-std::string forDevice(const std::string& device, const std::vector<SerialPortInfo>& present, const std::string& user,
-                      const std::vector<std::string>& folders)
+std::string forDevice(const DeviceFacts& device, const std::string& user, const std::vector<std::string>& folders)
 {
     const std::string group = "join the dialout group: run \"sudo adduser " + user +
                               " dialout\" (or ask whoever looks after this computer to), then log out and log in again";
@@ -59,8 +48,7 @@ std::string forDevice(const std::string& device, const std::vector<SerialPortInf
                "; or install the boardsuite package, whose rule lets whoever sits at the computer use the USB serial "
                "adapters it knows, from their next plug-in.";
 
-    const SerialPortInfo* port = find(device, present);
-    const std::string ids = port && !port->vendorId.empty() ? port->vendorId + ":" + port->productId : std::string();
+    const std::string ids = device.vendorId.empty() ? std::string() : device.vendorId + ":" + device.productId;
     const std::vector<std::string> known = adaptersOf(rule);
     if (!ids.empty() && std::find(known.begin(), known.end(), ids) != known.end())
         return "The suite's rule " + rule.string() + " knows this adapter (USB " + ids +

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialPortInfo.h"
+#include "DeviceFacts.h"
 
 #include <string>
 #include <vector>
@@ -14,9 +14,9 @@ namespace PermissionAdvice {
 // The folders udev reads its rules from, and the suite's own install prefix.
 std::vector<std::string> ruleFolders();
 
-// The advice for `device`, whose USB ids are looked up among `present`; `folders` are searched
-// for the suite's rule. `user` is named in the command to run.
-std::string forDevice(const std::string& device, const std::vector<SerialPortInfo>& present, const std::string& user,
+// The advice for `device`, told by its USB ids; `folders` are searched for the suite's rule.
+// `user` is named in the command to run.
+std::string forDevice(const DeviceFacts& device, const std::string& user,
                       const std::vector<std::string>& folders = ruleFolders());
 
 } // namespace PermissionAdvice

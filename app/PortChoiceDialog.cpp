@@ -1,5 +1,7 @@
 #include "PortChoiceDialog.h"
 
+#include "DeviceDescription.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,17 +29,7 @@ QLabel* textLabel(const QString& text, const char* name)
 
 } // namespace
 
-QString PortChoiceDialog::label(const SerialPortInfo& port)
-{
-    QString name = QString::fromStdString(port.product.empty() ? (port.vendorId.empty() ? "Serial port" : "USB serial adapter")
-                                                               : port.product);
-    QString text = name + QStringLiteral(" (") +
-                   QString::fromStdString(port.driver.empty() ? std::string("driver unknown") : port.driver) +
-                   QStringLiteral("): ") + QString::fromStdString(port.path);
-    if (!port.byId.empty())
-        text += QStringLiteral(", ") + QString::fromStdString(port.byId);
-    return text;
-}
+QString PortChoiceDialog::label(const DeviceFacts& port) { return QString::fromStdString(DeviceDescription::label(port)); }
 
 PortChoiceDialog::PortChoiceDialog(const QString& headline, std::vector<int> ports, const PortAssignments& current,
                                    Offer offer, Scan scan, QWidget* parent)
@@ -55,7 +47,7 @@ PortChoiceDialog::PortChoiceDialog(const QString& headline, std::vector<int> por
     layout->addWidget(buttons(open));
     for (Row& row : rows_)  // all made: a row's place in rows_ stays
         connectRow(row, open);
-    present_ = scan_ ? scan_() : std::vector<SerialPortInfo>{};
+    present_ = scan_ ? scan_() : std::vector<DeviceFacts>{};
     for (Row& row : rows_)
         fill(row, current.of(row.port).device, offer);
 }
@@ -126,11 +118,11 @@ void PortChoiceDialog::connectRow(Row& row, QPushButton* open)
 void PortChoiceDialog::fill(Row& row, const QString& wanted, Offer offer)
 {
     // USB adapters first: on a laptop they are the likely choice, built-in names the unlikely.
-    std::vector<SerialPortInfo> ports = present_;
+    std::vector<DeviceFacts> ports = present_;
     std::stable_sort(ports.begin(), ports.end(), [](const auto& a, const auto& b) { return !a.vendorId.empty() && b.vendorId.empty(); });
     row.choices->clear();
     int chosen = -1;
-    for (const SerialPortInfo& port : ports) {
+    for (const DeviceFacts& port : ports) {
         // The stable name is the one worth remembering: ttyUSB0 and ttyUSB1 swap.
         const QString path = QString::fromStdString(port.byId.empty() ? port.path : port.byId);
         if (chosen < 0 && (path == wanted || QString::fromStdString(port.path) == wanted))
@@ -154,7 +146,7 @@ void PortChoiceDialog::fill(Row& row, const QString& wanted, Offer offer)
 
 void PortChoiceDialog::refresh()
 {
-    present_ = scan_ ? scan_() : std::vector<SerialPortInfo>{};
+    present_ = scan_ ? scan_() : std::vector<DeviceFacts>{};
     for (Row& row : rows_)
         fill(row, row.path->text().trimmed(), Offer::Current);
 }

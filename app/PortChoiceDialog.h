@@ -1,7 +1,7 @@
 #pragma once
 
 #include "PortAssignments.h"
-#include "SerialPortInfo.h"
+#include "DeviceFacts.h"
 
 #include <QDialog>
 
@@ -21,7 +21,7 @@ class QPushButton;
 // choice stands for, which may also be typed. "Open" accepts, "Quit" or the close box rejects.
 class PortChoiceDialog : public QDialog {
 public:
-    using Scan = std::function<std::vector<SerialPortInfo>()>;
+    using Scan = std::function<std::vector<DeviceFacts>()>;
     // What a row offers first: what its port stands for now (asked to choose), or the first
     // device present, a USB adapter if there is one (that device was not found).
     enum class Offer { Current, FirstPresent };
@@ -37,7 +37,7 @@ public:
     bool remember() const;
 
     // How a device present is named in the list: product, driver, path and stable name.
-    static QString label(const SerialPortInfo& port);
+    static QString label(const DeviceFacts& port);
 
 private:
     struct Row {
@@ -56,7 +56,7 @@ private:
 
     std::vector<Row> rows_;
     Scan scan_;
-    std::vector<SerialPortInfo> present_;
+    std::vector<DeviceFacts> present_;
     QLabel* found_;
     QCheckBox* remember_;
 };

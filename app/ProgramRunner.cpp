@@ -88,7 +88,7 @@ std::optional<ProgramOptions> parseOptions(int argc, char** argv, int& status)
 int listPorts(const Program& program, const ProgramOptions& options, const PortAssignments& ports)
 {
     const auto present = SerialPortList::present(options.settle);
-    for (const SerialPortInfo& port : present)
+    for (const DeviceFacts& port : present)
         std::printf("%s\n", SerialPortList::describe(port).c_str());
     if (present.empty())
         say(program.name, QStringLiteral("no serial device found"));

@@ -1,19 +1,16 @@
 #include "BoardCheck.h"
 
-#include "AdapterDriver.h"
 #include "Board.h"
 #include "BusLines.h"
 #include "ChipCommands.h"
+#include "DeviceDescription.h"
 #include "I2CSboard.h"
 #include "PartVisitor.h"
+#include "DeviceFacts.h"
 #include "Pcf8574Expander.h"
-#include "SerialPortList.h"
 #include "Settle.h"
 #include "SettledLines.h"
 #include "StatusLag.h"
-
-#include <filesystem>
-#include <system_error>
 
 using namespace std::chrono;
 
@@ -32,13 +29,6 @@ std::vector<std::uint8_t> range(std::uint8_t first, int count)
 }
 
 constexpr std::uint8_t SensorAddress = sensor::WriteAddress >> 1;
-
-std::string canonical(const std::string& path)
-{
-    std::error_code error;
-    auto real = std::filesystem::canonical(path, error);
-    return error ? path : real.string();
-}
 
 } // namespace
 
@@ -161,24 +151,14 @@ void BoardCheck::checkDevice()
 void BoardCheck::describeDevice()
 {
     const bool isVirtual = checked_.device.empty();
-    QString where = QStringLiteral("COM%1: ").arg(checked_.commPort);
-    std::string driver;
-    if (isVirtual) {
-        where += QStringLiteral("the virtual board (no device), status reads live");
-    } else {
-        const std::string& path = checked_.device;
-        driver = AdapterDriver::of(path, checked_.sysfsRoot);
-        where += QString::fromStdString(path);
-        for (const SerialPortInfo& p : SerialPortList::present())
-            if (!p.byId.empty() && canonical(p.path) == canonical(path) && p.byId != path)
-                where += QStringLiteral(" (%1)").arg(QString::fromStdString(p.byId));
-        where += QStringLiteral(", driver %1, status reads %2")
-                     .arg(driver.empty() ? QStringLiteral("unknown") : QString::fromStdString(driver),
-                          AdapterDriver::cachesStatus(driver) ? QStringLiteral("cached") : QStringLiteral("live"));
-    }
+    const DeviceFacts facts = isVirtual ? DeviceFacts{} : DeviceFacts::of(checked_.device, checked_.sysfsRoot);
+    const std::string& driver = facts.driver;
+    const QString where = QStringLiteral("COM%1: ").arg(checked_.commPort) +
+                          (isVirtual ? QStringLiteral("the virtual board (no device), status reads live")
+                                     : QString::fromStdString(DeviceDescription::line(facts)));
     driver_ = isVirtual ? QStringLiteral("the virtual board") : driver.empty() ? QStringLiteral("an unknown driver")
                                                                              : QString::fromStdString(driver);
-    driverSettle_ = AdapterDriver::defaultSettle(driver);
+    driverSettle_ = facts.settle;
     const Settle settle = Settle::resolve(checked_.settle, driver);
     settle_ = settle.wait;
     settleFrom_ = QString::fromStdString(settle.from());

@@ -1,19 +1,14 @@
 #pragma once
 
 #include <chrono>
-#include <string>
 #include <string_view>
 
 // What the device layer knows of the kernel driver behind a serial device. USB adapters differ
 // in how they report the status inputs: most ask the adapter at every read ("live"), but
 // ch341-uart (CH340/CH341), pl2303 and cdc_acm (ttyACM) answer from a copy that the adapter's
 // interrupt reports refresh ("cached"), so a read right after a line change is stale.
+// The driver itself is found in sysfs by DeviceFacts.
 namespace AdapterDriver {
-
-// The driver's name, read from <sysfsRoot>/class/tty/<name>/device/driver, where <name> is the
-// last part of the device's real path (symlinks such as /dev/serial/by-id/… followed). Empty
-// when sysfs knows no driver for it (a pseudo-terminal, a device that is gone).
-std::string of(const std::string& device, const std::string& sysfsRoot = "/sys");
 
 bool cachesStatus(std::string_view driver);
 

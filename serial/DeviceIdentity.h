@@ -14,8 +14,8 @@ struct DeviceIdentity {
     std::string interfacePath;  // the sysfs directory of its USB interface; empty if not USB
     std::string serialNumber;   // vendor:product:serial:interface, when the adapter has a serial
 
-    // Looked up in <sysfsRoot>/class/tty/<name>, where <name> is the last part of `device` or of
-    // the path it links to. Works while the device is present; nothing but the path otherwise.
+    // From the device's facts in sysfs (DeviceFacts). Works while the device is present;
+    // nothing but the path otherwise.
     static DeviceIdentity of(const std::string& device, const std::string& sysfsRoot = "/sys");
 
     // Whether `present`, a device there now, is this one. With nothing known but the paths,

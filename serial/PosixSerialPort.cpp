@@ -1,7 +1,7 @@
 #include "PosixSerialPort.h"
 
-#include "AdapterDriver.h"
 #include "CommError.h"
+#include "DeviceFacts.h"
 
 #include <cerrno>
 #include <cstring>
@@ -70,7 +70,7 @@ PosixSerialPort::PosixSerialPort(std::string portName, std::string device, const
 
     if (calls_.fcntl(fd_, F_SETFL, 0) != 0)
         refuse(errno);
-    driver_ = AdapterDriver::of(device_, sysfsRoot);
+    driver_ = DeviceFacts::of(device_, sysfsRoot).driver;
 }
 
 PosixSerialPort::~PosixSerialPort()

@@ -1,16 +1,11 @@
 #include "SerialPortList.h"
 
-#include "AdapterDriver.h"
+#include "DeviceDescription.h"
 #include "Settle.h"
 
 #include <algorithm>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <libudev.h>
 #include <memory>
-
-namespace fs = std::filesystem;
 
 namespace SerialPortList {
 
@@ -24,63 +19,40 @@ struct UdevUnref {
 template <class T>
 using UdevPtr = std::unique_ptr<T, UdevUnref>;
 
-std::string text(const char* value) { return value ? value : ""; }
-
-std::string byIdName(udev_device* tty)
+// The device nodes of every tty udev knows.
+std::vector<std::string> ttyNodes()
 {
+    std::vector<std::string> nodes;
+    UdevPtr<udev> u(udev_new());
+    if (!u)
+        return nodes;
+    UdevPtr<udev_enumerate> scan(udev_enumerate_new(u.get()));
+    if (!scan || udev_enumerate_add_match_subsystem(scan.get(), "tty") < 0 ||
+        udev_enumerate_scan_devices(scan.get()) < 0)
+        return nodes;
     udev_list_entry* entry = nullptr;
-    udev_list_entry_foreach(entry, udev_device_get_devlinks_list_entry(tty))
+    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(scan.get()))
     {
-        const char* link = udev_list_entry_get_name(entry);
-        if (link && std::strncmp(link, "/dev/serial/by-id/", 18) == 0)
-            return link;
+        UdevPtr<udev_device> tty(udev_device_new_from_syspath(u.get(), udev_list_entry_get_name(entry)));
+        if (const char* node = tty ? udev_device_get_devnode(tty.get()) : nullptr)
+            nodes.emplace_back(node);
     }
-    return {};
+    return nodes;
 }
 
 std::string microseconds(std::chrono::microseconds us) { return std::to_string(us.count()) + " µs"; }
 
 } // namespace
 
-std::vector<SerialPortInfo> present(std::optional<std::chrono::microseconds> settle)
+std::vector<DeviceFacts> present(std::optional<std::chrono::microseconds> settle)
 {
-    std::vector<SerialPortInfo> ports;
-    UdevPtr<udev> u(udev_new());
-    if (!u)
-        return ports;
-    UdevPtr<udev_enumerate> scan(udev_enumerate_new(u.get()));
-    if (!scan || udev_enumerate_add_match_subsystem(scan.get(), "tty") < 0 ||
-        udev_enumerate_scan_devices(scan.get()) < 0)
-        return ports;
-    udev_list_entry* entry = nullptr;
-    udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(scan.get()))
-    {
-        UdevPtr<udev_device> tty(udev_device_new_from_syspath(u.get(), udev_list_entry_get_name(entry)));
-        if (!tty || !udev_device_get_devnode(tty.get()))
+    std::vector<DeviceFacts> ports;
+    for (const std::string& node : ttyNodes()) {
+        DeviceFacts port = DeviceFacts::of(node);
+        // Consoles and pseudo-terminals have no device behind them; a built-in port name that the
+        // kernel keeps whether or not a UART answers is no port.
+        if (!port.hasDevice || !port.uart)
             continue;
-        // Consoles, pseudo-terminals and the like have no device behind them.
-        udev_device* parent = udev_device_get_parent(tty.get());
-        if (!parent)
-            continue;
-        // A built-in port name the kernel keeps whether or not a UART answers (type 0: unknown).
-        const char* type = udev_device_get_sysattr_value(tty.get(), "type");
-        if (type && std::strcmp(type, "0") == 0)
-            continue;
-
-        SerialPortInfo port;
-        port.path = udev_device_get_devnode(tty.get());
-        port.byId = byIdName(tty.get());
-        // Since Linux 6.5 a built-in UART's tty sits under the serial core's port and controller
-        // devices (drivers "port" and "ctrl"); the UART's own driver is above them.
-        while (parent && text(udev_device_get_subsystem(parent)) == "serial-base" && udev_device_get_parent(parent))
-            parent = udev_device_get_parent(parent);
-        port.driver = text(udev_device_get_driver(parent));
-        if (udev_device* usb = udev_device_get_parent_with_subsystem_devtype(tty.get(), "usb", "usb_device")) {
-            port.vendorId = text(udev_device_get_sysattr_value(usb, "idVendor"));
-            port.productId = text(udev_device_get_sysattr_value(usb, "idProduct"));
-            port.product = text(udev_device_get_sysattr_value(usb, "product"));
-        }
-        port.cachedStatus = AdapterDriver::cachesStatus(port.driver);
         port.settle = Settle::resolve({settle, {}}, port.driver).wait;
         ports.push_back(std::move(port));
     }
@@ -88,38 +60,19 @@ std::vector<SerialPortInfo> present(std::optional<std::chrono::microseconds> set
     return ports;
 }
 
-bool withoutUart(const std::string& device, const std::string& sysfsRoot)
+std::string describe(const DeviceFacts& port)
 {
-    std::error_code error;
-    const fs::path real = fs::canonical(device, error);
-    std::ifstream type(fs::path(sysfsRoot) / "class/tty" / (error ? fs::path(device) : real).filename() / "type");
-    std::string value;
-    return type >> value && value == "0";
+    return DeviceDescription::line(port) +
+           (port.settle.count() > 0 ? ", settle " + microseconds(port.settle) : std::string(", no settle"));
 }
 
-std::string describe(const SerialPortInfo& port)
-{
-    std::string line = port.path;
-    if (!port.byId.empty())
-        line += " (" + port.byId + ")";
-    line += ": " + (port.driver.empty() ? std::string("driver unknown") : port.driver);
-    if (!port.vendorId.empty()) {
-        line += ", USB " + port.vendorId + ":" + port.productId;
-        if (!port.product.empty())
-            line += " \"" + port.product + "\"";
-    }
-    line += port.cachedStatus ? ", status cached" : ", status live";
-    line += port.settle.count() > 0 ? ", settle " + microseconds(port.settle) : ", no settle";
-    return line;
-}
-
-std::string hint(const std::vector<SerialPortInfo>& present, int commPort)
+std::string hint(const std::vector<DeviceFacts>& present, int commPort)
 {
     std::string option = "--com" + std::to_string(commPort) + "=";
     if (present.empty())
         return "No serial device was found. Plug the adapter in, or try the virtual board with " + option + "virtual.";
     std::string text = "Serial devices present:\n";
-    for (const SerialPortInfo& port : present)
+    for (const DeviceFacts& port : present)
         text += "  " + describe(port) + "\n";
     // A USB adapter is the likelier choice than a built-in port.
     auto example = std::find_if(present.begin(), present.end(), [](const auto& p) { return !p.vendorId.empty(); });

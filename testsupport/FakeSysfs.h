@@ -44,6 +44,29 @@ public:
     {
         umockdev_testbed_set_attribute_link(testbed_, path.c_str(), name, target);
     }
+    // A built-in UART run by `driver` behind the tty `name`. `serialCore`: as since Linux 6.5,
+    // with the serial core's controller and port devices (bus serial-base, drivers "ctrl" and
+    // "port") between the UART and its tty; before, the tty hangs on the UART itself.
+    std::string builtInPort(const char* name, const char* driver, bool serialCore)
+    {
+        std::string parent = add("platform", driver, "", {}, {}, driver);
+        if (serialCore) {
+            parent = add("serial-base", (std::string(driver) + ":0").c_str(), parent, {}, {}, "ctrl");
+            parent = add("serial-base", (std::string(driver) + ":0.0").c_str(), parent, {}, {}, "port");
+        }
+        return add("tty", name, parent, {"type", "4"}, {"DEVNAME", name});
+    }
+    // A USB adapter (1a86:7523 "USB Serial", with `serial` if any) at `usbPort` run by `driver`:
+    // the USB device, its interface 00, the adapter's port and the tty `name`.
+    std::string usbAdapter(const char* name, const char* driver, const std::string& usbPort, const char* serial = "")
+    {
+        const std::string usb = add("usb", usbPort.c_str(), "",
+                                    {"idVendor", "1a86", "idProduct", "7523", "product", "USB Serial", "serial", serial},
+                                    {"DEVTYPE", "usb_device"});
+        const std::string interface =
+            add("usb", (usbPort + ":1.0").c_str(), usb, {"bInterfaceNumber", "00"}, {"DEVTYPE", "usb_interface"});
+        return add("tty", name, add("usb-serial", name, interface, {}, {}, driver), {}, {"DEVNAME", name});
+    }
     // What udev announces: "add", "remove".
     void announce(const std::string& path, const char* action) { umockdev_testbed_uevent(testbed_, path.c_str(), action); }
     void remove(const std::string& path) { umockdev_testbed_remove_device(testbed_, path.c_str()); }

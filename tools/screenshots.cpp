@@ -89,10 +89,10 @@ void shoot(const QString& name, const std::function<void(Window&, BoardWindow&)>
 void shootPortChoice()
 {
     const PortAssignments ports = PortAssignments::load({}, [](const QString&) {});
-    SerialPortInfo adapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart", "1a86", "7523", "USB Serial"};
+    DeviceFacts adapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart", "1a86", "7523", "USB Serial"};
     PortChoiceDialog dialog(QStringLiteral("COM1 stands for /dev/ttyS0, which was not found on this computer: there is no such "
                                            "device, or no serial port behind it. Which device is the board's cable plugged into?"),
-                            {1}, ports, PortChoiceDialog::Offer::FirstPresent, [adapter] { return std::vector<SerialPortInfo>{adapter}; });
+                            {1}, ports, PortChoiceDialog::Offer::FirstPresent, [adapter] { return std::vector<DeviceFacts>{adapter}; });
     dialog.setWindowTitle(QStringLiteral("thermread"));
     dialog.resize(560, dialog.sizeHint().height());
     dialog.show();

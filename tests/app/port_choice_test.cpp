@@ -331,9 +331,9 @@ TEST(PortChoiceDialog, OffersUsbAdaptersFirstByTheirStableNameAndWithNoDeviceThe
     QApplication app(argc, argv);
     IsolatedConfig config;
     const PortAssignments ports = PortAssignments::load({}, {});
-    const SerialPortInfo builtIn{"/dev/built-in0", "", "serial", "", "", ""};
-    const SerialPortInfo adapter{"/dev/usb-adapter0", "/dev/serial/by-id/usb-x-if00", "cp210x", "10c4", "ea60", "CP2102"};
-    std::vector<SerialPortInfo> present{builtIn, adapter};
+    const DeviceFacts builtIn{"/dev/built-in0", "", "serial", "", "", ""};
+    const DeviceFacts adapter{"/dev/usb-adapter0", "/dev/serial/by-id/usb-x-if00", "cp210x", "10c4", "ea60", "CP2102"};
+    std::vector<DeviceFacts> present{builtIn, adapter};
     auto items = [](const QDialog& d) {
         QStringList texts;
         auto* choices = d.findChild<QComboBox*>("choicesCOM1");
@@ -385,26 +385,25 @@ TEST(PermissionDenied, SaysWhatToDoAndWhyTheInstalledRuleDidNotHelp)
 {
     QTemporaryDir rules;
     const std::vector<std::string> folders{rules.path().toStdString()};
-    SerialPortInfo ch340{"/dev/usb-adapter0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart", "1a86", "7523", "USB Serial"};
-    SerialPortInfo unknown{"/dev/usb-adapter1", "", "ftdi_sio", "0403", "abcd", ""};
-    const std::vector<SerialPortInfo> present{ch340, unknown};
+    DeviceFacts ch340{"/dev/usb-adapter0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart", "1a86", "7523", "USB Serial"};
+    DeviceFacts unknown{"/dev/usb-adapter1", "", "ftdi_sio", "0403", "abcd", ""};
     const std::string group = "join the dialout group: run \"sudo adduser ann dialout\" (or ask whoever looks after this "
                               "computer to), then log out and log in again";
 
-    EXPECT_EQ(PermissionAdvice::forDevice("/dev/usb-adapter0", present, "ann", folders),
+    EXPECT_EQ(PermissionAdvice::forDevice(ch340, "ann", folders),
               "To use serial devices, " + group + "; or install the boardsuite package, whose rule lets whoever sits at "
               "the computer use the USB serial adapters it knows, from their next plug-in.");
 
     const std::string rule = rules.filePath(BOARD_SUITE_UDEV_RULE).toStdString();
     std::filesystem::copy_file(BOARD_SUITE_SOURCE_DIR "/desktop/adapters.rules", rule);
-    EXPECT_EQ(PermissionAdvice::forDevice("/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", present, "ann", folders),
+    EXPECT_EQ(PermissionAdvice::forDevice(ch340, "ann", folders),
               "The suite's rule " + rule + " knows this adapter (USB 1a86:7523) but has not given it to you: unplug it "
               "and plug it in again (the rule applies when an adapter is plugged in), and use it from a session at this "
               "computer, not a remote one. Or " + group + ".");
-    EXPECT_EQ(PermissionAdvice::forDevice("/dev/usb-adapter1", present, "ann", folders),
+    EXPECT_EQ(PermissionAdvice::forDevice(unknown, "ann", folders),
               "The suite's rule " + rule + " is installed but does not cover this device (USB 0403:abcd is not one of "
               "the adapters it knows): " + group + ".");
-    EXPECT_EQ(PermissionAdvice::forDevice("/dev/built-in-port", present, "ann", folders),
+    EXPECT_EQ(PermissionAdvice::forDevice(DeviceFacts{"/dev/built-in-port"}, "ann", folders),
               "The suite's rule " + rule + " is installed but does not cover this device (it is no USB adapter): " + group + ".");
 }
 

@@ -29,7 +29,7 @@ TEST(PortList, EveryTtyWithADeviceAndAUartIsListed)
     std::sort(expected.begin(), expected.end());
 
     std::vector<std::string> listed;
-    for (const SerialPortInfo& port : SerialPortList::present(250us)) {
+    for (const DeviceFacts& port : SerialPortList::present(250us)) {
         listed.push_back(port.path);
         EXPECT_EQ(port.settle, 250us) << port.path;
     }
@@ -53,7 +53,7 @@ TEST(FakeSysfs, BuiltInNamesWithoutAUartAndConsolesAreLeftOut)
     sysfs.add("tty", "ttyboardusb0", usbSerial, {}, {"DEVNAME", "ttyboardusb0"});
 
     std::vector<std::string> listed;
-    for (const SerialPortInfo& port : SerialPortList::present())
+    for (const DeviceFacts& port : SerialPortList::present())
         listed.push_back(SerialPortList::describe(port));
     EXPECT_EQ(listed, (std::vector<std::string>{
                           "/dev/ttyboard0: serial8250, status live, no settle",
@@ -62,9 +62,9 @@ TEST(FakeSysfs, BuiltInNamesWithoutAUartAndConsolesAreLeftOut)
 
 TEST(PortList, LinesAndHintName)
 {
-    SerialPortInfo adapter{"/dev/board-adapter0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart",
+    DeviceFacts adapter{"/dev/board-adapter0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart",
                            "1a86", "7523", "USB Serial", true, 3000us};
-    SerialPortInfo builtIn{"/dev/board-uart0", "", "serial8250", "", "", "", false, 0us};
+    DeviceFacts builtIn{"/dev/board-uart0", "", "serial8250", "", "", "", false, 0us};
     EXPECT_EQ(SerialPortList::describe(adapter),
               "/dev/board-adapter0 (/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0): ch341-uart, USB 1a86:7523 "
               "\"USB Serial\", status cached, settle 3000 µs");

@@ -5,6 +5,7 @@
 
 #include "AdapterDriver.h"
 #include "CommError.h"
+#include "DeviceFacts.h"
 #include "DeviceOpener.h"
 #include "I2CSboard.h"
 #include "LiveProcess.h"
@@ -232,7 +233,7 @@ TEST_F(PtyDevice, FakeSysfsDriverIsLearntThroughTheRealPathAndSetsTheSettle)
         runBy(live);
         EXPECT_EQ(settleOf(link), -1) << live;
     }
-    EXPECT_EQ(AdapterDriver::of(lockDir + "/gone", "/sys"), "");
+    EXPECT_EQ(DeviceFacts::of(lockDir + "/gone", "/sys").driver, "");
 }
 
 TEST_F(PtyDevice, StatusReadWaitsOutTheSettleAfterOpeningAndEachChange)

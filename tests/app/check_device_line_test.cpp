@@ -4,8 +4,8 @@
 #include "FakeSysfs.h"  // first: before Qt's headers
 
 #include "BoardCheck.h"
+#include "CheckRunner.h"
 #include "DeviceDescription.h"
-#include "IsolatedConfig.h"
 #include "PortEnvironment.h"
 #include "Programs.h"
 #include "SerialPortList.h"
@@ -18,7 +18,6 @@ namespace {
 
 TEST(FakeSysfsCheck, NamesTheDeviceAndItsDriverAsTheListDoes)
 {
-    const IsolatedConfig config;
     for (bool serialCore : {false, true}) {
         SCOPED_TRACE(serialCore ? "under the serial core" : "on the UART");
         FakeSysfs sysfs;
@@ -33,7 +32,7 @@ TEST(FakeSysfsCheck, NamesTheDeviceAndItsDriverAsTheListDoes)
         DeviceOpener devices;
         devices.lockDir = locks.path().toStdString();
         PortEnvironment environment(options, PortAssignments::load(options.com, {}), {}, {}, devices, {});
-        BoardCheck check(program("thermread"), environment, 1);
+        BoardCheck check(CheckRunner::checkedPort(program("thermread"), environment, 1));
         check.step();
         EXPECT_TRUE(check.report().startsWith(QString::fromStdString(
             "COM1: " + DeviceDescription::line(listed[0]) + "; settle 0 µs (the driver's default)\n")))

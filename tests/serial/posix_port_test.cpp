@@ -3,7 +3,6 @@
 // and the settle in front of a cached adapter's status, and devices that fail, block or go away.
 #include "FakeSysfs.h"  // first: before any other header
 
-#include "AdapterDriver.h"
 #include "CommError.h"
 #include "DeviceFacts.h"
 #include "DeviceOpener.h"

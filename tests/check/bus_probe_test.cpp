@@ -1,6 +1,9 @@
 // The bus probe on lines whose CD follows SDA (RTS) after a lag, on a simulated clock: how late
-// a change shows, whether CD follows at all, and the recovery of a chip that holds SDA low.
+// a change shows, whether CD follows at all, and the recovery of a chip that holds SDA low, as
+// the probe finds it and as the check reports it.
+#include "BoardCheck.h"
 #include "BusProbe.h"
+#include "Experiments.h"
 #include "SimulatedClock.h"
 
 #include <gtest/gtest.h>
@@ -106,6 +109,28 @@ TEST(BusProbe, LagsAreTheTimeFromThePutToTheFirstReadThatShowsIt)
     // CD that never follows: the lags stop at the first change that times out.
     WireLines nothing(clock, WireLines::Far::Nothing);
     EXPECT_TRUE(BusProbe(nothing, clock, 0us).lags(4).empty());
+}
+
+// The check on such lines tells the user what the recovery did and stops there, without a lag
+// to measure or a bus to scan.
+TEST(CheckReport, ARecoveryThatDidNotFreeTheBusEndsTheCheck)
+{
+    SimulatedClock clock;
+    CheckedPort port;
+    port.openUnsettled = [&clock] { return std::make_unique<WireLines>(clock, WireLines::Far::ChipHoldsSda); };
+    port.clock = &clock;
+    port.programName = QStringLiteral("thermread");
+    port.buildBoard = experiments::sensorBoard;
+    BoardCheck check(port);
+    while (check.step()) {
+    }
+    const QString report = check.report();
+    EXPECT_TRUE(report.contains(QStringLiteral("Data line: SDA read low while released (a chip stopped mid-byte?); "
+                                               "9 clocks and a stop did not free it.")))
+        << report.toStdString();
+    EXPECT_TRUE(report.contains(QStringLiteral("Verdict: not ready: SDA stays low"))) << report.toStdString();
+    EXPECT_FALSE(report.contains(QStringLiteral("Status lag"))) << report.toStdString();
+    EXPECT_FALSE(check.passed());
 }
 
 } // namespace

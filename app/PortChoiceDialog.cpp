@@ -18,6 +18,10 @@ namespace {
 
 QString portName(int port) { return QStringLiteral("COM%1").arg(port); }
 
+// Beside each device's stable name (the item's data, the one remembered), its kernel name, so
+// that a typed /dev/ttyUSB0 finds the adapter listed by its by-id name.
+constexpr int KernelNameRole = Qt::UserRole + 1;
+
 QLabel* textLabel(const QString& text, const char* name)
 {
     auto* label = new QLabel(text);
@@ -108,6 +112,8 @@ void PortChoiceDialog::connectRow(Row& row, QPushButton* open)
     // A typed path shows as the device it names, or as another device.
     connect(row.path, &QLineEdit::textEdited, this, [&row](const QString& text) {
         int index = row.choices->findData(text.trimmed());
+        if (index < 0)
+            index = row.choices->findData(text.trimmed(), KernelNameRole);
         row.choices->setCurrentIndex(index >= 0 ? index : row.choices->count() - 1);
     });
     connect(row.path, &QLineEdit::textChanged, this, [this, open] {
@@ -128,6 +134,7 @@ void PortChoiceDialog::fill(Row& row, const QString& wanted, Offer offer)
         if (chosen < 0 && (path == wanted || QString::fromStdString(port.path) == wanted))
             chosen = row.choices->count();
         row.choices->addItem(label(port), path);
+        row.choices->setItemData(row.choices->count() - 1, QString::fromStdString(port.path), KernelNameRole);
     }
     if (chosen < 0 && wanted == QLatin1String(PortAssignments::Virtual))
         chosen = row.choices->count();

@@ -357,6 +357,7 @@ TEST(PortChoiceDialog, OffersUsbAdaptersFirstByTheirStableNameAndWithNoDeviceThe
         {"virtual", "Virtual board (no board needed)"},
         {"/dev/built-in0", "Serial port (serial): /dev/built-in0"},
         {"/dev/serial/by-id/usb-x-if00", "CP2102 (cp210x): /dev/usb-adapter0, /dev/serial/by-id/usb-x-if00"},
+        {"/dev/usb-adapter0", "CP2102 (cp210x): /dev/usb-adapter0, /dev/serial/by-id/usb-x-if00"},
         {"/dev/elsewhere", "Another device: type its path below"},
     };
     for (const auto& t : typings) {

@@ -60,7 +60,7 @@ bool openRecords(const Program& program, const ProgramOptions& options, PortEnvi
                  std::unique_ptr<BusMonitor>& busLog)
 {
     QString error;
-    if (!environment.openTrace(error) || !environment.openVcd(error)) {
+    if (!environment.openRecords(error)) {
         say(program.name, error);
         return false;
     }

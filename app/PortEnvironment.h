@@ -29,11 +29,12 @@ public:
     PortEnvironment(const PortEnvironment&) = delete;
     PortEnvironment& operator=(const PortEnvironment&) = delete;
 
-    // Opens the trace file; false with `error` filled when it cannot be written.
-    bool openTrace(QString& error) { return recording_.openTrace(error); }
-    // Opens the dump file (--vcd); false with `error` filled when it cannot be written or the
-    // program drives no bus lines.
-    bool openVcd(QString& error) { return recording_.openVcd(board_.busLines(), board_, error); }
+    // Opens the trace file and the dump file (--vcd) that were asked for; false with `error`
+    // filled when one cannot be written or the program drives no bus lines to dump.
+    bool openRecords(QString& error)
+    {
+        return recording_.openTrace(error) && recording_.openVcd(board_.busLines(), board_, error);
+    }
     MSComm::Setup setup();
     const DeviceOpener& devices() const { return devices_.opener(); }
     const ProgramOptions& options() const { return options_; }

@@ -249,7 +249,7 @@ int runOnDisplay(int& argc, char** argv, const Program& program, const ProgramOp
     if (options.checkWindow)
         return CheckRunner::inWindow(program, options, environment);
     QString error;
-    if (!environment.openTrace(error) || !environment.openVcd(error)) {
+    if (!environment.openRecords(error)) {
         say(program.name, error);
         return 1;
     }

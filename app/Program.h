@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FormWindow.h"
+#include "Readings.h"
 
 #include <QString>
 
@@ -24,4 +25,6 @@ struct Program {
     // The user picks the port in the window (iopanel): --choose-port asks what each of COM1 to
     // COM4 stands for, not COM1 alone.
     bool choosesPort = false;
+    // What the window shows that its plot and recording follow.
+    std::function<Readings(FormWindow&)> readings;
 };

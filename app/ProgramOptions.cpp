@@ -98,6 +98,11 @@ const OptionRow Rows[] = {
         {QStringLiteral("choose-port"), {},
          QStringLiteral("Ask which device the program's serial port stands for, remember the choice, then start."),
          [](const QString&, ProgramOptions& o) { o.choosePort = true; return QString(); }},
+        {QStringLiteral("plot"), {}, QStringLiteral("Open the plot of what the window shows, over time, beside the window."),
+         [](const QString&, ProgramOptions& o) { o.plot = true; return QString(); }},
+        {QStringLiteral("record"), File,
+         QStringLiteral("Record what the window shows to FILE as CSV, one row per change, as it happens."),
+         [](const QString& v, ProgramOptions& o) { o.record = v; return v.isEmpty() ? QStringLiteral("--record needs a file\n") : QString(); }},
 };
 
 // Every option after --help and --version, in the order of the help text.

@@ -33,6 +33,10 @@ struct ProgramOptions {
     bool checkWindow = false;
     // Keep the settle the check measured in the user's port assignments.
     bool rememberSettle = false;
+    // Open the plot window with the program's window.
+    bool plot = false;
+    // CSV file that records what the window shows; empty for none.
+    QString record;
 
     // Parses the arguments (argv[0] first). On --help, --version or an error, fills `exitText`
     // and `exitCode` and gives nothing.

@@ -10,6 +10,7 @@
 #include "ProgramIcon.h"
 #include "Say.h"
 #include "SerialPortList.h"
+#include "WindowPlot.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -216,9 +217,14 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
     auto* lostDevice = new LostDevice(*window, environment, program.name);
     if (!loadWindow(program, environment, window, boardWindow))
         return 1;
+    auto* plot = new WindowPlot(*window, program.readings(*window), epoch, program.name);
+    if (QString error; !options.record.isEmpty() && !plot->startRecording(options.record, error))
+        say(program.name, error + QStringLiteral("; carrying on without recording"));
     window->show();
     if (boardWindow)
         boardWindow->showBeside(*window);
+    if (options.plot)
+        plot->showPlot();
     window->startTimers();
     int status = QApplication::exec();
     // Ended while it waited for its device: the work was not done.

@@ -1,5 +1,6 @@
 #include "FormWindow.h"
 
+#include "HandlerWatch.h"
 #include "MessageBox.h"
 #include "Shape.h"
 
@@ -22,6 +23,8 @@ FormWindow::FormWindow(MSComm::Setup setup, QWidget* parent) : QWidget(parent), 
 void FormWindow::startTimers()
 {
     for (Timer& t : timers_) {
+        if (t.onRequest)
+            continue;
         if (suspended_)
             stopped_.push_back(t.timer);  // the device went during start-up: they start when it is back
         else
@@ -119,6 +122,35 @@ QTimer* FormWindow::addTimer(const char* name, int interval, std::function<void(
     return timer;
 }
 
+QTimer* FormWindow::addTimerOnRequest(const char* name, std::function<void()> tick)
+{
+    QTimer* timer = addTimer(name, 0, std::move(tick));
+    timers_.back().onRequest = true;
+    return timer;
+}
+
+void FormWindow::runTimer(QTimer* timer, bool on, int interval)
+{
+    if (on)
+        timer->setInterval(interval);
+    const bool waiting = std::find(stopped_.begin(), stopped_.end(), timer) != stopped_.end();
+    if (suspended_ && on && !waiting)
+        stopped_.push_back(timer);
+    else if (!on)
+        std::erase(stopped_, timer);
+    if (!suspended_ && on)
+        timer->start();
+    else
+        timer->stop();
+}
+
+void FormWindow::watchHandlers(std::function<void()> done)
+{
+    delete std::exchange(watch_, nullptr);
+    if (done)
+        watch_ = new HandlerWatch(*this, std::move(done));
+}
+
 void FormWindow::showMessage(const QString& text, QMessageBox::Icon icon, const QString& details)
 {
     // The box's own event loop would run the timers behind it, in the middle of the handler
@@ -139,7 +171,12 @@ void FormWindow::showMessage(const QString& text, QMessageBox::Icon icon, const 
     up.start();
     // A box whose parent is not shown yet would open at the parent's unset place, the
     // screen's corner; without a parent it is centred on the screen.
+    const QPointer<HandlerWatch> watch = watch_;  // the one held, should another replace it meanwhile
+    if (watch)
+        watch->hold();
     forms::messageBox(isVisible() ? this : nullptr, icon, QCoreApplication::applicationName(), text, details);
+    if (watch)
+        watch->release();
     const qint64 shown = up.elapsed();
     for (const Held& h : held) {
         Timer& t = timers_[h.index];

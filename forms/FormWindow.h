@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class HandlerWatch;
 class QTimer;
 
 // A program's one window: it owns the serial-port component MSComm1 and hands the two-wire
@@ -41,6 +42,15 @@ public:
     void resume();
     bool suspended() const { return suspended_; }
 
+    // `done` is called after each of the window's handlers has returned (HandlerWatch), until
+    // it is called with an empty function.
+    void watchHandlers(std::function<void()> done);
+    // A timer that runs `tick` under the rules of the layout's timers (no tick behind a box,
+    // none while suspended), but that its owner starts and stops with runTimer.
+    QTimer* addTimerOnRequest(const char* name, std::function<void()> tick);
+    // Starts `timer` at `interval` ms, or stops it; while suspended, it starts on resume.
+    void runTimer(QTimer* timer, bool on, int interval = 0);
+
     MSComm MSComm1;
 
 protected:
@@ -58,6 +68,7 @@ private:
         QTimer* timer;
         std::function<void()> tick;
         bool duePosted = false;  // a tick that fell due behind a box waits for its turn
+        bool onRequest = false;  // started by runTimer, not by startTimers
     };
     void tickAfterBox(std::size_t index);
     // What the window shows, to be put back after the handler that the loss cut short.
@@ -67,6 +78,7 @@ private:
     void disableAllBut(QWidget* parent, const QList<QWidget*>& kept);
 
     std::vector<Timer> timers_;
+    HandlerWatch* watch_ = nullptr;     // a child, while handlers are watched
     bool suspended_ = false;
     QString caption_;                   // before the note
     std::vector<QTimer*> stopped_;      // by suspend, to start again

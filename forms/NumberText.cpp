@@ -1,7 +1,10 @@
 #include "NumberText.h"
 
+#include "NumericText.h"
+
 #include <QLocale>
 
+#include <cmath>
 #include <cstdio>
 
 namespace forms {
@@ -15,6 +18,15 @@ QString numberText(double value)
         result = QStringLiteral("0");
     result.replace(u'.', QLocale().decimalPoint());
     return result;
+}
+
+double shownNumber(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return std::nan("");
+    QString plain = text;
+    plain.replace(QLocale().decimalPoint(), QStringLiteral("."));
+    return numericValue(plain);
 }
 
 } // namespace forms

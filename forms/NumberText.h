@@ -8,4 +8,8 @@ namespace forms {
 
 QString numberText(double value);
 
+// A number that a text box shows, as numberText writes it (or typed in the same way), read
+// back: NaN when the box shows nothing but blanks.
+double shownNumber(const QString& text);
+
 } // namespace forms

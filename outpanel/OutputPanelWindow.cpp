@@ -84,11 +84,16 @@ void OutputPanelWindow::Form_Load()
     sendFrame(0, 0);
 }
 
+bool OutputPanelWindow::bitShown(int index) const
+{
+    return cmdD(index)->text() == On;
+}
+
 std::uint8_t OutputPanelWindow::byteOfButtons(int first) const
 {
     unsigned value = 0;
     for (int k = 0; k < 8; ++k)
-        if (cmdD(first + k)->text() == On)
+        if (bitShown(first + k))
             value |= 1u << k;
     return std::uint8_t(value);
 }

@@ -20,6 +20,9 @@ public:
     // The program's opening steps, then the start-up frame of an all-zero word.
     void Form_Load() final;
 
+    // Bit `index` of the word the captions show.
+    bool bitShown(int index) const;
+
     void cmdD_Click(int Index);
     void cmdOut_Click();
     void cmdReset_Click();

@@ -1,0 +1,411 @@
+#include "PlotWindow.h"
+
+#include "CsvText.h"
+#include "History.h"
+#include "PlotView.h"
+
+#include <QCheckBox>
+#include <QChart>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double None = std::numeric_limits<double>::quiet_NaN();
+constexpr int RedrawMs = 34;  // at most 30 redraws a second
+
+QString seconds(double t)
+{
+    return QLocale().toString(t, 'f', 3) + QStringLiteral(" s");
+}
+
+// The series in charts of their own scale: measured values by unit, then the digital traces
+// together, then each word.
+std::vector<std::vector<std::size_t>> paneMembers(const std::vector<Series>& series)
+{
+    std::vector<std::vector<std::size_t>> panes;
+    std::vector<QString> units;
+    std::vector<std::size_t> digital;
+    std::vector<std::vector<std::size_t>> words;
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        if (series[i].kind == Series::Kind::Digital) {
+            digital.push_back(i);
+        } else if (series[i].kind == Series::Kind::Word) {
+            words.push_back({i});
+        } else {
+            const auto unit = std::find(units.begin(), units.end(), series[i].unit);
+            if (unit == units.end()) {
+                units.push_back(series[i].unit);
+                panes.push_back({i});
+            } else {
+                panes[std::size_t(unit - units.begin())].push_back(i);
+            }
+        }
+    }
+    if (!digital.empty())
+        panes.push_back(digital);
+    panes.insert(panes.end(), words.begin(), words.end());
+    return panes;
+}
+
+} // namespace
+
+PlotWindow::PlotWindow(const History& history, std::vector<Series> series, QDateTime startUtc, const QString& title,
+                       bool offersReadEvery)
+    : history_(history), series_(std::move(series)), startUtc_(std::move(startUtc)), crosshair_(None),
+      markers_{None, None}
+{
+    setWindowTitle(title + QStringLiteral(" — Plot"));
+    setObjectName(QStringLiteral("plot"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildControls(offersReadEvery));
+    chartArea_ = new QWidget(this);
+    buildPanes(chartArea_);
+    layout->addWidget(chartArea_, 1);
+    readout_ = new QLabel(this);
+    readout_->setObjectName(QStringLiteral("readout"));
+    readout_->setWordWrap(true);
+    readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(readout_);
+
+    redrawTimer_ = new QTimer(this);
+    redrawTimer_->setSingleShot(true);
+    redrawTimer_->setInterval(RedrawMs);
+    connect(redrawTimer_, &QTimer::timeout, this, [this] { redraw(); });
+    auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
+    connect(space, &QShortcut::activated, this, [this] { setPaused(!paused()); });
+    resize(720, 440);
+    redraw();
+}
+
+PlotWindow::~PlotWindow() = default;
+
+QWidget* PlotWindow::buildControls(bool offersReadEvery)
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    span_ = new QComboBox(bar);
+    span_->setObjectName(QStringLiteral("span"));
+    span_->addItems({QStringLiteral("10 s"), QStringLiteral("1 min"), QStringLiteral("10 min"), QStringLiteral("All")});
+    span_->setToolTip(QStringLiteral("How much of the time to show"));
+    connect(span_, &QComboBox::currentIndexChanged, this, [this] { redraw(); });
+    row->addWidget(span_);
+
+    pause_ = new QPushButton(QStringLiteral("Pause"), bar);
+    pause_->setObjectName(QStringLiteral("pause"));
+    pause_->setCheckable(true);
+    pause_->setToolTip(QStringLiteral("Stop the view; the data keep coming in (Space)"));
+    connect(pause_, &QPushButton::toggled, this, [this](bool on) { setPaused(on); });
+    row->addWidget(pause_);
+
+    const bool measured = std::any_of(series_.begin(), series_.end(),
+                                      [](const Series& s) { return s.kind == Series::Kind::Analog; });
+    autoY_ = new QCheckBox(QStringLiteral("Auto Y"), bar);
+    autoY_->setObjectName(QStringLiteral("autoY"));
+    autoY_->setToolTip(QStringLiteral("Fit the Y axis to the values in view"));
+    connect(autoY_, &QCheckBox::toggled, this, [this] { applyY(); });
+    row->addWidget(autoY_);
+    if (measured) {
+        const Series& first = *std::find_if(series_.begin(), series_.end(),
+                                            [](const Series& s) { return s.kind == Series::Kind::Analog; });
+        auto limit = [&](double value, const char* name) {
+            auto* box = new QDoubleSpinBox(bar);
+            box->setObjectName(QLatin1String(name));
+            box->setRange(-1e6, 1e6);
+            box->setDecimals(2);
+            box->setValue(value);
+            box->setSuffix(QChar(u' ') + first.unit);
+            connect(box, &QDoubleSpinBox::valueChanged, this, [this] { applyY(); });
+            row->addWidget(box);
+            return box;
+        };
+        yLow_ = limit(first.low, "yLow");
+        row->addWidget(new QLabel(QStringLiteral("to"), bar));
+        yHigh_ = limit(first.high, "yHigh");
+    }
+
+    if (offersReadEvery) {
+        readEveryBox_ = new QCheckBox(QStringLiteral("Read every"), bar);
+        readEveryBox_->setObjectName(QStringLiteral("readEvery"));
+        readEverySeconds_ = new QDoubleSpinBox(bar);
+        readEverySeconds_->setObjectName(QStringLiteral("readEverySeconds"));
+        readEverySeconds_->setRange(0.5, 60);
+        readEverySeconds_->setSingleStep(0.5);
+        readEverySeconds_->setDecimals(1);
+        readEverySeconds_->setValue(1);
+        readEverySeconds_->setSuffix(QStringLiteral(" s"));
+        connect(readEveryBox_, &QCheckBox::toggled, this, [this] { readEveryChanged(); });
+        connect(readEverySeconds_, &QDoubleSpinBox::valueChanged, this, [this] { readEveryChanged(); });
+        row->addWidget(readEveryBox_);
+        row->addWidget(readEverySeconds_);
+    }
+    row->addStretch(1);
+
+    auto* clear = new QPushButton(QStringLiteral("Clear markers"), bar);
+    clear->setObjectName(QStringLiteral("clearMarkers"));
+    clear->setToolTip(QStringLiteral("Click in the chart to set marker A, then B"));
+    connect(clear, &QPushButton::clicked, this, [this] { clearMarkers(); });
+    row->addWidget(clear);
+
+    auto* save = new QToolButton(bar);
+    save->setText(QStringLiteral("Save"));
+    save->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(save);
+    QAction* csv = menu->addAction(QStringLiteral("Save data as CSV…"), this, [this] { askSaveCsv(); });
+    csv->setShortcut(QKeySequence::Save);
+    QAction* png = menu->addAction(QStringLiteral("Save image as PNG…"), this, [this] { askSavePng(); });
+    png->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addAction(csv);
+    addAction(png);
+    save->setMenu(menu);
+    row->addWidget(save);
+    return bar;
+}
+
+void PlotWindow::buildPanes(QWidget* area)
+{
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    for (std::vector<std::size_t>& members : paneMembers(series_)) {
+        const bool digital = series_[members.front()].kind == Series::Kind::Digital;
+        const int stretch = digital ? int(members.size() + 3) / 4 + 1 : 2;
+        panes_.push_back(std::make_unique<PlotPane>(history_, series_, std::move(members), palette(), area));
+        PlotView* view = panes_.back()->view();
+        view->hovered = [this](double t) { hover(t); };
+        view->clicked = [this](double t) { setMarker(t); };
+        view->resized = [this] { redrawTimer_->start(); };
+        view->setMinimumHeight(digital ? 120 : 100);
+        column->addWidget(view, stretch);
+    }
+}
+
+void PlotWindow::dataChanged()
+{
+    if (!paused() && !redrawTimer_->isActive())
+        redrawTimer_->start();
+}
+
+void PlotWindow::redraw()
+{
+    if (!paused()) {
+        const double span = Spans[std::max(0, span_->currentIndex())];
+        if (span > 0) {
+            to_ = std::max(history_.latest(), span);
+            from_ = to_ - span;
+        } else {
+            from_ = std::min(history_.earliest(), history_.latest());
+            to_ = std::max(history_.latest(), from_ + 1);
+        }
+    }
+    for (const auto& pane : panes_)
+        pane->redraw(from_, to_);
+    placeLines();
+}
+
+void PlotWindow::placeLines()
+{
+    for (const auto& pane : panes_)
+        pane->placeLines(crosshair_, markers_[0], markers_[1]);
+    readout_->setText(readout());
+}
+
+void PlotWindow::setSpan(int index)
+{
+    span_->setCurrentIndex(index);
+    if (paused()) {
+        const double span = Spans[index];
+        from_ = span > 0 ? to_ - span : history_.earliest();
+        redraw();
+    }
+}
+
+void PlotWindow::setPaused(bool paused)
+{
+    if (pause_->isChecked() != paused)
+        pause_->setChecked(paused);  // comes back here through toggled
+    pause_->setText(paused ? QStringLiteral("Run") : QStringLiteral("Pause"));
+    if (!paused)
+        redraw();
+}
+
+bool PlotWindow::paused() const
+{
+    return pause_->isChecked();
+}
+
+void PlotWindow::setMarker(double seconds)
+{
+    if (std::isnan(markers_[0]) || !std::isnan(markers_[1])) {
+        markers_[0] = seconds;
+        markers_[1] = None;
+    } else {
+        markers_[1] = seconds;
+    }
+    placeLines();
+}
+
+void PlotWindow::clearMarkers()
+{
+    markers_[0] = markers_[1] = None;
+    placeLines();
+}
+
+void PlotWindow::setAutoY(bool on)
+{
+    autoY_->setChecked(on);
+}
+
+void PlotWindow::applyY()
+{
+    for (const auto& pane : panes_) {
+        if (autoY_->isChecked())
+            pane->setScale(PlotPane::Scale::Auto);
+        else if (pane->kind() == Series::Kind::Analog && yLow_)
+            pane->setScale(PlotPane::Scale::Fixed, yLow_->value(), yHigh_->value());
+        else
+            pane->setScale(PlotPane::Scale::Natural);
+    }
+    if (yLow_) {
+        yLow_->setEnabled(!autoY_->isChecked());
+        yHigh_->setEnabled(!autoY_->isChecked());
+    }
+}
+
+void PlotWindow::hover(double seconds)
+{
+    crosshair_ = seconds;
+    placeLines();
+}
+
+QString PlotWindow::readout() const
+{
+    QStringList parts;
+    if (!std::isnan(crosshair_)) {
+        QStringList values{QStringLiteral("t = %1").arg(seconds(crosshair_))};
+        for (std::size_t s = 0; s < series_.size(); ++s)
+            values << QStringLiteral("%1 %2").arg(series_[s].name, series_[s].readout(history_.valueAt(crosshair_, s)));
+        parts << values.join(QStringLiteral(" · "));
+    }
+    if (!std::isnan(markers_[0]))
+        parts << markerText();
+    return parts.join(u'\n');
+}
+
+QString PlotWindow::markerText() const
+{
+    const double a = markers_[0], b = markers_[1];
+    QStringList text{QStringLiteral("A = %1").arg(seconds(a))};
+    if (std::isnan(b))
+        return text.join(QString()) + QStringLiteral(" · click again for B");
+    text << QStringLiteral("B = %1").arg(seconds(b)) << QStringLiteral("Δt = %1").arg(seconds(b - a));
+    for (std::size_t s = 0; s < series_.size(); ++s) {
+        const Series& series = series_[s];
+        const double va = history_.valueAt(a, s), vb = history_.valueAt(b, s);
+        if (series.kind == Series::Kind::Analog)
+            text << QStringLiteral("%1 Δ%2 = %3").arg(series.name, series.unit,
+                                                      std::isnan(va - vb) ? QStringLiteral("—")
+                                                                          : QLocale().toString(vb - va, 'f', 3));
+        else
+            text << QStringLiteral("%1 %2 → %3").arg(series.name, series.readout(va), series.readout(vb));
+    }
+    return text.join(QStringLiteral(" · "));
+}
+
+std::vector<QList<QPointF>> PlotWindow::drawn(std::size_t series) const
+{
+    for (const auto& pane : panes_)
+        if (std::find(pane->members().begin(), pane->members().end(), series) != pane->members().end())
+            return pane->drawn(series);
+    return {};
+}
+
+bool PlotWindow::saveCsv(const QString& path, bool visibleOnly, QString& error) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    file.write(CsvText::header(series_));
+    std::vector<double> values(series_.size());
+    for (std::size_t i = visibleOnly ? history_.firstFrom(from_) : 0; i < history_.size(); ++i) {
+        if (visibleOnly && history_.time(i) > to_)
+            break;
+        for (std::size_t s = 0; s < series_.size(); ++s)
+            values[s] = history_.value(i, s);
+        file.write(CsvText::row(startUtc_, history_.time(i), values, series_));
+    }
+    if (!file.commit()) {
+        error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool PlotWindow::savePng(const QString& path) const
+{
+    return chartArea_->grab().save(path, "PNG");
+}
+
+QString PlotWindow::defaultName(const QString& suffix) const
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    return QDir::home().filePath(QStringLiteral("%1-%2.%3").arg(QCoreApplication::applicationName(), stamp, suffix));
+}
+
+void PlotWindow::askSaveCsv()
+{
+    QMessageBox which(QMessageBox::Question, windowTitle(), QStringLiteral("Save which data?"), QMessageBox::Cancel, this);
+    QPushButton* all = which.addButton(QStringLiteral("Everything"), QMessageBox::AcceptRole);
+    QPushButton* visible = which.addButton(QStringLiteral("The visible range (%1 to %2)").arg(seconds(from_), seconds(to_)),
+                                           QMessageBox::AcceptRole);
+    which.exec();
+    if (which.clickedButton() != all && which.clickedButton() != visible)
+        return;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save data as CSV"), defaultName(QStringLiteral("csv")),
+                                                      QStringLiteral("CSV files (*.csv)"));
+    if (QString error; !path.isEmpty() && !saveCsv(path, which.clickedButton() == visible, error))
+        QMessageBox::warning(this, windowTitle(), error);
+}
+
+void PlotWindow::askSavePng()
+{
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save image as PNG"), defaultName(QStringLiteral("png")),
+                                                      QStringLiteral("PNG images (*.png)"));
+    if (!path.isEmpty() && !savePng(path))
+        QMessageBox::warning(this, windowTitle(), QStringLiteral("Cannot save %1.").arg(path));
+}
+
+void PlotWindow::readEveryChanged()
+{
+    if (readEvery)
+        readEvery(readEveryBox_->isChecked(), int(std::lround(readEverySeconds_->value() * 1000)));
+}
+
+void PlotWindow::closeEvent(QCloseEvent* event)
+{
+    if (readEveryBox_)
+        readEveryBox_->setChecked(false);  // the timer stops with the plot
+    if (closed)
+        closed();
+    QWidget::closeEvent(event);
+}

@@ -217,7 +217,7 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
     auto* lostDevice = new LostDevice(*window, environment, program.name);
     if (!loadWindow(program, environment, window, boardWindow))
         return 1;
-    auto* plot = new WindowPlot(*window, program.readings(*window), epoch, program.name);
+    auto plot = std::make_unique<WindowPlot>(*window, program.readings(*window), epoch, program.name);
     if (QString error; !options.record.isEmpty() && !plot->startRecording(options.record, error))
         say(program.name, error + QStringLiteral("; carrying on without recording"));
     window->show();
@@ -230,6 +230,7 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
     // Ended while it waited for its device: the work was not done.
     if (lostDevice->waiting())
         status = 1;
+    plot.reset();  // the recording written out to its end
     window.reset();
     boardWindow.reset();
     return status;

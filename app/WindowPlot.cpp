@@ -14,7 +14,7 @@
 #include <chrono>
 
 WindowPlot::WindowPlot(FormWindow& window, Readings readings, Trace::Clock::time_point epoch, QString programName)
-    : QObject(&window), window_(window), readings_(std::move(readings)), epoch_(epoch), program_(std::move(programName))
+    : window_(window), windowAlive_(&window), readings_(std::move(readings)), epoch_(epoch), program_(std::move(programName))
 {
     const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(Trace::Clock::now() - epoch_);
     startUtc_ = QDateTime::currentDateTimeUtc().addMSecs(-since.count());
@@ -23,7 +23,8 @@ WindowPlot::WindowPlot(FormWindow& window, Readings readings, Trace::Clock::time
 
 WindowPlot::~WindowPlot()
 {
-    window_.watchHandlers(nullptr);
+    if (windowAlive_)
+        window_.watchHandlers(nullptr);
 }
 
 void WindowPlot::addActions()
@@ -74,6 +75,7 @@ PlotWindow& WindowPlot::showPlot()
     if (!plot_) {
         plot_ = std::make_unique<PlotWindow>(*history_, readings_.series, startUtc_, window_.windowTitle(),
                                              bool(readings_.readNow));
+        plot_->setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with its own window
         if (readings_.readNow) {
             readTimer_ = window_.addTimerOnRequest("readEvery", readings_.readNow);
             plot_->readEvery = [this](bool on, int ms) { window_.runTimer(readTimer_, on, ms); };

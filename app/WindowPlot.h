@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -26,7 +27,8 @@ public:
     // The most entries kept: well over an hour at ten changes a second.
     static constexpr std::size_t Entries = 100'000;
 
-    // A child of `window`. Times count from `epoch`, the program's start.
+    // Goes before `window` does, or after it (then it leaves the window alone). Times count
+    // from `epoch`, the program's start.
     WindowPlot(FormWindow& window, Readings readings, Trace::Clock::time_point epoch, QString programName);
     ~WindowPlot() override;
 
@@ -49,6 +51,7 @@ private:
     void recordingFailed(const QString& message, bool inBox);
 
     FormWindow& window_;
+    QPointer<QObject> windowAlive_;
     Readings readings_;
     Trace::Clock::time_point epoch_;
     QDateTime startUtc_;

@@ -89,11 +89,11 @@ PlotWindow::PlotWindow(const History& history, std::vector<Series> series, QDate
     redrawTimer_ = new QTimer(this);
     redrawTimer_->setSingleShot(true);
     redrawTimer_->setInterval(RedrawMs);
-    connect(redrawTimer_, &QTimer::timeout, this, [this] { redraw(); });
+    connect(redrawTimer_, &QTimer::timeout, this, [this] { redraw(!paused()); });
     auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
     connect(space, &QShortcut::activated, this, [this] { setPaused(!paused()); });
     resize(720, 440);
-    redraw();
+    redraw(true);
 }
 
 PlotWindow::~PlotWindow() = default;
@@ -107,7 +107,7 @@ QWidget* PlotWindow::buildControls(bool offersReadEvery)
     span_->setObjectName(QStringLiteral("span"));
     span_->addItems({QStringLiteral("10 s"), QStringLiteral("1 min"), QStringLiteral("10 min"), QStringLiteral("All")});
     span_->setToolTip(QStringLiteral("How much of the time to show"));
-    connect(span_, &QComboBox::currentIndexChanged, this, [this] { redraw(); });
+    connect(span_, &QComboBox::currentIndexChanged, this, [this] { redraw(!paused()); });
     row->addWidget(span_);
 
     pause_ = new QPushButton(QStringLiteral("Pause"), bar);
@@ -204,9 +204,9 @@ void PlotWindow::dataChanged()
         redrawTimer_->start();
 }
 
-void PlotWindow::redraw()
+void PlotWindow::redraw(bool live)
 {
-    if (!paused()) {
+    if (live) {
         const double span = Spans[std::max(0, span_->currentIndex())];
         if (span > 0) {
             to_ = std::max(history_.latest(), span);
@@ -234,7 +234,7 @@ void PlotWindow::setSpan(int index)
     if (paused()) {
         const double span = Spans[index];
         from_ = span > 0 ? to_ - span : history_.earliest();
-        redraw();
+        redraw(false);
     }
 }
 
@@ -243,8 +243,9 @@ void PlotWindow::setPaused(bool paused)
     if (pause_->isChecked() != paused)
         pause_->setChecked(paused);  // comes back here through toggled
     pause_->setText(paused ? QStringLiteral("Run") : QStringLiteral("Pause"));
-    if (!paused)
-        redraw();
+    // The view stands still as it is at this moment, with all that came in before it.
+    redrawTimer_->stop();
+    redraw(true);
 }
 
 bool PlotWindow::paused() const

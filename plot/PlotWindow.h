@@ -62,7 +62,8 @@ protected:
 private:
     QWidget* buildControls(bool offersReadEvery);
     void buildPanes(QWidget* area);
-    void redraw();
+    // The range from the data (live) or as it stands (paused).
+    void redraw(bool live);
     void placeLines();
     void hover(double seconds);
     void applyY();

@@ -1,6 +1,6 @@
 #!/bin/sh
 # adcpanel and iopanel as a user starts them on the virtual board: the traffic of their first
-# ticks in the trace, and an end by SIGTERM.
+# ticks in the trace, an end by SIGTERM, and a recording.
 . "$(dirname "$0")/program_helpers.sh"
 
 # adcpanel opens COM1 and nothing else at start-up, then ticks: 203 puts and 36 reads each.
@@ -13,6 +13,26 @@ grep -q CommPort "$trace" && fail "adcpanel puts CommPort"
 # One tick's accesses, counted from the second tick's start (a first I2CStart after a stop).
 lines=$(awk 'NR > 1 { print $2 }' "$trace" | head -478 | tail -239 | sort | uniq -c | awk '{ printf "%s=%s ", $2, $1 }')
 [ "$lines" = "CDHolding=36 DTREnable=132 RTSEnable=71 " ] || fail "adcpanel: one tick is $lines"
+
+# A recording is whole when SIGTERM ends the program, however soon: the heading, the blank boxes
+# at the start, then a row for each of the two ticks that change them (the readings settle after
+# the first), each of seven fields and ended as every other.
+csv="$dir/adcpanel.csv"
+start "$adcpanel" --com1=virtual --plot --record="$csv" --trace="$dir/recorded.trace"
+wait_for 'CDHolding' 72 "$dir/recorded.trace"
+stop
+[ "$(wc -l <"$csv")" -eq 4 ] || fail "adcpanel: the recording has $(wc -l <"$csv") lines"
+[ "$(head -1 "$csv")" = "$(printf 'time (UTC),seconds,AIN0 (V),AIN1 (V),AIN2 (V),AIN3 (V),AOUT (V)\r')" ] ||
+    fail "adcpanel: the recording's heading is $(head -1 "$csv")"
+[ "$(tail -c 2 "$csv" | od -An -tx1 | tr -d ' ')" = 0d0a ] || fail "adcpanel: the recording ends inside a row"
+awk -F, 'NR > 1 && NF != 7 { bad = 1 } END { exit bad }' "$csv" || fail "adcpanel: a row without seven fields"
+
+# A recording that cannot be made is one line on standard error; the program carries on.
+start "$adcpanel" --com1=virtual --record="$dir" --trace="$dir/unrecorded.trace"
+wait_for 'CDHolding' 36 "$dir/unrecorded.trace"
+stop
+[ "$(grep -c "record" "$dir/err")" -eq 1 ] && grep -q "cannot record to $dir: it is a folder" "$dir/err" ||
+    fail "adcpanel: an unwritable recording said: $(cat "$dir/err")"
 
 # iopanel opens no port at start-up but polls both panels.
 trace="$dir/iopanel.trace"

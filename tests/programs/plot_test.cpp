@@ -1,0 +1,280 @@
+// The plot and the recording beside a program's window on its virtual board: what they take
+// from the window, when, and what they do with a lost port.
+
+#include "AdcPanelWindow.h"
+#include "CommError.h"
+#include "History.h"
+#include "ModalBoxCloser.h"
+#include "Pcf8591Converter.h"
+#include "PlotWindow.h"
+#include "ProgramTest.h"
+#include "TemperatureSensor.h"
+#include "ThermConfWindow.h"
+#include "WindowPlot.h"
+
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+// A port on the virtual board whose cable can be pulled: every access then fails as an
+// unplugged adapter's does.
+class PullableLines : public SerialLines {
+public:
+    PullableLines(std::unique_ptr<SerialLines> inner, const bool& pulled) : inner_(std::move(inner)), pulled_(pulled) {}
+    void setDtr(bool v) override { check(), inner_->setDtr(v); }
+    void setRts(bool v) override { check(), inner_->setRts(v); }
+    void setBreak(bool v) override { check(), inner_->setBreak(v); }
+    bool cd() override { return check(), inner_->cd(); }
+    bool cts() override { return check(), inner_->cts(); }
+    bool dsr() override { return check(), inner_->dsr(); }
+    void write(std::uint8_t b) override { check(), inner_->write(b); }
+
+private:
+    void check() const
+    {
+        if (pulled_)
+            throw CommError(CommError::Kind::DeviceFailed, "COM1: the device stopped answering");
+    }
+    std::unique_ptr<SerialLines> inner_;
+    const bool& pulled_;
+};
+
+std::vector<QByteArray> csvRows(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    std::vector<QByteArray> rows;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (!line.isEmpty())
+            rows.push_back(line.chopped(1));  // each line ends with CRLF
+    return rows;
+}
+
+template <class Window>
+class PlotTest : public ProgramTest<Window> {
+protected:
+    void SetUp() override
+    {
+        ProgramTest<Window>::SetUp();
+        plot = std::make_unique<WindowPlot>(*this->window, programOf<Window>().readings(*this->window),
+                                            Trace::Clock::now(), QStringLiteral("test"));
+    }
+    void TearDown() override { plot.reset(); }
+
+    const History& history() const { return *plot->history(); }
+    std::size_t count(const std::string& prefix) const
+    {
+        return std::size_t(std::count_if(this->seen().begin(), this->seen().end(),
+                                         [&](const std::string& t) { return t.rfind(prefix, 0) == 0; }));
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<WindowPlot> plot;
+};
+
+class AdcPanelPlot : public PlotTest<AdcPanelWindow> {
+protected:
+    void SetUp() override
+    {
+        pulled = false;
+        open = [this](int, const LineSettings& s) {
+            return std::make_unique<PullableLines>(std::make_unique<VirtualPort>(board, s), pulled);
+        };
+        PlotTest::SetUp();
+        window->MSComm1.setFailureHandler([this](const std::string&) { window->suspend(QStringLiteral(" — lost")); });
+        window->startTimers();
+    }
+
+    std::vector<QString> boxes() const
+    {
+        return {window->Text1->text(), window->Text2->text(), window->Text3->text(), window->Text4->text(),
+                window->Text5->text()};
+    }
+    // Moves the four inputs, then lets the window's next tick show them; the boxes afterwards.
+    std::vector<QString> tick(int step)
+    {
+        for (int channel = 0; channel < 4; ++channel)
+            converter.setInput(channel, std::uint8_t(10 + 40 * channel + 7 * step));
+        const std::size_t reads = count("S 91 R");
+        EXPECT_TRUE(QTest::qWaitFor([&] { return count("S 91 R") > reads; }, 3000)) << "no tick";
+        QTest::qWait(1);  // the queued look at the window, after the tick
+        return boxes();
+    }
+    std::vector<double> entry(std::size_t i) const
+    {
+        std::vector<double> values;
+        for (std::size_t s = 0; s < history().width(); ++s)
+            values.push_back(history().value(i, s));
+        return values;
+    }
+    static std::vector<double> numbers(const std::vector<QString>& texts)
+    {
+        std::vector<double> values;
+        for (const QString& t : texts)
+            values.push_back(QLocale().toDouble(t));
+        return values;
+    }
+
+    Pcf8591Converter& converter = part<Pcf8591Converter>();
+    bool pulled = false;
+};
+
+TEST_F(AdcPanelPlot, SeriesAndRowsAreWhatTheBoxesShowedTickForTickAndPauseStopsOnlyTheView)
+{
+    const QString path = dir.filePath(QStringLiteral("adc.csv"));
+    QString error;
+    ASSERT_TRUE(plot->startRecording(path, error)) << error.toStdString();
+    PlotWindow& view = plot->showPlot();
+    view.setSpan(3);  // everything
+    std::vector<std::vector<QString>> shown;
+    for (int step = 0; step < 4; ++step)
+        shown.push_back(tick(step));
+    view.setPaused(true);
+    const double from = view.from(), to = view.to();
+    const auto drawnBefore = view.drawn(0);
+    for (int step = 4; step < 6; ++step)
+        shown.push_back(tick(step));
+
+    // The first entry is the window before its first tick (blank boxes); one per tick after.
+    ASSERT_EQ(history().size(), shown.size() + 1);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(entry(i + 1), numbers(shown[i])) << "tick " << i;
+    // Paused: the data came in, the view stood still.
+    EXPECT_EQ(view.from(), from);
+    EXPECT_EQ(view.to(), to);
+    EXPECT_EQ(view.drawn(0), drawnBefore);
+    view.setPaused(false);
+    QTest::qWait(50);
+    EXPECT_GT(view.to(), to);
+    const auto drawn = view.drawn(0);
+    ASSERT_EQ(drawn.size(), 1u);
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        EXPECT_TRUE(drawn[0].contains(QPointF(history().time(i + 1), numbers(shown[i])[0]))) << "tick " << i;
+
+    plot->stopRecording();
+    const auto rows = csvRows(path);
+    ASSERT_EQ(rows.size(), shown.size() + 2);  // the heading, the blank start, the ticks
+    EXPECT_EQ(rows[0], "time (UTC),seconds,AIN0 (V),AIN1 (V),AIN2 (V),AIN3 (V),AOUT (V)");
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QList<QByteArray> fields = rows[i + 2].split(',');
+        ASSERT_EQ(fields.size(), 7);
+        EXPECT_EQ(fields[1], QByteArray::number(history().time(i + 1), 'f', 3));
+        for (std::size_t s = 0; s < 5; ++s)
+            EXPECT_EQ(fields[qsizetype(s) + 2].toDouble(), numbers(shown[i])[s]) << "tick " << i << " series " << s;
+    }
+
+    // The visible range, paused after the second tick, holds just the rows up to it.
+    view.setPaused(true);
+    view.setSpan(3);
+    const QString visible = dir.filePath(QStringLiteral("visible.csv"));
+    ASSERT_TRUE(view.saveCsv(visible, true, error)) << error.toStdString();
+    std::size_t inView = 0;
+    for (std::size_t i = 0; i < history().size(); ++i)
+        inView += history().time(i) >= view.from() && history().time(i) <= view.to();
+    EXPECT_EQ(csvRows(visible).size(), inView + 1);
+}
+
+TEST_F(AdcPanelPlot, TwoMarkersGiveTheTimeAndVoltageBetweenThem)
+{
+    PlotWindow& view = plot->showPlot();
+    const auto first = numbers(tick(0));
+    const double a = history().time(history().size() - 1);
+    const auto second = numbers(tick(5));
+    const double b = history().time(history().size() - 1);
+    view.setMarker(a);
+    view.setMarker(b);
+    const QString readout = view.readout();
+    const QLocale locale;
+    EXPECT_TRUE(readout.contains(QStringLiteral("Δt = %1 s").arg(locale.toString(b - a, 'f', 3)))) << readout.toStdString();
+    EXPECT_TRUE(readout.contains(QStringLiteral("AIN1 ΔV = %1").arg(locale.toString(second[1] - first[1], 'f', 3))))
+        << readout.toStdString();
+    // A third click starts again from A.
+    view.setMarker(b);
+    EXPECT_EQ(view.markerA(), b);
+    EXPECT_TRUE(std::isnan(view.markerB()));
+}
+
+TEST_F(AdcPanelPlot, ALostPortIsAGapInThePlotAndTheRecordingAndTheValuesComeBackAfter)
+{
+    const QString path = dir.filePath(QStringLiteral("lost.csv"));
+    QString error;
+    ASSERT_TRUE(plot->startRecording(path, error));
+    PlotWindow& view = plot->showPlot();
+    tick(0);
+    tick(1);
+    pulled = true;
+    ASSERT_TRUE(QTest::qWaitFor([this] { return window->suspended(); }, 3000));
+    QTest::qWait(300);
+    ASSERT_EQ(history().gaps().size(), 1u);
+    EXPECT_TRUE(history().lost());
+    pulled = false;
+    window->MSComm1.reopen();  // as the runner does once the device is back
+    window->resume();
+    tick(2);
+    tick(3);
+
+    const History::Gap gap = history().gaps().front();
+    ASSERT_LT(gap.from, gap.to);
+    for (std::size_t i = 0; i < history().size(); ++i)
+        EXPECT_FALSE(history().time(i) > gap.from && history().time(i) < gap.to) << "an entry inside the gap";
+    EXPECT_TRUE(std::isnan(history().valueAt((gap.from + gap.to) / 2, 0)));
+    const auto pieces = view.drawn(0);
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(pieces[0].last().x(), gap.from);  // the line ends where the port was lost
+    EXPECT_EQ(pieces[1].first().x(), gap.to);
+    plot->stopRecording();
+    std::size_t after = 0;
+    const double ms = 0.0005;  // the file's seconds are rounded to the millisecond
+    for (const QByteArray& row : csvRows(path)) {
+        const double seconds = row.split(',').value(1).toDouble();
+        EXPECT_FALSE(seconds > gap.from + ms && seconds < gap.to - ms) << row.toStdString();
+        after += seconds >= gap.to - ms;
+    }
+    EXPECT_GE(after, 2u);
+}
+
+class ThermConfPlot : public PlotTest<ThermConfWindow> {};
+
+TEST_F(ThermConfPlot, ReadEveryRunsReadTempOnTheWindowsTimerNeverBehindABoxAndStops)
+{
+    PlotWindow& view = plot->showPlot();
+    auto* every = view.findChild<QCheckBox*>(QStringLiteral("readEvery"));
+    auto* seconds = view.findChild<QDoubleSpinBox*>(QStringLiteral("readEverySeconds"));
+    ASSERT_TRUE(every && seconds);
+    EXPECT_FALSE(every->isChecked());
+    EXPECT_EQ(seconds->value(), 1.0);
+    const std::string readTemp = "S 90 W A AA";
+    QElapsedTimer clock;
+    clock.start();
+    every->setChecked(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return count(readTemp) >= 3; }, 10000));
+    EXPECT_GE(clock.elapsed(), 2850);  // one a second, the first a second after the box was ticked
+    // A handler's box holds the reads: none while it is up.
+    window->txtConfig->setText(QStringLiteral("zz"));
+    ModalBoxCloser closer;
+    std::size_t before = 0;
+    closer.keepOpen(2500, [&] { before = count(readTemp); }, [&] { EXPECT_EQ(count(readTemp), before); });
+    click(window->cmdWrConfig);
+    ASSERT_EQ(closer.count(), 1);
+    // Unticked, then with the plot closed: no more.
+    every->setChecked(false);
+    QTest::qWait(10);
+    const std::size_t unticked = count(readTemp);
+    QTest::qWait(1300);
+    EXPECT_EQ(count(readTemp), unticked);
+    every->setChecked(true);
+    view.close();
+    QTest::qWait(1300);
+    EXPECT_EQ(count(readTemp), unticked);
+}
+
+} // namespace

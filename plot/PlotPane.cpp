@@ -4,7 +4,6 @@
 #include "PlotView.h"
 #include "SeriesPoints.h"
 
-#include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
@@ -22,6 +21,23 @@ namespace {
 
 constexpr double TraceStep = 1.5;  // a digital trace's height with the space under it
 constexpr int PointsShownBelow = 200;  // readings are marked as points while fewer are in view
+
+// Ticks at a round step (1, 2 or 5 times a power of ten) from zero, about five in a range.
+void roundTicks(QValueAxis* axis)
+{
+    const double range = axis->max() - axis->min();
+    if (!(range > 0))
+        return;
+    const double rough = range / 5;
+    const double power = std::pow(10, std::floor(std::log10(rough)));
+    double step = power;
+    for (double m : {2.0, 5.0, 10.0})
+        if (rough > step * 1.5)
+            step = power * m;
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+}
 
 bool dark(const QPalette& palette)
 {
@@ -49,7 +65,7 @@ PlotPane::PlotPane(const History& history, const std::vector<Series>& all, std::
     chart_->setPlotAreaBackgroundVisible(true);
     chart_->legend()->setLabelColor(palette.color(QPalette::WindowText));
     chart_->legend()->setAlignment(Qt::AlignRight);
-    chart_->setMargins(QMargins(4, 4, 4, 4));
+    chart_->setMargins(QMargins(Margin, Margin, Margin, Margin));
     view_ = new PlotView(chart_, parent);
     addAxes(all, palette);
     const double traces = double(members_.size());
@@ -59,11 +75,21 @@ PlotPane::PlotPane(const History& history, const std::vector<Series>& all, std::
         QLineSeries* first = piece(lines_.back(), 0);
         first->setName(all[members_[k]].name);
     }
-    // The legend's entry for a series hides and shows it.
+    // The legend's entry for a series hides and shows it; a digital trace's name, drawn beside
+    // it, is its entry.
     for (Line& line : lines_) {
         QLegendMarker* marker = chart_->legend()->markers(line.pieces.front()).value(0);
         QObject::connect(marker, &QLegendMarker::clicked, chart_, [this, series = line.series] { show(series, !shown(series)); });
+        if (kind_ == Series::Kind::Digital) {
+            line.name = new QGraphicsSimpleTextItem(all[line.series].name, chart_);
+            line.name->setBrush(line.pieces.front()->pen().color());
+            line.name->setZValue(11);
+            namesWidth_ = std::max(namesWidth_, line.name->boundingRect().width());
+        }
     }
+    chart_->setMargins(baseMargins());
+    if (kind_ == Series::Kind::Digital)
+        chart_->legend()->hide();
     crosshair_ = lineItem(palette.color(QPalette::WindowText), Qt::DashLine);
     for (int m = 0; m < 2; ++m) {
         markers_[m] = lineItem(palette.color(QPalette::Highlight), Qt::SolidLine);
@@ -80,26 +106,32 @@ void PlotPane::addAxes(const std::vector<Series>& all, const QPalette& palette)
 {
     x_ = new QValueAxis;
     x_->setTitleText(QStringLiteral("seconds since start"));
-    x_->setLabelFormat(QStringLiteral("%.1f"));
+    x_->setLabelFormat(QStringLiteral("%.4g"));
     chart_->addAxis(x_, Qt::AlignBottom);
+    QObject::connect(x_, &QValueAxis::rangeChanged, chart_, [this] { roundTicks(x_); });
     colourAxis(x_, palette);
     if (kind_ == Series::Kind::Digital) {
-        auto* axis = new QCategoryAxis;
-        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-        axis->setStartValue(-0.25);
-        for (std::size_t k = members_.size(); k-- > 0;)
-            axis->append(all[members_[k]].name, double(members_.size() - k) * TraceStep - 0.25);
+        // The traces are named beside them rather than on the axis.
+        auto* axis = new QValueAxis;
         axis->setRange(-0.25, double(members_.size()) * TraceStep - 0.25);
+        axis->setLabelsVisible(false);
+        axis->setGridLineVisible(false);
+        axis->setTickCount(2);
         y_ = axis;
     } else {
         auto* axis = new QValueAxis;
         axis->setRange(low_, high_);
         if (kind_ == Series::Kind::Word) {
             axis->setLabelFormat(QStringLiteral("%04X"));
-            axis->setTickCount(5);
+            axis->setTickType(QValueAxis::TicksDynamic);
+            axis->setTickAnchor(0);
+            axis->setTickInterval(0x4000);
             axis->setTitleText(QStringLiteral("hex"));
         } else {
             axis->setTitleText(all[members_.front()].unit);
+            axis->setLabelFormat(QStringLiteral("%.4g"));
+            QObject::connect(axis, &QValueAxis::rangeChanged, chart_, [axis] { roundTicks(axis); });
+            roundTicks(axis);
         }
         y_ = axis;
     }
@@ -168,8 +200,8 @@ void PlotPane::setScale(Scale scale, double low, double high)
 void PlotPane::fitY(double from, double to)
 {
     auto* axis = qobject_cast<QValueAxis*>(y_);
-    if (!axis)
-        return;  // the digital traces keep their stack
+    if (kind_ == Series::Kind::Digital)
+        return;  // the traces keep their stack
     if (scale_ == Scale::Fixed && fixedHigh_ > fixedLow_) {
         axis->setRange(fixedLow_, fixedHigh_);
         return;
@@ -230,8 +262,38 @@ void PlotPane::shadeGaps()
         gapBands_[k]->hide();
 }
 
+void PlotPane::placeNames()
+{
+    const QRectF area = chart_->plotArea();
+    const double low = -0.25, high = double(lines_.size()) * TraceStep - 0.25;
+    for (const Line& line : lines_) {
+        if (!line.name)
+            continue;
+        const double middle = area.bottom() - (line.offset + 0.5 - low) / (high - low) * area.height();
+        const QRectF box = line.name->boundingRect();
+        line.name->setPos(area.left() - box.width() - 6, middle - box.height() / 2);
+    }
+}
+
+QMargins PlotPane::baseMargins() const
+{
+    return {Margin + int(std::ceil(namesWidth_)) + (namesWidth_ > 0 ? 6 : 0), Margin, Margin, Margin};
+}
+
+bool PlotPane::clickName(QPointF scene)
+{
+    for (const Line& line : lines_) {
+        if (line.name && line.name->sceneBoundingRect().contains(scene)) {
+            show(line.series, !line.shown);
+            return true;
+        }
+    }
+    return false;
+}
+
 void PlotPane::placeLines(double crosshair, double markerA, double markerB)
 {
+    placeNames();
     const QRectF area = chart_->plotArea();
     auto place = [&](QGraphicsLineItem* item, double t) {
         const bool inView = t >= from_ && t <= to_;
@@ -263,6 +325,8 @@ void PlotPane::show(std::size_t series, bool shown)
         QColor label = marker->labelBrush().color();
         label.setAlphaF(shown ? 1.0 : 0.4);
         marker->setLabelBrush(label);
+        if (line.name)
+            line.name->setOpacity(shown ? 1.0 : 0.4);
     }
     fitY(from_, to_);
 }

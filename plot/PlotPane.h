@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QMargins>
 #include <QPointF>
 
 #include <cstddef>
@@ -27,6 +28,10 @@ class QWidget;
 class PlotPane {
 public:
     enum class Scale { Natural, Auto, Fixed };
+    // Around each chart, before the room that lines its time axis up with the others'.
+    static constexpr int Margin = 4;
+    // The chart's own margins: a digital pane's leave room on the left for the traces' names.
+    QMargins baseMargins() const;
 
     PlotPane(const History& history, const std::vector<Series>& all, std::vector<std::size_t> members,
              const QPalette& palette, QWidget* parent);
@@ -43,6 +48,8 @@ public:
     bool shown(std::size_t series) const;
     // The crosshair and markers at these times (NaN: none).
     void placeLines(double crosshair, double markerA, double markerB);
+    // A click at `scene` on a digital trace's name hides or shows it: true when it was one.
+    bool clickName(QPointF scene);
     // The points drawn for a series, piece by piece.
     std::vector<QList<QPointF>> drawn(std::size_t series) const;
 
@@ -52,12 +59,14 @@ private:
         double offset;
         std::vector<QLineSeries*> pieces;
         bool shown = true;
+        QGraphicsSimpleTextItem* name = nullptr;  // a digital trace's, beside it
     };
     void addAxes(const std::vector<Series>& all, const QPalette& palette);
     QLineSeries* piece(Line& line, std::size_t k);
     void fitY(double from, double to);
     void shadeGaps();
     double xOf(double seconds) const;
+    void placeNames();
     QGraphicsLineItem* lineItem(const QColor& colour, Qt::PenStyle style);
 
     const History& history_;
@@ -77,4 +86,5 @@ private:
     QGraphicsSimpleTextItem* markerNames_[2];
     std::vector<QGraphicsRectItem*> gapBands_;
     QGraphicsSimpleTextItem* gapNote_;
+    double namesWidth_ = 0;
 };

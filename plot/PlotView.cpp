@@ -28,7 +28,8 @@ void PlotView::mouseMoveEvent(QMouseEvent* event)
 void PlotView::mousePressEvent(QMouseEvent* event)
 {
     const double seconds = secondsAt(event->position());
-    if (event->button() == Qt::LeftButton && seconds == seconds && clicked)
+    const bool taken = pressed && event->button() == Qt::LeftButton && pressed(mapToScene(event->position().toPoint()));
+    if (!taken && event->button() == Qt::LeftButton && seconds == seconds && clicked)
         clicked(seconds);
     QChartView::mousePressEvent(event);
 }

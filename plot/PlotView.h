@@ -12,6 +12,8 @@ public:
 
     std::function<void(double seconds)> hovered;  // NaN when the pointer left
     std::function<void(double seconds)> clicked;
+    // Asked first about a click, at its place in the scene: true when it was taken.
+    std::function<bool(QPointF scene)> pressed;
     std::function<void()> resized;
 
 protected:

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -92,7 +93,10 @@ PlotWindow::PlotWindow(const History& history, std::vector<Series> series, QDate
     connect(redrawTimer_, &QTimer::timeout, this, [this] { redraw(!paused()); });
     auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
     connect(space, &QShortcut::activated, this, [this] { setPaused(!paused()); });
-    resize(720, 440);
+    // As tall as the charts need, within the screen.
+    const QSize wanted(720, std::max(440, sizeHint().height()));
+    const QSize room = screen()->availableSize() * 0.9;
+    resize(wanted.boundedTo(room));
     redraw(true);
 }
 
@@ -187,14 +191,44 @@ void PlotWindow::buildPanes(QWidget* area)
     column->setContentsMargins(0, 0, 0, 0);
     for (std::vector<std::size_t>& members : paneMembers(series_)) {
         const bool digital = series_[members.front()].kind == Series::Kind::Digital;
-        const int stretch = digital ? int(members.size() + 3) / 4 + 1 : 2;
+        // A digital trace needs its name's line and a little room; a scale of values about eight.
+        const int lines = digital ? int(members.size()) * 8 / 5 + 4 : 16;
         panes_.push_back(std::make_unique<PlotPane>(history_, series_, std::move(members), palette(), area));
         PlotView* view = panes_.back()->view();
         view->hovered = [this](double t) { hover(t); };
         view->clicked = [this](double t) { setMarker(t); };
+        view->pressed = [pane = panes_.back().get()](QPointF scene) { return pane->clickName(scene); };
         view->resized = [this] { redrawTimer_->start(); };
-        view->setMinimumHeight(digital ? 120 : 100);
-        column->addWidget(view, stretch);
+        const int lineHeight = fontMetrics().height();
+        view->setMinimumHeight(lines * lineHeight);
+        column->addWidget(view, lines);
+    }
+    // The time axis is named once, under the lowest chart.
+    for (std::size_t k = 0; k + 1 < panes_.size(); ++k)
+        panes_[k]->chart()->axes(Qt::Horizontal).front()->setTitleVisible(false);
+    for (const auto& pane : panes_)
+        connect(pane->chart(), &QChart::plotAreaChanged, this, [this] {
+            QMetaObject::invokeMethod(this, [this] { alignPanes(); }, Qt::QueuedConnection);
+        });
+}
+
+void PlotWindow::alignPanes()
+{
+    // Each chart's plot area as its own axes and legend leave it; then all as narrow as the
+    // narrowest, so that one time lies at one place in every chart.
+    std::vector<QRectF> natural;
+    double left = -INFINITY, right = INFINITY;
+    for (const auto& pane : panes_) {
+        const QMargins extra = pane->chart()->margins() - pane->baseMargins();
+        natural.push_back(pane->chart()->plotArea().adjusted(-extra.left(), 0, extra.right(), 0));
+        left = std::max(left, natural.back().left());
+        right = std::min(right, natural.back().right());
+    }
+    for (std::size_t k = 0; k < panes_.size(); ++k) {
+        const QMargins m = panes_[k]->baseMargins() +
+                           QMargins(int(std::lround(left - natural[k].left())), 0, int(std::lround(natural[k].right() - right)), 0);
+        if (m != panes_[k]->chart()->margins())
+            panes_[k]->chart()->setMargins(m);
     }
 }
 

@@ -62,6 +62,7 @@ protected:
 private:
     QWidget* buildControls(bool offersReadEvery);
     void buildPanes(QWidget* area);
+    void alignPanes();
     // The range from the data (live) or as it stands (paused).
     void redraw(bool live);
     void placeLines();

@@ -217,7 +217,7 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
     auto* lostDevice = new LostDevice(*window, environment, program.name);
     if (!loadWindow(program, environment, window, boardWindow))
         return 1;
-    auto plot = std::make_unique<WindowPlot>(*window, program.readings(*window), epoch, program.name);
+    auto plot = std::make_unique<WindowPlot>(*window, program.readings, epoch, program.name);
     if (QString error; !options.record.isEmpty() && !plot->startRecording(options.record, error))
         say(program.name, error + QStringLiteral("; carrying on without recording"));
     window->show();

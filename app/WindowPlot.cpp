@@ -13,8 +13,9 @@
 
 #include <chrono>
 
-WindowPlot::WindowPlot(FormWindow& window, Readings readings, Trace::Clock::time_point epoch, QString programName)
-    : window_(window), windowAlive_(&window), readings_(std::move(readings)), epoch_(epoch), program_(std::move(programName))
+WindowPlot::WindowPlot(FormWindow& window, std::function<Readings(FormWindow&)> readings, Trace::Clock::time_point epoch,
+                       QString programName)
+    : window_(window), windowAlive_(&window), readingsOf_(std::move(readings)), epoch_(epoch), program_(std::move(programName))
 {
     const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(Trace::Clock::now() - epoch_);
     startUtc_ = QDateTime::currentDateTimeUtc().addMSecs(-since.count());
@@ -50,6 +51,7 @@ void WindowPlot::follow()
 {
     if (history_)
         return;
+    readings_ = readingsOf_(window_);
     history_ = std::make_unique<History>(readings_.series.size(), Entries);
     window_.watchHandlers([this] { sample(); });
     sample();  // what the window shows already

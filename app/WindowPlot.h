@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class CsvRecorder;
@@ -29,7 +30,9 @@ public:
 
     // Goes before `window` does, or after it (then it leaves the window alone). Times count
     // from `epoch`, the program's start.
-    WindowPlot(FormWindow& window, Readings readings, Trace::Clock::time_point epoch, QString programName);
+    // `readings` tells what the window shows, as it stands when the plot or recording starts.
+    WindowPlot(FormWindow& window, std::function<Readings(FormWindow&)> readings, Trace::Clock::time_point epoch,
+               QString programName);
     ~WindowPlot() override;
 
     PlotWindow& showPlot();
@@ -52,6 +55,7 @@ private:
 
     FormWindow& window_;
     QPointer<QObject> windowAlive_;
+    std::function<Readings(FormWindow&)> readingsOf_;
     Readings readings_;
     Trace::Clock::time_point epoch_;
     QDateTime startUtc_;

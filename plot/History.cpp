@@ -28,8 +28,10 @@ bool History::add(double seconds, const std::vector<double>& values)
         gaps_.back().to = seconds;
     if (count_ && !wasLost && !afterGap_) {
         const std::size_t last = slot(count_ - 1);
-        if (std::equal(values.begin(), values.end(), values_.begin() + std::ptrdiff_t(last * width_), same))
+        if (std::equal(values.begin(), values.end(), values_.begin() + std::ptrdiff_t(last * width_), same)) {
+            held_[last] = seconds;
             return false;
+        }
     }
     afterGap_ = false;
     if (count_ == capacity_)
@@ -37,10 +39,11 @@ bool History::add(double seconds, const std::vector<double>& values)
     if (times_.size() < capacity_) {
         // Grows until full, then goes round: the oldest entry's place takes the newest.
         times_.push_back(0);
+        held_.push_back(0);
         values_.resize(values_.size() + width_);
     }
     const std::size_t at = slot(count_++);
-    times_[at] = seconds;
+    times_[at] = held_[at] = seconds;
     std::fill_n(values_.begin() + std::ptrdiff_t(at * width_), width_, None);
     std::copy_n(values.begin(), std::min(values.size(), width_), values_.begin() + std::ptrdiff_t(at * width_));
     ++revision_;
@@ -115,5 +118,5 @@ double History::valueAt(double t, std::size_t s) const
 
 std::size_t History::bytes() const
 {
-    return sizeof *this + (times_.capacity() + values_.capacity()) * sizeof(double) + gaps_.size() * sizeof(Gap);
+    return sizeof *this + (times_.capacity() + held_.capacity() + values_.capacity()) * sizeof(double) + gaps_.size() * sizeof(Gap);
 }

@@ -29,6 +29,8 @@ public:
     std::size_t size() const { return count_; }
     std::size_t capacity() const { return capacity_; }
     double time(std::size_t i) const { return times_[slot(i)]; }
+    // The last time entry i's values were seen unchanged (its own time when never again).
+    double heldUntil(std::size_t i) const { return held_[slot(i)]; }
     double value(std::size_t i, std::size_t series) const { return values_[slot(i) * width_ + series]; }
     // The first entry at or after `t`; size() when there is none.
     std::size_t firstFrom(double t) const;
@@ -54,6 +56,7 @@ private:
     std::size_t width_;
     std::size_t capacity_;
     std::vector<double> times_;
+    std::vector<double> held_;
     std::vector<double> values_;
     std::size_t first_ = 0;
     std::size_t count_ = 0;

@@ -64,6 +64,9 @@ std::vector<QList<QPointF>> SeriesPoints::between(double from, double to, int co
             whole = !std::isnan(history.value(k, series)) && std::isnan(history.gapAfter(k));
         if (!whole) {
             pieces.point(std::max(history.time(i), from), history.value(i, series));
+            // Read again unchanged: level until the last such reading, then on to the next.
+            if (!steps && !std::isnan(history.value(i, series)))
+                pieces.holdUntil(std::min(history.heldUntil(i), to));
             if (const double lost = history.gapAfter(i); !std::isnan(lost)) {
                 pieces.holdUntil(std::min(lost, to));
                 pieces.end();

@@ -12,7 +12,7 @@ class History;
 // which the window showed a value, split where the port was lost (the piece ends where the
 // loss began) and where the window showed none. Each value holds until the next, so that the
 // last reaches as far as the data do. Digital traces and words go in steps; measured values
-// go straight from reading to reading. Where there are more entries than `columns` pixels,
+// go straight from reading to reading, level while read again unchanged. Where there are more entries than `columns` pixels,
 // each pixel's worth keeps only its first, lowest, highest and last point.
 struct SeriesPoints {
     const History& history;

@@ -4,11 +4,13 @@
 #include "FormWindow.h"
 #include "Shape.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -79,3 +81,64 @@ TEST(FormWindow, SuspendedWhileTheDeviceIsGoneThenAsBefore)
 }
 
 } // namespace
+
+// A window whose button's handler shows a box, then a reading.
+class BoxWindow : public FormWindow {
+public:
+    BoxWindow() : FormWindow(MSComm::Setup{})
+    {
+        connect(button, &QPushButton::clicked, this, [this] {
+            reading->setText("before");
+            showMessage("a box");
+            reading->setText("after");
+        });
+    }
+    void Form_Load() override {}
+    QLineEdit* reading = new QLineEdit(this);
+    QPushButton* button = new QPushButton(this);
+};
+
+TEST(FormWindow, AWatchedHandlerIsFollowedOnceAfterItReturnsNeverBehindItsBox)
+{
+    BoxWindow w;
+    w.show();
+    std::vector<std::pair<QString, bool>> calls;  // the reading, and whether a box was up
+    w.watchHandlers([&] { calls.emplace_back(w.reading->text(), QApplication::activeModalWidget() != nullptr); });
+    // The box stays up a while, its loop running the window's events, then closes.
+    QTimer closer;
+    closer.setSingleShot(true);
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    closer.start(300);
+    QTest::mouseClick(w.button, Qt::LeftButton);
+    QTest::qWait(50);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front(), std::make_pair(QString("after"), false));
+    EXPECT_EQ(calls.size(), 1u);
+    w.watchHandlers(nullptr);
+    closer.start(100);
+    QTest::mouseClick(w.button, Qt::LeftButton);
+    QTest::qWait(50);
+    EXPECT_EQ(calls.size(), 1u) << "followed after the watch ended";
+}
+
+TEST(FormWindow, ATimerOnRequestKeepsToTheWindowsSuspension)
+{
+    for (const bool onWhileSuspended : {true, false}) {
+        LampWindow w;
+        int ticks = 0;
+        QTimer* timer = w.addTimerOnRequest("extra", [&] { ++ticks; });
+        w.startTimers();
+        EXPECT_FALSE(timer->isActive()) << "started with the window's own";
+        w.runTimer(timer, true, 20);
+        w.suspend(" — lost");
+        EXPECT_FALSE(timer->isActive());
+        w.runTimer(timer, onWhileSuspended, 20);
+        EXPECT_FALSE(timer->isActive());
+        w.resume();
+        EXPECT_EQ(timer->isActive(), onWhileSuspended);
+        EXPECT_EQ(timer->interval(), 20);
+    }
+}

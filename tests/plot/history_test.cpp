@@ -50,6 +50,7 @@ TEST(SeriesPoints, PiecesEndWhereThePortWasLostAndTheLastValueHoldsToTheLatestDa
 {
     History h(1, 10);
     h.add(1, {0});
+    h.add(1.5, {0});  // read again, unchanged
     h.add(2, {1});
     h.lose(2.5);
     h.add(4, {1});
@@ -58,9 +59,10 @@ TEST(SeriesPoints, PiecesEndWhereThePortWasLostAndTheLastValueHoldsToTheLatestDa
     ASSERT_EQ(steps.size(), 2u);
     EXPECT_EQ(steps[0], (QList<QPointF>{{1, 3}, {2, 3}, {2, 4}, {2.5, 4}}));
     EXPECT_EQ(steps[1], (QList<QPointF>{{4, 4}, {6, 4}}));
-    const auto lines = SeriesPoints{h, 0, false, 0}.between(1.5, 3, 100);
+    const auto lines = SeriesPoints{h, 0, false, 0}.between(1.2, 3, 100);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], (QList<QPointF>{{1.5, 0}, {2, 1}, {2.5, 1}}));  // from the value shown at 1.5
+    // From the value shown at 1.2, level while it was read again, then straight to the next.
+    EXPECT_EQ(lines[0], (QList<QPointF>{{1.2, 0}, {1.5, 0}, {2, 1}, {2.5, 1}}));
 }
 
 TEST(SeriesPoints, AnHourOfChangesDrawsAsAFewPointsPerPixelKeepingTheExtremes)

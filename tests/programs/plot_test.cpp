@@ -65,7 +65,7 @@ protected:
     void SetUp() override
     {
         ProgramTest<Window>::SetUp();
-        plot = std::make_unique<WindowPlot>(*this->window, programOf<Window>().readings(*this->window),
+        plot = std::make_unique<WindowPlot>(*this->window, programOf<Window>().readings,
                                             Trace::Clock::now(), QStringLiteral("test"));
     }
     void TearDown() override { plot.reset(); }

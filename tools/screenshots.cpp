@@ -133,10 +133,10 @@ void runUntil(const QElapsedTimer& clock, qint64 ms)
     }
 }
 
-// The program's window on its board with its plot open, as --plot opens it; `step` runs
-// `steps` times, `ms` apart and in real time (the plot's clock), as calls the window receives, so that the plot
-// takes what each one shows as it does after a click or a tick; `arrange` sets the plot up
-// before it is saved.
+// The program's window on its board with its plot open, as --plot opens it. `step` runs
+// `steps` times, `ms` apart in real time (the plot's clock), as calls the window receives, so
+// that the plot takes what each one shows as it does after a click or a tick; `arrange` sets
+// the plot up before it is saved.
 template <class Window>
 void shootPlot(const QString& name, int steps, int ms, const std::function<void(Window&, Board&, int)>& step,
                const std::function<void(PlotWindow&, const History&)>& arrange = {})

@@ -2,27 +2,38 @@
 // board's own window beside it, into PNG files:   screenshots DIR
 //   <program>.png, boards-<program>.png, thermread-with-board.png (the two side by side),
 //   waveform-<program>.png (the bus monitor and the waveform pane beside it), and
-//   port-choice.png, the question a program asks when its COM1 finds no device.
+//   port-choice.png, the question a program asks when its COM1 finds no device, and
+//   plot-thermread.png and plot-adcpanel.png, plot windows after a few seconds of readings.
 #include "AdcPanelWindow.h"
 #include "Board.h"
 #include "BoardWindow.h"
 #include "FormsStyle.h"
+#include "History.h"
 #include "IoPanelWindow.h"
 #include "LineProbeWindow.h"
+#include "PartVisitor.h"
+#include "Pcf8591Converter.h"
+#include "PlotWindow.h"
 #include "PortChoiceDialog.h"
 #include "Programs.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
+#include "TemperatureSensor.h"
 #include "ThermConfWindow.h"
 #include "VirtualPort.h"
 #include "WaveformPane.h"
+#include "WindowPlot.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
+#include <QThread>
 
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -100,6 +111,114 @@ void shootPortChoice()
     save(dialog.grab(), "port-choice");
 }
 
+// The board's first part of that class (or chip on its bus).
+template <class Part>
+Part& partOf(Board& board)
+{
+    struct Finder : PartVisitor {
+        using PartVisitor::visit;
+        void visit(Part& p) override { found = found ? found : &p; }
+        Part* found = nullptr;
+    } finder;
+    board.accept(finder);
+    return *finder.found;
+}
+
+// Lets the event loop run until `ms` have passed since `clock` started.
+void runUntil(const QElapsedTimer& clock, qint64 ms)
+{
+    while (clock.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(5);
+    }
+}
+
+// The program's window on its board with its plot open, as --plot opens it. `step` runs
+// `steps` times, `ms` apart in real time (the plot's clock), as calls the window receives, so
+// that the plot takes what each one shows as it does after a click or a tick; `arrange` sets
+// the plot up before it is saved.
+template <class Window>
+void shootPlot(const QString& name, int steps, int ms, const std::function<void(Window&, Board&, int)>& step,
+               const std::function<void(PlotWindow&, const History&)>& arrange = {})
+{
+    Board board;
+    const Program& program = programOf<Window>();
+    program.buildBoard(board);
+    Window window(MSComm::Setup{[&board](int, const LineSettings& s) { return std::make_unique<VirtualPort>(board, s); }});
+    window.Form_Load();
+    // The plot starts from the window as it looks after a first use: two steps, as adcpanel's
+    // first box shows the conversion that the read before it started.
+    step(window, board, 0);
+    step(window, board, 0);
+    window.show();
+    auto* plot = new WindowPlot(window, program.readings(window), Trace::Clock::now(), program.name);  // the window's child
+    PlotWindow& view = plot->showPlot();
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < steps; ++i) {
+        QMetaObject::invokeMethod(&window, [&, i] { step(window, board, i); }, Qt::QueuedConnection);
+        runUntil(clock, qint64(i + 1) * ms);
+    }
+    if (arrange)
+        arrange(view, *plot->history());
+    runUntil(clock, clock.elapsed() + 200);  // the plot redraws on a timer
+    save(view.grab(), "plot-" + name);
+}
+
+// A finger on the sensor from 1 s on for 3 s, then the sensor cooling back towards the room.
+double warmedSensor(double seconds)
+{
+    constexpr double room = 21.5, finger = 31.0;
+    if (seconds < 1)
+        return room;
+    const double warm = room + (finger - room) * (1 - std::exp(-(seconds - 1) / 1.2));
+    if (seconds < 4)
+        return warm;
+    const double peak = room + (finger - room) * (1 - std::exp(-3 / 1.2));
+    return room + (peak - room) * std::exp(-(seconds - 4) / 2.5);
+}
+
+// thermread read every 150 ms for 9 s, markers from the start of the warming to its peak.
+void shootThermReadPlot()
+{
+    constexpr int ms = 150;
+    shootPlot<ThermReadWindow>(
+        "thermread", 60, ms,
+        [](ThermReadWindow& w, Board& b, int i) {
+            if (i == 0)
+                w.cmdStartConvert_Click();
+            partOf<TemperatureSensor>(b).setHalfDegrees(int(std::lround(2 * warmedSensor(i * ms / 1000.0))));
+            w.cmdRdTemp_Click();
+        },
+        [](PlotWindow& view, const History& history) {
+            view.setAutoY(true);
+            std::size_t peak = 0;
+            for (std::size_t e = 0; e < history.size(); ++e)
+                if (!(history.value(e, 0) <= history.value(peak, 0)))  // NaN: no reading yet
+                    peak = e;
+            view.setMarker(history.time(history.firstFrom(1.0)));
+            view.setMarker(history.time(peak));
+        });
+}
+
+// adcpanel's inputs moved on the board while it reads them every 200 ms for 8 s: a slow ramp,
+// a swing, a knob turned half-way and a switch.
+void shootAdcPanelPlot()
+{
+    constexpr int ms = 200;
+    shootPlot<AdcPanelWindow>("adcpanel", 40, ms, [](AdcPanelWindow& w, Board& b, int i) {
+        const double t = i * ms / 1000.0;
+        const double volts[] = {0.5 + 0.45 * t, 2.5 + 1.8 * std::sin(t * 1.6), t < 3 ? 1.0 : t < 5 ? 1.0 + (t - 3) * 0.9 : 2.8,
+                                std::fmod(t, 4) < 2 ? 4.6 : 0.3};
+        Pcf8591Converter& converter = partOf<Pcf8591Converter>(b);
+        for (int channel = 0; channel < 4; ++channel)
+            converter.setInput(channel, std::uint8_t(std::lround(volts[channel] / 5 * 255)));
+        if (i == 0)
+            w.Text5->setText(QStringLiteral("1.5"));  // the output, typed in
+        w.Timer1_Timer();
+    });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -139,5 +258,7 @@ int main(int argc, char** argv)
     shoot<SerialOutWindow>("serialout", [](SerialOutWindow& w, BoardWindow&) { w.cmdD_Click(7); });
     shoot<LineProbeWindow>("lineprobe", [](LineProbeWindow& w, BoardWindow&) { w.Timer1_Timer(); });
     shootPortChoice();
+    shootThermReadPlot();
+    shootAdcPanelPlot();
     return allWritten ? 0 : 1;
 }

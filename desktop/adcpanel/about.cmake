@@ -28,4 +28,5 @@ of the port's modem-control lines: RTS drives the data line, DTR the clock, and 
 data line.
 The converter answers at the address bytes 90 (write) and 91 (read), hexadecimal.
 ]=])
-set(board "the PCF8591 converter: a slider for each of its four inputs (0 to 5\~V) and its analogue output on a meter")
+set(board "the PCF8591 converter: a slider for each of its four inputs (0 to 5\\~V) and its analogue output on a meter")
+set(plotted "the four inputs, \\(lqAIN0\\(rq to \\(lqAIN3\\(rq, and the output as its box asks for it, \\(lqAOUT\\(rq, in volts.")

@@ -26,3 +26,4 @@ If another program holds the port, a box says \(lqPort Is Use By Another Program
 names the holder's PID) and the window opens with the port closed: its lamps stay dark red.
 ]=])
 set(startup_failure "COM1 cannot be opened when the program starts, for any reason but another program holding it: permission denied, not a serial port with modem-control lines, or a device named with an option that is not there.\n")
+set(plotted "the three lamps CD, DSR and CTS, 1 when lit.")

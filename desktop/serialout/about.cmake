@@ -29,3 +29,4 @@ bits, no parity and 1 stop bit; at least 10\~ms after the second byte a pulse on
 The program never drives DTR or the break state.
 ]=])
 set(board "the serial receiver: its latched outputs D15 to D0 as LEDs, the word in hexadecimal, and its count of framing errors")
+set(plotted "the outputs D15 to D0 as the buttons show them, 1 when on, and the word they make, \\(lqWord\\(rq, in hexadecimal.")

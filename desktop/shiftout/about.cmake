@@ -34,3 +34,4 @@ OUTL, then one latch pulse: the break state of TXD carries each bit, DTR is the 
 RTS the latch clock.
 ]=])
 set(board "the shift register: its latched outputs D15 to D0 as LEDs and the word in hexadecimal")
+set(plotted "the outputs D15 to D0 as the buttons show them, 1 when on, and the word they make, \\(lqWord\\(rq, in hexadecimal.")

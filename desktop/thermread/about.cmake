@@ -38,4 +38,11 @@ The program reads the sensor's first byte as a whole number of degrees from 0 to
 temperature below 0\(deC shows as 256 more than it is (\-1\(deC as 255).
 ]=])
 string(APPEND page "${sensor_bus}")
-set(board "the temperature sensor: a slider for its temperature (\-55 to +125\(deC in half degrees), whether it is converting, and its configuration register")
+set(board "the temperature sensor: a slider for its temperature (\\-55 to +125\\(deC in half degrees), whether it is converting, and its configuration register")
+# What its plot and recording follow; thermconf's too.
+set(plotted [=[
+the temperature, \(lqTemperature\(rq, in \(deC.
+\(lqRead every\(rq in the plot window clicks
+.B "Read Temp"
+at regular times, every 0.5 to 60\~s (1\~s at first); it is off until checked and stops when the
+plot window closes.]=])

@@ -51,6 +51,11 @@ check_file_list() {  # WHAT PROGRAM...; the list, relative to the prefix, on sta
     diff "$dir/expected" "$dir/files" >"$dir/diff" || fail "$what differs from what the suite installs: $(cat "$dir/diff")"
 }
 
+# Whether the package's Depends ($depends) names the package PACKAGE.
+depends_on() {
+    echo "$depends" | awk -v owner="$1" 'BEGIN { RS = ", " } $1 == owner { found = 1 } END { exit !found }'
+}
+
 # Width and height of a PNG, from its header.
 png_size() {
     od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d\n", (($1*256+$2)*256+$3)*256+$4, (($5*256+$6)*256+$7)*256+$8 }'
@@ -67,6 +72,7 @@ check_tree() {
         desktop-file-validate "$entry" >"$dir/out" 2>&1 && [ ! -s "$dir/out" ] || fail "$entry: $(cat "$dir/out")"
         grep -qx "Exec=$program" "$entry" || fail "$entry does not start $program"
         grep -qx "Exec=$program --choose-port" "$entry" || fail "$entry has no action that chooses the port"
+        grep -qx "Exec=$program --plot" "$entry" || fail "$entry has no action that opens the plot"
         # The check of the board and adapter: on the two-wire programs only.
         case $program in
         thermread | thermconf | adcpanel | iopanel)
@@ -133,11 +139,13 @@ package)
         for library in $(objdump -p "$dir/root/usr/bin/$program" | awk '$1 == "NEEDED" { print $2 }'); do
             owner=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | head -1 | cut -d: -f1)
             [ -n "$owner" ] || { fail "$program: no package has $library"; continue; }
-            echo "$depends" | awk -v owner="$owner" 'BEGIN { RS = ", " } $1 == owner { found = 1 } END { exit !found }' ||
-                fail "$program links $library of $owner, which Depends lacks: $depends"
+            depends_on "$owner" || fail "$program links $library of $owner, which Depends lacks: $depends"
         done
     done
     echo "$depends" | grep -q 'libc6 (>= ' || fail "Depends gives no version of the C library: $depends"
+    # The plot draws with Qt Charts, which no other library of the suite brings along.
+    charts=$(dpkg -S "*/$multiarch/libQt6Charts.so.6" 2>/dev/null | head -1 | cut -d: -f1)
+    depends_on "${charts:-libqt6charts6}" || fail "Depends lacks the Qt Charts library (${charts:-libqt6charts6}): $depends"
     ;;
 *)
     echo "usage: $0 tree|package ..." >&2

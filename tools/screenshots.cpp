@@ -151,8 +151,8 @@ void shootPlot(const QString& name, int steps, int ms, const std::function<void(
     step(window, board, 0);
     step(window, board, 0);
     window.show();
-    auto* plot = new WindowPlot(window, program.readings(window), Trace::Clock::now(), program.name);  // the window's child
-    PlotWindow& view = plot->showPlot();
+    WindowPlot plot(window, program.readings, Trace::Clock::now(), program.name);
+    PlotWindow& view = plot.showPlot();
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < steps; ++i) {
@@ -160,7 +160,7 @@ void shootPlot(const QString& name, int steps, int ms, const std::function<void(
         runUntil(clock, qint64(i + 1) * ms);
     }
     if (arrange)
-        arrange(view, *plot->history());
+        arrange(view, *plot.history());
     runUntil(clock, clock.elapsed() + 200);  // the plot redraws on a timer
     save(view.grab(), "plot-" + name);
 }

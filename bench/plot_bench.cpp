@@ -2,7 +2,8 @@
 // its timer runs it, with the plot closed, open, and open while recording: the time per handler
 // with what comes after it (the look at the window, the row, the redraws the plot makes). Then
 // an hour of lineprobe's data at its fastest (a change at each of ten ticks a second): the
-// history's memory, and one redraw of the plot over the last ten seconds and over the hour.
+// history's memory, one redraw of the plot over the last ten seconds and over the hour, and the
+// resident memory the two gained.
 // Prints a Markdown table.
 //   plot_bench [SECONDS per measurement, default 1]
 
@@ -22,6 +23,7 @@
 #include <QTimerEvent>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -55,6 +57,17 @@ double handlerMicroseconds(Plot plot, double seconds)
         return 1;
     });
     return 1e6 / rate;
+}
+
+long residentKiB()
+{
+    long pages = 0, resident = 0;
+    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 // An hour of lineprobe's lines changing at every tick.
@@ -93,6 +106,7 @@ int main(int argc, char** argv)
     for (std::size_t i = 0; i < best.size(); ++i)
         std::printf("| %s | %.1f |\n", names[i], 1 / best[i]);
 
+    const long before = residentKiB();
     History history(3, WindowPlot::Entries);
     fillHour(history);
     const std::vector<Series> lines{Series::digital(QStringLiteral("CD")), Series::digital(QStringLiteral("DSR")),
@@ -103,5 +117,7 @@ int main(int argc, char** argv)
     plot.show();
     std::printf("| one redraw, last 10 s | %.2f ms |\n", redrawMilliseconds(plot, 0));
     std::printf("| one redraw, the whole hour | %.2f ms |\n", redrawMilliseconds(plot, 3));
+    std::printf("| resident memory gained: the history and the plot window showing it | %.1f MB |\n",
+                double(residentKiB() - before) * 1024 / 1e6);
     return 0;
 }

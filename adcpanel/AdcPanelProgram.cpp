@@ -3,12 +3,14 @@
 #include "ProgramEntries.h"
 #include "ProgramEntry.h"
 #include "NumberText.h"
+#include "NumericText.h"
 
 #include <QLineEdit>
 
 namespace {
 
-// The four inputs as the boxes show them, and the output as its box asks for it.
+// The four inputs as the boxes show them, and the output as the window reads its box (a typed
+// number, a period its decimal point).
 Readings readings(AdcPanelWindow& window)
 {
     Readings r;
@@ -17,8 +19,9 @@ Readings readings(AdcPanelWindow& window)
     r.series.push_back(Series::analog(QStringLiteral("AOUT"), QStringLiteral("V"), 0, 5));
     r.read = [&window] {
         std::vector<double> values;
-        for (QLineEdit* box : {window.Text1, window.Text2, window.Text3, window.Text4, window.Text5})
+        for (QLineEdit* box : {window.Text1, window.Text2, window.Text3, window.Text4})
             values.push_back(forms::shownNumber(box->text()));
+        values.push_back(forms::numericValue(window.Text5->text()));
         return values;
     };
     return r;

@@ -1,4 +1,5 @@
-// The bounds of the options: the settle, and the COM port the check takes. Nothing is started.
+// The bounds of the options: the settle, the COM port the check takes, the plot and the
+// recording. Nothing is started.
 #include "ProgramOptions.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +53,20 @@ TEST(Options, CheckTakesOneOfTheFourComPortsAndRememberOnlyWithIt)
         EXPECT_EQ(options->check, c.check) << name;
         EXPECT_EQ(options->rememberSettle, c.remember) << name;
     }
+}
+
+TEST(Options, PlotAndARecordingFile)
+{
+    int code = -1;
+    auto options = parse({"--plot", "--record=lab 3.csv"}, code);
+    ASSERT_TRUE(options);
+    EXPECT_TRUE(options->plot);
+    EXPECT_EQ(options->record, "lab 3.csv");
+    options = parse({}, code);
+    EXPECT_FALSE(options->plot);
+    EXPECT_TRUE(options->record.isEmpty());
+    EXPECT_FALSE(parse({"--record="}, code));
+    EXPECT_EQ(code, 2);
 }
 
 } // namespace

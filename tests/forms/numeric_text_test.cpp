@@ -1,4 +1,7 @@
+#include "NumberText.h"
 #include "NumericText.h"
+
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
@@ -91,6 +94,19 @@ TEST(GermanLocale, TypedNumbersReadAPeriodOnly)
     ASSERT_EQ(separator, ",") << "not run under LC_ALL=de_DE.UTF-8 with the tests' locales (LOCPATH)";
     EXPECT_EQ(period, 2.5);
     EXPECT_EQ(comma, 2);
+}
+
+TEST(GermanLocale, AShownNumberReadsBackWithTheLocalesComma)
+{
+    // The test main pins American English; the user's locale here is German.
+    QLocale::setDefault(QLocale::system());
+    const QString shown = forms::numberText(2.50980392156863);
+    const double back = forms::shownNumber(shown), negative = forms::shownNumber(forms::numberText(-0.5));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ASSERT_EQ(shown, "2,50980392156863") << "not run under LC_ALL=de_DE.UTF-8";
+    EXPECT_EQ(back, 2.50980392156863);
+    EXPECT_EQ(negative, -0.5);
+    EXPECT_TRUE(std::isnan(forms::shownNumber(QStringLiteral(" "))));  // a box before its first reading
 }
 
 TEST(RoundHalfToEven, HalfwayGoesToTheEvenNeighbour)

@@ -12,6 +12,7 @@
 #include "ThermConfWindow.h"
 #include "WindowPlot.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
@@ -240,6 +241,25 @@ TEST_F(AdcPanelPlot, ALostPortIsAGapInThePlotAndTheRecordingAndTheValuesComeBack
         after += seconds >= gap.to - ms;
     }
     EXPECT_GE(after, 2u);
+}
+
+TEST_F(AdcPanelPlot, TheWindowsMenuAndShortcutOpenThePlotAndStopARecording)
+{
+    EXPECT_EQ(window->contextMenuPolicy(), Qt::ActionsContextMenu);
+    const QList<QAction*> actions = window->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), "Plot…");
+    EXPECT_EQ(actions[1]->text(), "Record to file…");
+    activate();
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_NE(plot->plot(), nullptr);
+    EXPECT_TRUE(plot->plot()->isVisible());
+    QString error;
+    ASSERT_TRUE(plot->startRecording(dir.filePath(QStringLiteral("r.csv")), error));
+    EXPECT_EQ(actions[1]->text(), "Stop recording");
+    actions[1]->trigger();
+    EXPECT_FALSE(plot->recording());
+    EXPECT_EQ(actions[1]->text(), "Record to file…");
 }
 
 class ThermConfPlot : public PlotTest<ThermConfWindow> {};

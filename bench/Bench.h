@@ -12,12 +12,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <type_traits>
 #include <vector>
+
+#include <unistd.h>
 
 namespace bench {
 
@@ -63,6 +66,18 @@ inline std::vector<double> bestOf(int rounds, const std::vector<std::function<do
 }
 
 using Access = TraceCounter::Access;
+
+// Resident memory in KiB.
+inline long residentKiB()
+{
+    long pages = 0, resident = 0;
+    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
 
 // The serial settings of replayed bytes.
 inline const LineSettings replaySettings{57600, 'n', 8, 1};

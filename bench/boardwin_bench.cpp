@@ -107,18 +107,6 @@ long readTempHandler()
     return done;
 }
 
-// Resident memory in KiB.
-long residentKiB()
-{
-    long pages = 0, resident = 0;
-    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
 // Bytes of heap in use.
 long long heapInUse()
 {
@@ -146,7 +134,7 @@ int memory()
         }
         s.boardWindow->refresh();
         withCaptures = heapInUse() - before;
-        residentFull = residentKiB();
+        residentFull = bench::residentKiB();
         // Transactions of two lengths taking turns, as adcpanel's write and read do.
         for (std::size_t i = 1; i <= 32 * BusMonitor::Kept; ++i) {
             if (i % 2)
@@ -156,7 +144,7 @@ int memory()
             if (i % 100 == 0)
                 s.boardWindow->refresh();
             if (i % (8 * BusMonitor::Kept) == 0)
-                later.emplace_back(i, heapInUse() - before, residentKiB() - residentFull);
+                later.emplace_back(i, heapInUse() - before, bench::residentKiB() - residentFull);
         }
     }
     {

@@ -23,7 +23,6 @@
 #include <QTimerEvent>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -57,17 +56,6 @@ double handlerMicroseconds(Plot plot, double seconds)
         return 1;
     });
     return 1e6 / rate;
-}
-
-long residentKiB()
-{
-    long pages = 0, resident = 0;
-    if (std::FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(f);
-    }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
 // An hour of lineprobe's lines changing at every tick.
@@ -106,7 +94,7 @@ int main(int argc, char** argv)
     for (std::size_t i = 0; i < best.size(); ++i)
         std::printf("| %s | %.1f |\n", names[i], 1 / best[i]);
 
-    const long before = residentKiB();
+    const long before = bench::residentKiB();
     History history(3, WindowPlot::Entries);
     fillHour(history);
     const std::vector<Series> lines{Series::digital(QStringLiteral("CD")), Series::digital(QStringLiteral("DSR")),
@@ -118,6 +106,6 @@ int main(int argc, char** argv)
     std::printf("| one redraw, last 10 s | %.2f ms |\n", redrawMilliseconds(plot, 0));
     std::printf("| one redraw, the whole hour | %.2f ms |\n", redrawMilliseconds(plot, 3));
     std::printf("| resident memory gained: the history and the plot window showing it | %.1f MB |\n",
-                double(residentKiB() - before) * 1024 / 1e6);
+                double(bench::residentKiB() - before) * 1024 / 1e6);
     return 0;
 }

@@ -93,8 +93,8 @@ PlotWindow::PlotWindow(const History& history, std::vector<Series> series, QDate
     connect(redrawTimer_, &QTimer::timeout, this, [this] { redraw(!paused()); });
     auto* space = new QShortcut(QKeySequence(Qt::Key_Space), this);
     connect(space, &QShortcut::activated, this, [this] { setPaused(!paused()); });
-    // As tall as the charts need, within the screen.
-    const QSize wanted(720, std::max(440, sizeHint().height()));
+    // As tall as the charts want, within the screen.
+    const QSize wanted(720, std::max(440, chartsHeight_ + layout->sizeHint().height()));
     const QSize room = screen()->availableSize() * 0.9;
     resize(wanted.boundedTo(room));
     redraw(true);
@@ -191,16 +191,19 @@ void PlotWindow::buildPanes(QWidget* area)
     column->setContentsMargins(0, 0, 0, 0);
     for (std::vector<std::size_t>& members : paneMembers(series_)) {
         const bool digital = series_[members.front()].kind == Series::Kind::Digital;
-        // A digital trace needs its name's line and a little room; a scale of values about eight.
-        const int lines = digital ? int(members.size()) * 8 / 5 + 4 : 16;
+        // In lines of text: a digital trace wants its name's line and a little room, a scale of
+        // values room for its labels (Qt Charts elides them all when they would touch).
+        const int traces = int(members.size());
+        const int lines = digital ? traces * 8 / 5 + 4 : 14;
+        const int fewest = digital ? traces + 3 : 11;
         panes_.push_back(std::make_unique<PlotPane>(history_, series_, std::move(members), palette(), area));
         PlotView* view = panes_.back()->view();
         view->hovered = [this](double t) { hover(t); };
         view->clicked = [this](double t) { setMarker(t); };
         view->pressed = [pane = panes_.back().get()](QPointF scene) { return pane->clickName(scene); };
         view->resized = [this] { redrawTimer_->start(); };
-        const int lineHeight = fontMetrics().height();
-        view->setMinimumHeight(lines * lineHeight);
+        view->setMinimumHeight(fewest * fontMetrics().height());
+        chartsHeight_ += lines * fontMetrics().height();
         column->addWidget(view, lines);
     }
     // The time axis is named once, under the lowest chart.

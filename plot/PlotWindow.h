@@ -88,6 +88,7 @@ private:
     QDoubleSpinBox* readEverySeconds_ = nullptr;
     QLabel* readout_ = nullptr;
     QTimer* redrawTimer_ = nullptr;
+    int chartsHeight_ = 0;  // what the charts want, in pixels
     double from_ = 0, to_ = 10;
     double crosshair_;
     double markers_[2];

@@ -59,13 +59,7 @@ PlotPane::PlotPane(const History& history, const std::vector<Series>& all, std::
     : history_(history), members_(std::move(members)), kind_(all[members_.front()].kind),
       low_(all[members_.front()].low), high_(all[members_.front()].high), chart_(new QChart)
 {
-    chart_->setTheme(dark(palette) ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    chart_->setBackgroundBrush(palette.brush(QPalette::Window));
-    chart_->setPlotAreaBackgroundBrush(palette.brush(QPalette::Base));
-    chart_->setPlotAreaBackgroundVisible(true);
-    chart_->legend()->setLabelColor(palette.color(QPalette::WindowText));
-    chart_->legend()->setAlignment(Qt::AlignRight);
-    chart_->setMargins(QMargins(Margin, Margin, Margin, Margin));
+    colour(palette);
     view_ = new PlotView(chart_, parent);
     addAxes(all, palette);
     const double traces = double(members_.size());
@@ -90,6 +84,22 @@ PlotPane::PlotPane(const History& history, const std::vector<Series>& all, std::
     chart_->setMargins(baseMargins());
     if (kind_ == Series::Kind::Digital)
         chart_->legend()->hide();
+    addLineItems(palette);
+}
+
+void PlotPane::colour(const QPalette& palette)
+{
+    // The theme gives the series their colours; the rest follows the desktop's palette.
+    chart_->setTheme(dark(palette) ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    chart_->setBackgroundBrush(palette.brush(QPalette::Window));
+    chart_->setPlotAreaBackgroundBrush(palette.brush(QPalette::Base));
+    chart_->setPlotAreaBackgroundVisible(true);
+    chart_->legend()->setLabelColor(palette.color(QPalette::WindowText));
+    chart_->legend()->setAlignment(Qt::AlignRight);
+}
+
+void PlotPane::addLineItems(const QPalette& palette)
+{
     crosshair_ = lineItem(palette.color(QPalette::WindowText), Qt::DashLine);
     for (int m = 0; m < 2; ++m) {
         markers_[m] = lineItem(palette.color(QPalette::Highlight), Qt::SolidLine);

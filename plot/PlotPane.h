@@ -61,7 +61,9 @@ private:
         bool shown = true;
         QGraphicsSimpleTextItem* name = nullptr;  // a digital trace's, beside it
     };
+    void colour(const QPalette& palette);
     void addAxes(const std::vector<Series>& all, const QPalette& palette);
+    void addLineItems(const QPalette& palette);
     QLineSeries* piece(Line& line, std::size_t k);
     void fitY(double from, double to);
     void shadeGaps();

@@ -7,6 +7,7 @@
 PlotView::PlotView(QChart* chart, QWidget* parent) : QChartView(chart, parent)
 {
     setMouseTracking(true);
+    viewport()->setMouseTracking(true);  // the crosshair follows the pointer, no button held
     setRenderHint(QPainter::Antialiasing);
 }
 

@@ -107,70 +107,85 @@ QWidget* PlotWindow::buildControls(bool offersReadEvery)
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    span_ = new QComboBox(bar);
+    addViewControls(row);
+    addYControls(row);
+    if (offersReadEvery)
+        addReadEvery(row);
+    row->addStretch(1);
+    addMarkersAndSave(row);
+    return bar;
+}
+
+void PlotWindow::addViewControls(QHBoxLayout* row)
+{
+    span_ = new QComboBox;
     span_->setObjectName(QStringLiteral("span"));
     span_->addItems({QStringLiteral("10 s"), QStringLiteral("1 min"), QStringLiteral("10 min"), QStringLiteral("All")});
     span_->setToolTip(QStringLiteral("How much of the time to show"));
     connect(span_, &QComboBox::currentIndexChanged, this, [this] { redraw(!paused()); });
     row->addWidget(span_);
 
-    pause_ = new QPushButton(QStringLiteral("Pause"), bar);
+    pause_ = new QPushButton(QStringLiteral("Pause"));
     pause_->setObjectName(QStringLiteral("pause"));
     pause_->setCheckable(true);
     pause_->setToolTip(QStringLiteral("Stop the view; the data keep coming in (Space)"));
     connect(pause_, &QPushButton::toggled, this, [this](bool on) { setPaused(on); });
     row->addWidget(pause_);
+}
 
-    const bool measured = std::any_of(series_.begin(), series_.end(),
-                                      [](const Series& s) { return s.kind == Series::Kind::Analog; });
-    autoY_ = new QCheckBox(QStringLiteral("Auto Y"), bar);
+void PlotWindow::addYControls(QHBoxLayout* row)
+{
+    autoY_ = new QCheckBox(QStringLiteral("Auto Y"));
     autoY_->setObjectName(QStringLiteral("autoY"));
     autoY_->setToolTip(QStringLiteral("Fit the Y axis to the values in view"));
     connect(autoY_, &QCheckBox::toggled, this, [this] { applyY(); });
     row->addWidget(autoY_);
-    if (measured) {
-        const Series& first = *std::find_if(series_.begin(), series_.end(),
-                                            [](const Series& s) { return s.kind == Series::Kind::Analog; });
-        auto limit = [&](double value, const char* name) {
-            auto* box = new QDoubleSpinBox(bar);
-            box->setObjectName(QLatin1String(name));
-            box->setRange(-1e6, 1e6);
-            box->setDecimals(2);
-            box->setValue(value);
-            box->setSuffix(QChar(u' ') + first.unit);
-            connect(box, &QDoubleSpinBox::valueChanged, this, [this] { applyY(); });
-            row->addWidget(box);
-            return box;
-        };
-        yLow_ = limit(first.low, "yLow");
-        row->addWidget(new QLabel(QStringLiteral("to"), bar));
-        yHigh_ = limit(first.high, "yHigh");
-    }
+    const auto measured = std::find_if(series_.begin(), series_.end(), [](const Series& s) { return s.kind == Series::Kind::Analog; });
+    if (measured == series_.end())
+        return;
+    // The measured values' fixed range, at first the quantity's whole range.
+    auto limit = [&](double value, const char* name) {
+        auto* box = new QDoubleSpinBox;
+        box->setObjectName(QLatin1String(name));
+        box->setRange(-1e6, 1e6);
+        box->setDecimals(2);
+        box->setValue(value);
+        box->setSuffix(QChar(u' ') + measured->unit);
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this] { applyY(); });
+        row->addWidget(box);
+        return box;
+    };
+    yLow_ = limit(measured->low, "yLow");
+    row->addWidget(new QLabel(QStringLiteral("to")));
+    yHigh_ = limit(measured->high, "yHigh");
+}
 
-    if (offersReadEvery) {
-        readEveryBox_ = new QCheckBox(QStringLiteral("Read every"), bar);
-        readEveryBox_->setObjectName(QStringLiteral("readEvery"));
-        readEverySeconds_ = new QDoubleSpinBox(bar);
-        readEverySeconds_->setObjectName(QStringLiteral("readEverySeconds"));
-        readEverySeconds_->setRange(0.5, 60);
-        readEverySeconds_->setSingleStep(0.5);
-        readEverySeconds_->setDecimals(1);
-        readEverySeconds_->setValue(1);
-        readEverySeconds_->setSuffix(QStringLiteral(" s"));
-        connect(readEveryBox_, &QCheckBox::toggled, this, [this] { readEveryChanged(); });
-        connect(readEverySeconds_, &QDoubleSpinBox::valueChanged, this, [this] { readEveryChanged(); });
-        row->addWidget(readEveryBox_);
-        row->addWidget(readEverySeconds_);
-    }
-    row->addStretch(1);
+void PlotWindow::addReadEvery(QHBoxLayout* row)
+{
+    readEveryBox_ = new QCheckBox(QStringLiteral("Read every"));
+    readEveryBox_->setObjectName(QStringLiteral("readEvery"));
+    readEverySeconds_ = new QDoubleSpinBox;
+    readEverySeconds_->setObjectName(QStringLiteral("readEverySeconds"));
+    readEverySeconds_->setRange(0.5, 60);
+    readEverySeconds_->setSingleStep(0.5);
+    readEverySeconds_->setDecimals(1);
+    readEverySeconds_->setValue(1);
+    readEverySeconds_->setSuffix(QStringLiteral(" s"));
+    connect(readEveryBox_, &QCheckBox::toggled, this, [this] { readEveryChanged(); });
+    connect(readEverySeconds_, &QDoubleSpinBox::valueChanged, this, [this] { readEveryChanged(); });
+    row->addWidget(readEveryBox_);
+    row->addWidget(readEverySeconds_);
+}
 
-    auto* clear = new QPushButton(QStringLiteral("Clear markers"), bar);
+void PlotWindow::addMarkersAndSave(QHBoxLayout* row)
+{
+    auto* clear = new QPushButton(QStringLiteral("Clear markers"));
     clear->setObjectName(QStringLiteral("clearMarkers"));
     clear->setToolTip(QStringLiteral("Click in the chart to set marker A, then B"));
     connect(clear, &QPushButton::clicked, this, [this] { clearMarkers(); });
     row->addWidget(clear);
 
-    auto* save = new QToolButton(bar);
+    auto* save = new QToolButton;
     save->setText(QStringLiteral("Save"));
     save->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(save);
@@ -178,11 +193,10 @@ QWidget* PlotWindow::buildControls(bool offersReadEvery)
     csv->setShortcut(QKeySequence::Save);
     QAction* png = menu->addAction(QStringLiteral("Save image as PNG…"), this, [this] { askSavePng(); });
     png->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    addAction(csv);
+    addAction(csv);  // the shortcuts work in the whole window
     addAction(png);
     save->setMenu(menu);
     row->addWidget(save);
-    return bar;
 }
 
 void PlotWindow::buildPanes(QWidget* area)

@@ -14,6 +14,7 @@ class History;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -61,6 +62,10 @@ protected:
 
 private:
     QWidget* buildControls(bool offersReadEvery);
+    void addViewControls(QHBoxLayout* row);
+    void addYControls(QHBoxLayout* row);
+    void addReadEvery(QHBoxLayout* row);
+    void addMarkersAndSave(QHBoxLayout* row);
     void buildPanes(QWidget* area);
     void alignPanes();
     // The range from the data (live) or as it stands (paused).

@@ -6,6 +6,7 @@
 #include "History.h"
 #include "ModalBoxCloser.h"
 #include "Pcf8591Converter.h"
+#include "PlotView.h"
 #include "PlotWindow.h"
 #include "ProgramTest.h"
 #include "TemperatureSensor.h"
@@ -13,12 +14,14 @@
 #include "WindowPlot.h"
 
 #include <QAction>
+#include <QChart>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -202,6 +205,22 @@ TEST_F(AdcPanelPlot, TwoMarkersGiveTheTimeAndVoltageBetweenThem)
     view.setMarker(b);
     EXPECT_EQ(view.markerA(), b);
     EXPECT_TRUE(std::isnan(view.markerB()));
+
+    // The pointer halfway between the readings: the first one's values under the crosshair; a
+    // click there sets marker B within a pixel of it.
+    PlotView* chartView = view.panes().front()->view();
+    QChart* chart = chartView->chart();
+    const double middle = (a + b) / 2;
+    const QPoint point = chartView->mapFromScene(chart->mapToScene(chart->mapToPosition(QPointF(middle, 2.5))));
+    // Sent as the window system would: Qt Test moves the pointer with the cursor, which an
+    // offscreen screen does not have.
+    QMouseEvent move(QEvent::MouseMove, point, chartView->viewport()->mapToGlobal(point), Qt::NoButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(chartView->viewport(), &move);
+    const Series volts = Series::analog("AIN1", "V", 0, 5);
+    EXPECT_TRUE(view.readout().contains("AIN1 " + volts.readout(first[1]))) << view.readout().toStdString();
+    QTest::mouseClick(chartView->viewport(), Qt::LeftButton, {}, point);
+    const double pixel = (view.to() - view.from()) / chart->plotArea().width();
+    EXPECT_NEAR(view.markerB(), middle, pixel);
 }
 
 TEST_F(AdcPanelPlot, ALostPortIsAGapInThePlotAndTheRecordingAndTheValuesComeBackAfter)

@@ -5,10 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
 // Collects the pieces, one point at a time.
-class Pieces {
+class SeriesPoints::Pieces {
 public:
     Pieces(bool steps, double offset) : steps_(steps), offset_(offset) {}
 
@@ -46,7 +44,16 @@ private:
     std::vector<QList<QPointF>> done_;
 };
 
-} // namespace
+void SeriesPoints::addExtremes(Pieces& pieces, std::size_t first, std::size_t stop, double from) const
+{
+    std::size_t low = first, high = first;
+    for (std::size_t k = first; k < stop; ++k) {
+        low = history.value(k, series) < history.value(low, series) ? k : low;
+        high = history.value(k, series) > history.value(high, series) ? k : high;
+    }
+    for (std::size_t k : {first, std::min(low, high), std::max(low, high), stop - 1})
+        pieces.point(std::max(history.time(k), from), history.value(k, series));
+}
 
 std::vector<QList<QPointF>> SeriesPoints::between(double from, double to, int columns) const
 {
@@ -74,13 +81,7 @@ std::vector<QList<QPointF>> SeriesPoints::between(double from, double to, int co
             ++i;
             continue;
         }
-        std::size_t low = i, high = i;
-        for (std::size_t k = i; k < stop; ++k) {
-            low = history.value(k, series) < history.value(low, series) ? k : low;
-            high = history.value(k, series) > history.value(high, series) ? k : high;
-        }
-        for (std::size_t k : {i, std::min(low, high), std::max(low, high), stop - 1})
-            pieces.point(std::max(history.time(k), from), history.value(k, series));
+        addExtremes(pieces, i, stop, from);
         i = stop;
     }
     // The last value holds until the next entry, or as far as the data reach.

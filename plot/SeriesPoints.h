@@ -21,4 +21,9 @@ struct SeriesPoints {
     double offset = 0;  // added to every value: a digital trace's place in its stack
 
     std::vector<QList<QPointF>> between(double from, double to, int columns) const;
+
+private:
+    class Pieces;
+    // Entries first … stop - 1 as their first, lowest, highest and last points.
+    void addExtremes(Pieces& pieces, std::size_t first, std::size_t stop, double from) const;
 };

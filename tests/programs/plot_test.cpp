@@ -4,12 +4,15 @@
 #include "AdcPanelWindow.h"
 #include "CommError.h"
 #include "History.h"
+#include "LineProbeWindow.h"
 #include "ModalBoxCloser.h"
 #include "Pcf8591Converter.h"
+#include "PlotPane.h"
 #include "PlotView.h"
 #include "PlotWindow.h"
 #include "ProgramTest.h"
 #include "TemperatureSensor.h"
+#include "StatusInputs.h"
 #include "ThermConfWindow.h"
 #include "WindowPlot.h"
 
@@ -279,6 +282,40 @@ TEST_F(AdcPanelPlot, TheWindowsMenuAndShortcutOpenThePlotAndStopARecording)
     actions[1]->trigger();
     EXPECT_FALSE(plot->recording());
     EXPECT_EQ(actions[1]->text(), "Record to file…");
+}
+
+class LineProbePlot : public PlotTest<LineProbeWindow> {};
+
+TEST_F(LineProbePlot, TheLampsAreStackedTracesAndAClickOnATracesNameHidesIt)
+{
+    PlotWindow& view = plot->showPlot();
+    window->startTimers();
+    auto& inputs = part<StatusInputs>();
+    inputs.setCts(true);
+    inputs.setDsr(false);
+    inputs.setCd(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return history().size() > 1 && history().value(history().size() - 1, 2) == 1; }, 3000));
+    const std::size_t last = history().size() - 1;
+    EXPECT_EQ(history().value(last, 0), 1);  // CD
+    EXPECT_EQ(history().value(last, 1), 0);  // DSR
+    ASSERT_EQ(view.panes().size(), 1u);
+    PlotPane& pane = *view.panes().front();
+    // The traces one above the other: CD on top, CTS at the bottom, each 0 or 1 above its base.
+    QTest::qWait(100);
+    const auto cd = view.drawn(0), cts = view.drawn(2);
+    ASSERT_FALSE(cd.empty());
+    ASSERT_FALSE(cts.empty());
+    EXPECT_GT(cd[0].last().y(), cts[0].last().y() + 1);
+    // CTS's name, left of the chart at its trace's height.
+    QChart* chart = pane.chart();
+    const QPointF base = chart->mapToScene(chart->mapToPosition(QPointF(view.from(), cts[0].last().y() - 0.5)));
+    const QPointF name = base - QPointF(12, 0);
+    EXPECT_TRUE(pane.clickName(name));
+    EXPECT_FALSE(pane.shown(2));
+    EXPECT_TRUE(pane.shown(0));
+    EXPECT_TRUE(pane.clickName(name));
+    EXPECT_TRUE(pane.shown(2));
+    EXPECT_FALSE(pane.clickName(chart->mapToScene(chart->plotArea().center())));  // inside the chart: a marker's place
 }
 
 class ThermConfPlot : public PlotTest<ThermConfWindow> {};

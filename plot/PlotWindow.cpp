@@ -122,7 +122,7 @@ void PlotWindow::addViewControls(QHBoxLayout* row)
     span_->setObjectName(QStringLiteral("span"));
     span_->addItems({QStringLiteral("10 s"), QStringLiteral("1 min"), QStringLiteral("10 min"), QStringLiteral("All")});
     span_->setToolTip(QStringLiteral("How much of the time to show"));
-    connect(span_, &QComboBox::currentIndexChanged, this, [this] { redraw(!paused()); });
+    connect(span_, &QComboBox::currentIndexChanged, this, [this] { spanChanged(); });
     row->addWidget(span_);
 
     pause_ = new QPushButton(QStringLiteral("Pause"));
@@ -281,12 +281,17 @@ void PlotWindow::placeLines()
 
 void PlotWindow::setSpan(int index)
 {
-    span_->setCurrentIndex(index);
+    span_->setCurrentIndex(index);  // spanChanged, when it is another
+}
+
+void PlotWindow::spanChanged()
+{
     if (paused()) {
-        const double span = Spans[index];
+        // The view keeps its end, and shows as much before it as chosen.
+        const double span = Spans[std::max(0, span_->currentIndex())];
         from_ = span > 0 ? to_ - span : history_.earliest();
-        redraw(false);
     }
+    redraw(!paused());
 }
 
 void PlotWindow::setPaused(bool paused)

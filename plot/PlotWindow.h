@@ -70,6 +70,7 @@ private:
     void alignPanes();
     // The range from the data (live) or as it stands (paused).
     void redraw(bool live);
+    void spanChanged();
     void placeLines();
     void hover(double seconds);
     void applyY();

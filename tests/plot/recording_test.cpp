@@ -61,7 +61,7 @@ TEST_F(Recording, RowsAreInTheFileWithinASecondAndAFailedWriteStopsItOnce)
     recorder->row(0.5, {1, 0});
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return file.size() > CsvText::header(Two).size(); }, 1500));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return file.size() > CsvText::header(Two).size(); }, 5000));
     EXPECT_TRUE(file.readAll().endsWith("0.500,1,0\r\n"));
 
     // The file may grow no further: the next write fails as on a full disk.

@@ -143,12 +143,13 @@ TEST_F(AdcPanelPlot, SeriesAndRowsAreWhatTheBoxesShowedTickForTickAndPauseStopsO
     PlotWindow& view = plot->showPlot();
     view.setSpan(3);  // everything
     std::vector<std::vector<QString>> shown;
-    for (int step = 0; step < 4; ++step)
+    // More than the second that the view shows at least, so that it ends at the last entry.
+    for (int step = 0; step < 6; ++step)
         shown.push_back(tick(step));
     view.setPaused(true);
     const double from = view.from(), to = view.to();
     const auto drawnBefore = view.drawn(0);
-    for (int step = 4; step < 6; ++step)
+    for (int step = 6; step < 8; ++step)
         shown.push_back(tick(step));
 
     // The first entry is the window before its first tick (blank boxes); one per tick after.

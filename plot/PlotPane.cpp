@@ -195,7 +195,7 @@ void PlotPane::redraw(double from, double to)
         for (QLineSeries* s : line.pieces)
             s->setPointsVisible(kind_ == Series::Kind::Analog && points < PointsShownBelow);
     }
-    fitY(from_, to_);
+    fitY();
     shadeGaps();
 }
 
@@ -204,10 +204,10 @@ void PlotPane::setScale(Scale scale, double low, double high)
     scale_ = scale;
     fixedLow_ = low;
     fixedHigh_ = high;
-    fitY(from_, to_);
+    fitY();
 }
 
-void PlotPane::fitY(double from, double to)
+void PlotPane::fitY()
 {
     auto* axis = qobject_cast<QValueAxis*>(y_);
     if (kind_ == Series::Kind::Digital)
@@ -220,12 +220,13 @@ void PlotPane::fitY(double from, double to)
         axis->setRange(low_, high_);
         return;
     }
+    // From the points drawn, which keep every pixel's lowest and highest value.
     double low = INFINITY, high = -INFINITY;
     for (const Line& line : lines_) {
         if (!line.shown)
             continue;
-        for (const auto& piece : SeriesPoints{history_, line.series, false, 0}.between(from, to, 1 << 20))
-            for (const QPointF& p : piece) {
+        for (const QLineSeries* piece : line.pieces)
+            for (const QPointF& p : piece->points()) {
                 low = std::min(low, p.y());
                 high = std::max(high, p.y());
             }
@@ -338,7 +339,7 @@ void PlotPane::show(std::size_t series, bool shown)
         if (line.name)
             line.name->setOpacity(shown ? 1.0 : 0.4);
     }
-    fitY(from_, to_);
+    fitY();
 }
 
 bool PlotPane::shown(std::size_t series) const

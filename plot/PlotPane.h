@@ -65,7 +65,7 @@ private:
     void addAxes(const std::vector<Series>& all, const QPalette& palette);
     void addLineItems(const QPalette& palette);
     QLineSeries* piece(Line& line, std::size_t k);
-    void fitY(double from, double to);
+    void fitY();
     void shadeGaps();
     double xOf(double seconds) const;
     void placeNames();

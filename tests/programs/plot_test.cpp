@@ -22,11 +22,13 @@
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QValueAxis>
 
 #include <cmath>
 
@@ -171,9 +173,13 @@ TEST_F(AdcPanelPlot, SeriesAndRowsAreWhatTheBoxesShowedTickForTickAndPauseStopsO
     EXPECT_EQ(view.to(), to);
     EXPECT_EQ(view.from(), to - 10);
     view.setSpan(3);
-    view.setPaused(false);
+    QTest::keyClick(&view, Qt::Key_Space);  // Run again
+    EXPECT_FALSE(view.paused());
     QTest::qWait(50);
     EXPECT_GT(view.to(), to);
+    const QString picture = dir.filePath(QStringLiteral("plot.png"));
+    ASSERT_TRUE(view.savePng(picture));
+    EXPECT_GE(QImage(picture).width(), view.panes().front()->view()->width());  // the charts, as drawn
     const auto drawn = view.drawn(0);
     ASSERT_EQ(drawn.size(), 1u);
     for (std::size_t i = 0; i < shown.size(); ++i)
@@ -207,6 +213,19 @@ TEST_F(AdcPanelPlot, TwoMarkersGiveTheTimeAndVoltageBetweenThem)
     EXPECT_TRUE(readout.contains(QStringLiteral("Δt = %1 s").arg(locale.toString(b - a, 'f', 3)))) << readout.toStdString();
     EXPECT_TRUE(readout.contains(QStringLiteral("AIN1 ΔV = %1").arg(locale.toString(second[1] - first[1], 'f', 3))))
         << readout.toStdString();
+    // Auto Y: the axis just around the values drawn, not the whole 0 to 5 V.
+    view.setAutoY(true);
+    auto* y = qobject_cast<QValueAxis*>(view.panes().front()->chart()->axes(Qt::Vertical).front());
+    double low = 5, high = 0;
+    for (std::size_t s = 0; s < 5; ++s)
+        for (const auto& piece : view.drawn(s))
+            for (const QPointF& p : piece)
+                low = std::min(low, p.y()), high = std::max(high, p.y());
+    EXPECT_LE(y->min(), low);
+    EXPECT_GE(y->max(), high);
+    EXPECT_LT(y->max() - y->min(), (high - low) * 1.2);
+    view.setAutoY(false);
+    EXPECT_EQ(y->max(), 5);
     // A third click starts again from A.
     view.setMarker(b);
     EXPECT_EQ(view.markerA(), b);

@@ -27,17 +27,20 @@ struct Exit {
 QString comHelp(int n)
 {
     if (n == 1)
-        return QStringLiteral("What COM1 means: a device, or 'virtual' for the virtual board, in place of "
-                              "boardsuite/ports.ini's assignment (default %1).")
+        //: 'virtual' and boardsuite/ports.ini stay as they are: the user types them.
+        return ProgramOptions::tr("What COM1 means: a device, or 'virtual' for the virtual board, in place of "
+                                  "boardsuite/ports.ini's assignment (default %1).")
             .arg(PortAssignments::builtIn(1));
-    return QStringLiteral("What COM%1 means (default %2).").arg(n).arg(PortAssignments::builtIn(n));
+    return ProgramOptions::tr("What COM%1 means (default %2).").arg(n).arg(PortAssignments::builtIn(n));
 }
 
 OptionRow comRow(int n)
 {
-    return {QStringLiteral("com%1").arg(n), QStringLiteral("DEVICE"), comHelp(n), [n](const QString& value, ProgramOptions& o) {
+    //: The value of --com1 … --com4 in the help text.
+    return {QStringLiteral("com%1").arg(n), ProgramOptions::tr("DEVICE"), comHelp(n), [n](const QString& value, ProgramOptions& o) {
                 if (value.isEmpty())
-                    return QStringLiteral("--com%1 needs a device or 'virtual'\n").arg(n);
+                    //: 'virtual' stays as it is: the user types it.
+                    return ProgramOptions::tr("--com%1 needs a device or 'virtual'\n").arg(n);
                 o.com[std::size_t(n - 1)] = value;
                 return QString();
             }};
@@ -48,7 +51,7 @@ QString takeSettle(const QString& value, ProgramOptions& o)
     bool number = false;
     const qlonglong us = value.toLongLong(&number);
     if (!number || us < 0 || us > PortAssignments::MostSettle.count())
-        return QStringLiteral("--settle needs a number of microseconds from 0 to %1\n").arg(PortAssignments::MostSettle.count());
+        return ProgramOptions::tr("--settle needs a number of microseconds from 0 to %1\n").arg(PortAssignments::MostSettle.count());
     o.settle = std::chrono::microseconds(us);
     return {};
 }
@@ -58,52 +61,66 @@ QString takeCheck(const QString& port, ProgramOptions& o)
     bool number = false;
     const int n = port.mid(3).toInt(&number);
     if (!port.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) || !number || n < 1 || n > PortAssignments::Ports)
-        return QStringLiteral("--check takes one of COM1 to COM4\n");
+        return ProgramOptions::tr("--check takes one of COM1 to COM4\n");
     o.check = n;
     return {};
 }
 
-const QString File = QStringLiteral("FILE");
+//: The value of the options that name a file, in the help text and the options' descriptions.
+QString fileValue() { return ProgramOptions::tr("FILE"); }
 
-// The options after the COM ports', in the order of the help text.
-const OptionRow Rows[] = {
+// The options of the bus files and the settle, made as the help is: in the user's language.
+std::vector<OptionRow> busRows()
+{
+    const QString File = fileValue();
+    return {
         {QStringLiteral("trace"), File,
-         QStringLiteral("Write one line per access of the serial-port component to FILE ('-' for standard error)."),
+         ProgramOptions::tr("Write one line per access of the serial-port component to FILE ('-' for standard error)."),
          [](const QString& v, ProgramOptions& o) { o.trace = v; return QString(); }},
         {QStringLiteral("bus-log"), File,
-         QStringLiteral("Write every transaction the virtual board sees to FILE, one line each, as it happens ('-' for standard error)."),
-         [](const QString& v, ProgramOptions& o) { o.busLog = v; return v.isEmpty() ? QString::fromLatin1(ProgramOptions::BusLogUsage) : QString(); }},
+         ProgramOptions::tr("Write every transaction the virtual board sees to FILE, one line each, as it happens ('-' for standard error)."),
+         [](const QString& v, ProgramOptions& o) { o.busLog = v; return v.isEmpty() ? QCoreApplication::translate("ProgramOptions", ProgramOptions::BusLogUsage) : QString(); }},
         {QStringLiteral("vcd"), File,
-         QStringLiteral("Write every change of the bus lines to FILE as a Value Change Dump, for a logic analyser's viewer."),
-         [](const QString& v, ProgramOptions& o) { o.vcd = v; return v.isEmpty() ? QStringLiteral("--vcd needs a file\n") : QString(); }},
-        {QStringLiteral("settle"), QStringLiteral("MICROSECONDS"),
-         QStringLiteral("Wait MICROSECONDS after a line change before reading the status inputs, on every port, "
+         ProgramOptions::tr("Write every change of the bus lines to FILE as a Value Change Dump, for a logic analyser's viewer."),
+         [](const QString& v, ProgramOptions& o) { o.vcd = v; return v.isEmpty() ? ProgramOptions::tr("--vcd needs a file\n") : QString(); }},
+        //: The value of --settle, in its help text and its description.
+        {QStringLiteral("settle"), ProgramOptions::tr("MICROSECONDS"),
+         ProgramOptions::tr("Wait MICROSECONDS after a line change before reading the status inputs, on every port, "
                         "in place of the adapter's default (0: never wait)."),
          takeSettle},
+    };
+}
+
+// The options that choose what the program does, in the order of the help text.
+std::vector<OptionRow> modeRows()
+{
+    return {
         {QStringLiteral("list-ports"), {},
-         QStringLiteral("List the serial devices present, one a line, then what COM1 to COM4 stand for, and exit."),
+         ProgramOptions::tr("List the serial devices present, one a line, then what COM1 to COM4 stand for, and exit."),
          [](const QString&, ProgramOptions& o) { o.listPorts = true; return QString(); }},
-        {QStringLiteral("check"), QStringLiteral("COMn"),
-         QStringLiteral("Check the board and the adapter behind COM1 (or COMn), print a report and exit: status 0 when what "
+        //: The value of --check: COM1 to COM4.
+        {QStringLiteral("check"), ProgramOptions::tr("COMn"),
+         ProgramOptions::tr("Check the board and the adapter behind COM1 (or COMn), print a report and exit: status 0 when what "
                         "this program drives answered. Needs no display."),
          takeCheck},
-        {QStringLiteral("check-window"), {}, QStringLiteral("The same check, shown in a small window as it runs."),
+        {QStringLiteral("check-window"), {}, ProgramOptions::tr("The same check, shown in a small window as it runs."),
          [](const QString&, ProgramOptions& o) { o.checkWindow = true; return o.check ? QString() : takeCheck(QStringLiteral("COM1"), o); }},
         {QStringLiteral("remember"), {},
-         QStringLiteral("With --check: keep the settle measured for that COM port in the user's port assignments."),
+         ProgramOptions::tr("With --check: keep the settle measured for that COM port in the user's port assignments."),
          [](const QString&, ProgramOptions& o) {
              o.rememberSettle = true;
-             return o.check ? QString() : QStringLiteral("--remember goes with --check\n");
+             return o.check ? QString() : ProgramOptions::tr("--remember goes with --check\n");
          }},
         {QStringLiteral("choose-port"), {},
-         QStringLiteral("Ask which device the program's serial port stands for, remember the choice, then start."),
+         ProgramOptions::tr("Ask which device the program's serial port stands for, remember the choice, then start."),
          [](const QString&, ProgramOptions& o) { o.choosePort = true; return QString(); }},
-        {QStringLiteral("plot"), {}, QStringLiteral("Open the plot of what the window shows, over time, beside the window."),
+        {QStringLiteral("plot"), {}, ProgramOptions::tr("Open the plot of what the window shows, over time, beside the window."),
          [](const QString&, ProgramOptions& o) { o.plot = true; return QString(); }},
-        {QStringLiteral("record"), File,
-         QStringLiteral("Record what the window shows to FILE as CSV, one row per change, as it happens."),
-         [](const QString& v, ProgramOptions& o) { o.record = v; return v.isEmpty() ? QStringLiteral("--record needs a file\n") : QString(); }},
-};
+        {QStringLiteral("record"), fileValue(),
+         ProgramOptions::tr("Record what the window shows to FILE as CSV, one row per change, as it happens."),
+         [](const QString& v, ProgramOptions& o) { o.record = v; return v.isEmpty() ? ProgramOptions::tr("--record needs a file\n") : QString(); }},
+    };
+}
 
 // Every option after --help and --version, in the order of the help text.
 std::vector<OptionRow> optionTable()
@@ -111,7 +128,8 @@ std::vector<OptionRow> optionTable()
     std::vector<OptionRow> rows;
     for (int n = 1; n <= PortAssignments::Ports; ++n)
         rows.push_back(comRow(n));
-    rows.insert(rows.end(), std::begin(Rows), std::end(Rows));
+    for (auto more : {busRows(), modeRows()})
+        rows.insert(rows.end(), more.begin(), more.end());
     return rows;
 }
 
@@ -120,7 +138,7 @@ std::vector<OptionRow> optionTable()
 QString helpText(const QCommandLineParser& parser)
 {
     const QString text = parser.helpText();
-    return QStringLiteral("Usage: %1 [options]").arg(QCoreApplication::applicationName()) + text.mid(text.indexOf(u'\n'));
+    return ProgramOptions::tr("Usage: %1 [options]").arg(QCoreApplication::applicationName()) + text.mid(text.indexOf(u'\n'));
 }
 
 // --check alone checks COM1: the parser has no option whose value may be left out, so the
@@ -148,7 +166,7 @@ std::optional<Exit> endsEarly(QCommandLineParser& parser, const std::vector<Opti
     if (parser.isSet(version))
         return Exit{QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n', 0};
     if (!parser.positionalArguments().isEmpty())
-        return Exit{QStringLiteral("unexpected argument: ") + parser.positionalArguments().first() + u'\n', 2};
+        return Exit{ProgramOptions::tr("unexpected argument: %1\n").arg(parser.positionalArguments().first()), 2};
     return std::nullopt;
 }
 
@@ -167,8 +185,8 @@ std::optional<Exit> takeValues(const QCommandLineParser& parser, const std::vect
 std::optional<ProgramOptions> ProgramOptions::parse(const QStringList& arguments, QString& exitText, int& exitCode)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::applicationName() +
-                                     QStringLiteral(": drives the training board on a serial port."));
+    parser.setApplicationDescription(
+        ProgramOptions::tr("%1: drives the training board on a serial port.").arg(QCoreApplication::applicationName()));
     const std::vector<OptionRow> rows = optionTable();
     ProgramOptions options;
     std::optional<Exit> exit = endsEarly(parser, rows, arguments);

@@ -2,6 +2,7 @@
 
 #include "PortAssignments.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,9 @@
 
 // What the command line may add to a program; with no options it behaves exactly as built.
 struct ProgramOptions {
+    Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
+
+public:
     // What COM1 … COM4 mean where an option says so: a device path, or "virtual" for the
     // virtual board; empty where none does (the port assignments then tell).
     std::array<QString, PortAssignments::Ports> com;
@@ -41,7 +45,9 @@ struct ProgramOptions {
     // Parses the arguments (argv[0] first). On --help, --version or an error, fills `exitText`
     // and `exitCode` and gives nothing.
     // Why --bus-log was refused: it needs a file, and a port that stands for the virtual board.
-    static constexpr const char* BusLogUsage = "--bus-log needs a file and a port mapped to 'virtual' (e.g. --com1=virtual)\n";
+    // Translated where it is said.
+    static constexpr const char* BusLogUsage =
+        QT_TRANSLATE_NOOP("ProgramOptions", "--bus-log needs a file and a port mapped to 'virtual' (e.g. --com1=virtual)\n");
 
     static std::optional<ProgramOptions> parse(const QStringList& arguments, QString& exitText, int& exitCode);
 };

@@ -3,6 +3,7 @@
 #include "BoardWindow.h"
 #include "CheckRunner.h"
 #include "FormsStyle.h"
+#include "Languages.h"
 #include "LostDevice.h"
 #include "MessageBox.h"
 #include "PortChoiceDialog.h"
@@ -92,7 +93,7 @@ int listPorts(const Program& program, const ProgramOptions& options, const PortA
     for (const DeviceFacts& port : present)
         std::printf("%s\n", SerialPortList::describe(port).c_str());
     if (present.empty())
-        say(program.name, QStringLiteral("no serial device found"));
+        say(program.name, QCoreApplication::translate("ProgramRunner", "no serial device found"));
     for (int n = 1; n <= PortAssignments::Ports; ++n)
         std::printf("%s\n", qPrintable(ports.describe(n)));
     return 0;
@@ -121,8 +122,8 @@ std::vector<int> portsOf(const Program& program)
 bool choosePorts(const Program& program, PortAssignments& ports)
 {
     const std::vector<int> asked = portsOf(program);
-    PortChoiceDialog dialog(asked.size() == 1 ? QStringLiteral("Which device is COM1, the board's serial port?")
-                                              : QStringLiteral("Which devices are COM1 to COM4, the serial ports to choose from?"),
+    PortChoiceDialog dialog(asked.size() == 1 ? QCoreApplication::translate("ProgramRunner", "Which device is COM1, the board's serial port?")
+                                              : QCoreApplication::translate("ProgramRunner", "Which devices are COM1 to COM4, the serial ports to choose from?"),
                             asked, ports, PortChoiceDialog::Offer::Current, [] { return SerialPortList::present(); });
     if (dialog.exec() != QDialog::Accepted)
         return false;
@@ -132,7 +133,8 @@ bool choosePorts(const Program& program, PortAssignments& ports)
             continue;
         ports.choose(n, device);
         if (QString error; dialog.remember() && !PortAssignments::remember(n, device, error))
-            say(program.name, error + QStringLiteral("; COM%1 stands for %2 this time only").arg(n).arg(device));
+            //: Follows the reason why the choice could not be remembered.
+            say(program.name, error + QCoreApplication::translate("ProgramRunner", "; COM%1 stands for %2 this time only").arg(n).arg(device));
     }
     return true;
 }
@@ -146,14 +148,15 @@ std::optional<PortEnvironment::Choice> askForDevice(const Program& program, cons
     const PortAssignments& ports = environment.ports();
     QString headline;
     if (ports.of(commPort).source != PortAssignments::Source::Chosen)
-        headline = QStringLiteral("COM%1 stands for %2, which was not found on this computer: there is no such device, or "
-                                  "no serial port behind it. Which device is the board's cable plugged into?")
+        headline = QCoreApplication::translate("ProgramRunner", "COM%1 stands for %2, which was not found on this computer: there is no such device, or "
+                                             "no serial port behind it. Which device is the board's cable plugged into?")
                        .arg(commPort)
                        .arg(ports.device(commPort));
     else if (failure.kind() == CommError::Kind::NoSuchDevice)
-        headline = firstLine(failure.what()) + QStringLiteral(". Choose another device, or Quit.");
+        //: %1 is the device's failure, as the device layer words it (in English).
+        headline = QCoreApplication::translate("ProgramRunner", "%1. Choose another device, or Quit.").arg(firstLine(failure.what()));
     else
-        headline = QString::fromStdString(failure.what()) + QStringLiteral("\nChoose another device, or Quit.");
+        headline = QCoreApplication::translate("ProgramRunner", "%1\nChoose another device, or Quit.").arg(QString::fromStdString(failure.what()));
     PortChoiceDialog dialog(headline, {commPort}, ports, PortChoiceDialog::Offer::FirstPresent,
                             [] { return SerialPortList::present(); });
     if (dialog.exec() != QDialog::Accepted)
@@ -193,7 +196,7 @@ bool loadWindow(const Program& program, PortEnvironment& environment, std::uniqu
         window.reset();
         boardWindow.reset();
         if (environment.declined()) {
-            say(program.name, QStringLiteral("no device chosen; ended"));
+            say(program.name, QCoreApplication::translate("ProgramRunner", "no device chosen; ended"));
             return false;
         }
         QString text = QString::fromStdString(e.what());
@@ -219,7 +222,7 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
         return 1;
     auto plot = std::make_unique<WindowPlot>(*window, program.readings, epoch, program.name);
     if (QString error; !options.record.isEmpty() && !plot->startRecording(options.record, error))
-        say(program.name, error + QStringLiteral("; carrying on without recording"));
+        say(program.name, error + QCoreApplication::translate("ProgramRunner", "; carrying on without recording"));
     window->show();
     if (boardWindow)
         boardWindow->showBeside(*window);
@@ -239,17 +242,18 @@ int runWindow(const Program& program, const ProgramOptions& options, PortEnviron
 // The rest of a run, which needs a display: the application, the question --choose-port asks,
 // then the check's window or the program's.
 int runOnDisplay(int& argc, char** argv, const Program& program, const ProgramOptions& options, PortAssignments ports,
-                 const DeviceOpener& devices, Trace::Clock::time_point epoch)
+                 const DeviceOpener& devices, Trace::Clock::time_point epoch, const Languages& languages)
 {
     if (!haveDisplay()) {
-        say(program.name, QStringLiteral("no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %1")
+        say(program.name, QCoreApplication::translate("ProgramRunner", "no display to show the window on (DISPLAY is not set); run it under xvfb-run, e.g. xvfb-run -a %1")
                               .arg(program.name));
         return 1;
     }
     QApplication app(argc, argv);
+    languages.install();
     prepareApplication(app, program);
     if (options.choosePort && !choosePorts(program, ports)) {
-        say(program.name, QStringLiteral("no device chosen; ended"));
+        say(program.name, QCoreApplication::translate("ProgramRunner", "no device chosen; ended"));
         return 1;
     }
     PortEnvironment environment(options, std::move(ports), program.buildBoard, epoch, devices, warnings(program));
@@ -263,6 +267,34 @@ int runOnDisplay(int& argc, char** argv, const Program& program, const ProgramOp
     return runWindow(program, options, environment, epoch);
 }
 
+// What is done before a display is needed: the options, --list-ports and the check on the
+// terminal. An application object without a display stands by, so that --help and the report
+// speak the user's language; it goes before the display's comes. The exit status when the run
+// ends here.
+std::optional<int> runOnTerminal(int argc, char** argv, const Program& program, const DeviceOpener& devices,
+                                 Trace::Clock::time_point epoch, const Languages& languages,
+                                 std::optional<ProgramOptions>& options, std::optional<PortAssignments>& ports)
+{
+    QCoreApplication core(argc, argv);
+    languages.install();
+    int status = 0;
+    options = parseOptions(argc, argv, status);
+    if (!options)
+        return status;
+    ports = PortAssignments::load(options->com, warnings(program));
+    if (options->listPorts)
+        return listPorts(program, *options, *ports);
+    if (!options->busLog.isEmpty() && !ports->anyVirtual()) {
+        std::fputs(qPrintable(QCoreApplication::translate("ProgramOptions", ProgramOptions::BusLogUsage)), stderr);
+        return 2;
+    }
+    if (options->check && !options->checkWindow) {
+        PortEnvironment environment(*options, std::move(*ports), program.buildBoard, epoch, devices, warnings(program));
+        return CheckRunner::onTerminal(program, *options, environment);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int runProgram(int argc, char** argv, const Program& program, const DeviceOpener& devices)
@@ -270,21 +302,10 @@ int runProgram(int argc, char** argv, const Program& program, const DeviceOpener
     const auto epoch = Trace::Clock::now();
     QCoreApplication::setApplicationName(program.name);
     QCoreApplication::setApplicationVersion(QStringLiteral(BOARD_SUITE_VERSION));
-
-    int status = 0;
-    auto options = parseOptions(argc, argv, status);
-    if (!options)
-        return status;
-    PortAssignments ports = PortAssignments::load(options->com, warnings(program));
-    if (options->listPorts)
-        return listPorts(program, *options, ports);
-    if (!options->busLog.isEmpty() && !ports.anyVirtual()) {
-        std::fputs(ProgramOptions::BusLogUsage, stderr);
-        return 2;
-    }
-    if (options->check && !options->checkWindow) {
-        PortEnvironment environment(*options, std::move(ports), program.buildBoard, epoch, devices, warnings(program));
-        return CheckRunner::onTerminal(program, *options, environment);
-    }
-    return runOnDisplay(argc, argv, program, *options, std::move(ports), devices, epoch);
+    const Languages languages = Languages::ofUser();
+    std::optional<ProgramOptions> options;
+    std::optional<PortAssignments> ports;
+    if (std::optional<int> status = runOnTerminal(argc, argv, program, devices, epoch, languages, options, ports))
+        return *status;
+    return runOnDisplay(argc, argv, program, *options, std::move(*ports), devices, epoch, languages);
 }

@@ -4,7 +4,7 @@
 #   scripts/layers.sh [SOURCE_DIR]
 set -eu
 top=${1:-$(cd "$(dirname "$0")/.." && pwd)}
-floors="serial bus dump board forms boardwin plot check app"
+floors="translations serial bus dump board forms boardwin plot check app"
 floor_of() {  # a folder's floor; the programs' folders are above them all
     n=0
     for f in $floors; do

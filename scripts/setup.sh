@@ -3,10 +3,12 @@
 # everything into build/. Sourced by ./run and ./test.
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
-# The build and its tests (Qt Charts draws the plot window; its CMake files ask for Qt OpenGL; with the sources of the German locale the tests build, umockdev's fake
+# The build and its tests (Qt Charts draws the plot window; its CMake files ask for Qt OpenGL;
+# Qt's linguist tools and their CMake files make the catalogues, and Qt's own catalogues are
+# loaded beside them; with the sources of the German locale the tests build, umockdev's fake
 # sysfs, and sigrok-cli, whose I2C decoder reads the bus dumps); the icons' renderer; the
 # validators, package tools and man that the install tests use.
-packages="cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core clang libclang-rt-14-dev libudev-dev
+packages="cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgtest-dev libgmock-dev xvfb xauth fonts-liberation2 fonts-dejavu-core clang libclang-rt-14-dev libudev-dev
   locales umockdev libumockdev-dev pkg-config sigrok-cli
   librsvg2-bin desktop-file-utils appstream dpkg-dev man-db"
 

@@ -34,6 +34,35 @@ stop
 [ "$(grep -c "record" "$dir/err")" -eq 1 ] && grep -q "cannot record to $dir: it is a folder" "$dir/err" ||
     fail "adcpanel: an unwritable recording said: $(cat "$dir/err")"
 
+# In German the help speaks German, the suite's texts and Qt's own alike, while what the files
+# hold is the same bytes as in English, time stamps aside: the same lines of the trace, the bus
+# log and the dump, and the same rows of the recording.
+german="env LOCPATH=$TEST_LOCALES LC_ALL=de_DE.UTF-8"
+help=$($german "$adcpanel" --help)
+echo "$help" | grep -q '^Aufruf: adcpanel \[Optionen\]$' && echo "$help" | grep -q 'Zeigt Hilfe zu den Kommandozeilenoptionen' ||
+    fail "adcpanel --help in German: $(echo "$help" | head -5)"
+for language in en de; do
+    run=""; [ $language = de ] && run=$german
+    start $run "$adcpanel" --com1=virtual --trace="$dir/$language.trace" --bus-log="$dir/$language.log" \
+        --vcd="$dir/$language.vcd" --record="$dir/$language.csv"
+    wait_for 'CDHolding' 72 "$dir/$language.trace"
+    stop
+    untimed "$dir/$language.trace" >"$dir/$language.trace.untimed"
+    sed 's/^[0-9.]* //' "$dir/$language.log" >"$dir/$language.log.untimed"
+    grep -v '^#' "$dir/$language.vcd" >"$dir/$language.vcd.untimed"
+    cut -d, -f3- "$dir/$language.csv" >"$dir/$language.csv.untimed"
+done
+for kind in trace log vcd csv; do
+    # The lines both runs wrote, but the last, which the signal may have cut.
+    n=$(($(cat "$dir/en.$kind.untimed" "$dir/de.$kind.untimed" | wc -l) / 2))
+    [ "$n" -gt "$(wc -l <"$dir/de.$kind.untimed")" ] && n=$(wc -l <"$dir/de.$kind.untimed")
+    [ "$n" -gt "$(wc -l <"$dir/en.$kind.untimed")" ] && n=$(wc -l <"$dir/en.$kind.untimed")
+    n=$((n - 1))
+    [ "$n" -ge 2 ] || fail "adcpanel: only $n lines of the $kind to compare"
+    [ "$(head -$n "$dir/de.$kind.untimed")" = "$(head -$n "$dir/en.$kind.untimed")" ] ||
+        fail "adcpanel: the $kind differs in German: $(diff "$dir/en.$kind.untimed" "$dir/de.$kind.untimed" | head -4)"
+done
+
 # iopanel opens no port at start-up but polls both panels.
 trace="$dir/iopanel.trace"
 start "$iopanel" --com1=virtual --trace="$trace"

@@ -19,12 +19,12 @@ BoardWindow::BoardWindow(Board& board, BusMonitor::Clock::time_point epoch, BusM
     : QWidget(parent, Qt::Window), board_(board), monitor_(std::make_unique<BusMonitor>(board, epoch, std::move(now)))
 {
     setObjectName(QStringLiteral("VirtualBoard"));
-    setWindowTitle(QStringLiteral("Virtual board"));
+    setWindowTitle(tr("Virtual board"));
     // Closing the program's window ends the program, whether this one is open or not.
     setAttribute(Qt::WA_QuitOnClose, false);
 
     auto* column = new QVBoxLayout(this);
-    unplugged = new QCheckBox(QStringLiteral("Board unplugged"), this);
+    unplugged = new QCheckBox(tr("Board unplugged"), this);
     unplugged->setChecked(board_.unplugged());
     column->addWidget(unplugged, 0, Qt::AlignLeft);
     addPanels(column);

@@ -2,6 +2,7 @@
 
 #include "BusMonitor.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <memory>
@@ -21,6 +22,8 @@ class QTimer;
 // It reads the board at most RefreshInterval apart and redraws only what changed, so that it
 // costs the bus next to nothing.
 class BoardWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(BoardWindow)
+
 public:
     static constexpr int RefreshInterval = 33;  // ms
 

@@ -4,6 +4,9 @@
 #include "HexDigits.h"
 #include "TransactionText.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <algorithm>
 #include <charconv>
 #include <cerrno>
@@ -38,7 +41,10 @@ bool BusMonitor::openLog(const std::string& path, std::string& error)
         return true;
     std::FILE* file = path == "-" ? stderr : std::fopen(path.c_str(), "w");
     if (!file) {
-        error = "cannot write the bus log " + path + ": " + std::strerror(errno);
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        error = QCoreApplication::translate("BusMonitor", "cannot write the bus log %1: %2")
+                    .arg(QString::fromStdString(path), reason)
+                    .toStdString();
         return false;
     }
     closeLog();

@@ -11,7 +11,7 @@
 #include <QSlider>
 
 ConverterPanel::ConverterPanel(Pcf8591Converter& converter, QWidget* parent)
-    : BoardPanel(QStringLiteral("PCF8591 converter ") + addressBytes(converter.address7()), parent),
+    : BoardPanel(tr("PCF8591 converter %1").arg(addressBytes(converter.address7())), parent),
       converter_(converter)
 {
     auto* row = new QHBoxLayout(this);

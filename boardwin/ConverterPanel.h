@@ -3,6 +3,8 @@
 #include "BoardPanel.h"
 #include "ChipCommands.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class Pcf8591Converter;
@@ -13,6 +15,8 @@ class VoltMeter;
 // The PCF8591 converter: its four inputs as sliders from 0 to 5 V (in the converter's 256
 // steps) with their volts, and its analogue output on a meter.
 class ConverterPanel : public BoardPanel {
+    Q_DECLARE_TR_FUNCTIONS(ConverterPanel)
+
 public:
     static constexpr int Channels = converter::Channels;
 

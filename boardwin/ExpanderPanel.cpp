@@ -18,7 +18,8 @@ QString chipName(std::uint8_t address7)
 } // namespace
 
 ExpanderPanel::ExpanderPanel(Pcf8574Expander& expander, QWidget* parent)
-    : BoardPanel(chipName(expander.address7()) + QStringLiteral(" expander ") + addressBytes(expander.address7()), parent),
+    //: The panel's title: the chip's name (PCF8574 or PCF8574A) and its bus address bytes.
+    : BoardPanel(tr("%1 expander %2").arg(chipName(expander.address7()), addressBytes(expander.address7())), parent),
       expander_(expander)
 {
     auto* grid = new QGridLayout(this);
@@ -27,17 +28,18 @@ ExpanderPanel::ExpanderPanel(Pcf8574Expander& expander, QWidget* parent)
         auto* led = new LedIndicator(this);
         auto* low = new QCheckBox(this);
         low->setObjectName(QStringLiteral("P%1low").arg(pin));
-        low->setToolTip(QStringLiteral("Hold P%1 low from outside").arg(pin));
+        low->setToolTip(tr("Hold P%1 low from outside").arg(pin));
         grid->addWidget(new QLabel(QStringLiteral("P%1").arg(pin), this), 0, column, Qt::AlignHCenter);
         grid->addWidget(led, 1, column, Qt::AlignHCenter);
         grid->addWidget(low, 2, column, Qt::AlignHCenter);
         levels[std::size_t(pin)] = led;
         pullLow[std::size_t(pin)] = low;
     }
-    grid->addWidget(new QLabel(QStringLiteral("pins"), this), 1, Pins, Qt::AlignRight);
+    grid->addWidget(new QLabel(tr("pins"), this), 1, Pins, Qt::AlignRight);
     pinsText = new QLabel(this);
     grid->addWidget(pinsText, 1, Pins + 1);
-    grid->addWidget(new QLabel(QStringLiteral("low"), this), 2, Pins, Qt::AlignRight);
+    //: Beside the switches that hold a pin low (at a logic level of 0) from outside.
+    grid->addWidget(new QLabel(tr("low"), this), 2, Pins, Qt::AlignRight);
     grid->setColumnStretch(Pins + 1, 1);
     refresh();
 

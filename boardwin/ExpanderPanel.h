@@ -2,6 +2,8 @@
 
 #include "BoardPanel.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 class LedIndicator;
@@ -12,6 +14,8 @@ class QLabel;
 // A PCF8574 or PCF8574A expander: its eight pins P7 … P0 (P7 leftmost) as LEDs lit while the
 // pin is high, and a switch under each that pulls the pin low from outside.
 class ExpanderPanel : public BoardPanel {
+    Q_DECLARE_TR_FUNCTIONS(ExpanderPanel)
+
 public:
     static constexpr int Pins = 8;
 

@@ -22,13 +22,14 @@ LatchedOutputsPanel::LatchedOutputsPanel(const QString& title, std::function<std
     auto* footer = new QHBoxLayout;
     footer->setSpacing(6);
     grid->addLayout(footer, 2, 0, 1, Outputs);
-    footer->addWidget(new QLabel(QStringLiteral("Word"), this));
+    //: The sixteen outputs read together as one number.
+    footer->addWidget(new QLabel(tr("Word"), this));
     wordText = new QLabel(this);
     wordText->setObjectName(QStringLiteral("word"));
     footer->addWidget(wordText);
     footer->addStretch();
     if (framingErrors_) {
-        footer->addWidget(new QLabel(QStringLiteral("Framing errors"), this));
+        footer->addWidget(new QLabel(tr("Framing errors"), this));
         framingErrorsText = new QLabel(this);
         footer->addWidget(framingErrorsText);
     }

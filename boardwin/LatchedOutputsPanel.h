@@ -2,6 +2,8 @@
 
 #include "BoardPanel.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -12,6 +14,8 @@ class QLabel;
 // Sixteen latched outputs D15 … D0 (D15 leftmost) as LEDs, with the word in hexadecimal; for
 // a serial receiver also its count of framing errors.
 class LatchedOutputsPanel : public BoardPanel {
+    Q_DECLARE_TR_FUNCTIONS(LatchedOutputsPanel)
+
 public:
     static constexpr int Outputs = 16;
 

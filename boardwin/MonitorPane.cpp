@@ -17,7 +17,7 @@
 #include <cstring>
 
 MonitorPane::MonitorPane(BusMonitor& monitor, BusLines busLines, QWidget* parent)
-    : QGroupBox(QStringLiteral("Bus monitor"), parent), monitor_(monitor), busLines_(busLines)
+    : QGroupBox(tr("Bus monitor"), parent), monitor_(monitor), busLines_(busLines)
 {
     lines = new QPlainTextEdit(this);
     lines->setReadOnly(true);
@@ -28,8 +28,9 @@ MonitorPane::MonitorPane(BusMonitor& monitor, BusLines busLines, QWidget* parent
     fixed.setPointSize(font().pointSize());
     lines->setFont(fixed);
     lines->setMinimumHeight(lines->fontMetrics().lineSpacing() * 8);
-    clearButton = new QPushButton(QStringLiteral("Clear"), this);
-    saveButton = busLines_ == BusLines::None ? nullptr : new QPushButton(QStringLiteral("Save as VCD…"), this);
+    //: Empties the monitor's list of lines.
+    clearButton = new QPushButton(tr("Clear"), this);
+    saveButton = busLines_ == BusLines::None ? nullptr : new QPushButton(tr("Save as VCD…"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -153,7 +154,7 @@ bool MonitorPane::saveVcd(const QString& path, QString& error) const
 {
     std::FILE* file = std::fopen(path.toLocal8Bit().constData(), "w");
     if (!file) {
-        error = QStringLiteral("cannot write %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        error = tr("cannot write %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     const std::vector<std::string>& wires = busWires(busLines_);
@@ -175,7 +176,7 @@ bool MonitorPane::saveVcd(const QString& path, QString& error) const
     }
     const bool failed = std::ferror(file) != 0;
     if (std::fclose(file) != 0 || failed) {
-        error = QStringLiteral("cannot write %1").arg(path);
+        error = tr("cannot write %1").arg(path);
         return false;
     }
     return true;
@@ -183,11 +184,11 @@ bool MonitorPane::saveVcd(const QString& path, QString& error) const
 
 void MonitorPane::saveAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as VCD"), QStringLiteral("bus.vcd"),
-                                                      QStringLiteral("Value Change Dump (*.vcd)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save as VCD"), QStringLiteral("bus.vcd"),
+                                                      tr("Value Change Dump (*.vcd)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!saveVcd(path, error))
-        QMessageBox::warning(this, QStringLiteral("Save as VCD"), error);
+        QMessageBox::warning(this, tr("Save as VCD"), error);
 }

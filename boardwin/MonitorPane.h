@@ -2,6 +2,7 @@
 
 #include "BusCapture.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 
 #include <deque>
@@ -17,6 +18,8 @@ class QPushButton;
 // selects it for the waveform; selecting the newest follows the newest again. "Save as VCD…"
 // (on a board with bus lines) saves the captures of every line it holds as one dump.
 class MonitorPane : public QGroupBox {
+    Q_DECLARE_TR_FUNCTIONS(MonitorPane)
+
 public:
     MonitorPane(BusMonitor& monitor, BusLines lines, QWidget* parent = nullptr);
 

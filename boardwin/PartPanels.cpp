@@ -25,13 +25,13 @@ void PartPanels::visit(Pcf8574Expander& expander)
 
 void PartPanels::visit(LatchedShiftRegister& shifter)
 {
-    panels_.push_back(new LatchedOutputsPanel(QStringLiteral("Shift register outputs"),
+    panels_.push_back(new LatchedOutputsPanel(tr("Shift register outputs"),
                                               [&shifter] { return shifter.outputs(); }, {}, parent_));
 }
 
 void PartPanels::visit(SerialReceiver& receiver)
 {
-    panels_.push_back(new LatchedOutputsPanel(QStringLiteral("Serial receiver outputs"),
+    panels_.push_back(new LatchedOutputsPanel(tr("Serial receiver outputs"),
                                               [&receiver] { return receiver.outputs(); },
                                               [&receiver] { return receiver.framingErrors(); }, parent_));
 }

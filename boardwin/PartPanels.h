@@ -2,6 +2,8 @@
 
 #include "PartVisitor.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 class BoardPanel;
@@ -10,6 +12,8 @@ class QWidget;
 // Makes the panel of every part it is shown that has one, in the order shown; the panels
 // are children of `parent`.
 class PartPanels : public PartVisitor {
+    Q_DECLARE_TR_FUNCTIONS(PartPanels)
+
 public:
     explicit PartPanels(QWidget* parent) : parent_(parent) {}
 

@@ -10,7 +10,7 @@
 #include <QSlider>
 
 SensorPanel::SensorPanel(TemperatureSensor& sensor, QWidget* parent)
-    : BoardPanel(QStringLiteral("Temperature sensor ") + addressBytes(sensor.address7()), parent),
+    : BoardPanel(tr("Temperature sensor %1").arg(addressBytes(sensor.address7())), parent),
       sensor_(sensor)
 {
     temperature = new QSlider(Qt::Horizontal, this);
@@ -27,12 +27,13 @@ SensorPanel::SensorPanel(TemperatureSensor& sensor, QWidget* parent)
     config = new QLabel(this);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Temperature"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Temperature"), this), 0, 0);
     grid->addWidget(temperature, 0, 1, 1, 3);
     grid->addWidget(temperatureText, 0, 4);
     grid->addWidget(converting, 1, 0, Qt::AlignRight);
-    grid->addWidget(new QLabel(QStringLiteral("Converting"), this), 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Configuration"), this), 1, 2, Qt::AlignRight);
+    //: Beside a lamp lit while the sensor measures the temperature.
+    grid->addWidget(new QLabel(tr("Converting"), this), 1, 1);
+    grid->addWidget(new QLabel(tr("Configuration"), this), 1, 2, Qt::AlignRight);
     grid->addWidget(config, 1, 3);
     grid->setColumnStretch(1, 1);
     refresh();

@@ -2,6 +2,8 @@
 
 #include "BoardPanel.h"
 
+#include <QCoreApplication>
+
 class LedIndicator;
 class QLabel;
 class QSlider;
@@ -10,6 +12,8 @@ class TemperatureSensor;
 // The temperature sensor: the temperature the world gives it (-55 to +125 °C in half
 // degrees), whether it is converting, and its configuration register.
 class SensorPanel : public BoardPanel {
+    Q_DECLARE_TR_FUNCTIONS(SensorPanel)
+
 public:
     SensorPanel(TemperatureSensor& sensor, QWidget* parent = nullptr);
 

@@ -19,7 +19,7 @@ void showState(QCheckBox* box, bool asserted)
 } // namespace
 
 StatusInputsPanel::StatusInputsPanel(StatusInputs& inputs, QWidget* parent)
-    : BoardPanel(QStringLiteral("Status inputs"), parent), inputs_(inputs)
+    : BoardPanel(tr("Status inputs"), parent), inputs_(inputs)
 {
     auto* row = new QHBoxLayout(this);
     cts = new QCheckBox(QStringLiteral("CTS"), this);

@@ -21,7 +21,8 @@ void VoltMeter::setVolts(double volts)
 
 QString VoltMeter::reading() const
 {
-    return volts_ < 0 ? QStringLiteral("off") : QLocale().toString(volts_, 'f', 2) + QStringLiteral(" V");
+    //: The meter of an analogue output that is switched off.
+    return volts_ < 0 ? tr("off") : QLocale().toString(volts_, 'f', 2) + QStringLiteral(" V");
 }
 
 void VoltMeter::paintEvent(QPaintEvent*)

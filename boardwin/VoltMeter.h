@@ -2,11 +2,14 @@
 
 #include "ChipCommands.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 // A moving-needle meter from 0 to 5 V with its reading in figures below the scale.
 // Without a value (an output switched off) the needle rests at 0 and the figures read "off".
 class VoltMeter : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(VoltMeter)
+
 public:
     static constexpr double FullScale = converter::FullScaleVolts;
 

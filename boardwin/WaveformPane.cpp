@@ -8,15 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-WaveformPane::WaveformPane(QWidget* parent) : QGroupBox(QStringLiteral("Waveform"), parent)
+WaveformPane::WaveformPane(QWidget* parent) : QGroupBox(tr("Waveform"), parent)
 {
-    caption = new QLabel(QStringLiteral("no transaction yet"), this);
+    caption = new QLabel(tr("no transaction yet"), this);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(font().pointSize());
     caption->setFont(fixed);
     caption->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    wholeButton = new QPushButton(QStringLiteral("Whole transaction"), this);
-    wholeButton->setToolTip(QStringLiteral("Key F; the wheel zooms, Shift and the wheel scroll"));
+    //: Zooms the waveform out to show the whole of the selected bus transaction.
+    wholeButton = new QPushButton(tr("Whole transaction"), this);
+    wholeButton->setToolTip(tr("Key F; the wheel zooms, Shift and the wheel scroll"));
     view = new WaveformView(this);
 
     auto* top = new QHBoxLayout;

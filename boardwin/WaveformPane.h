@@ -2,6 +2,7 @@
 
 #include "BusCapture.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 
 #include <memory>
@@ -14,6 +15,8 @@ class WaveformView;
 // picked another line), with that line above it. It lays out and redraws only when it is
 // given another transaction.
 class WaveformPane : public QGroupBox {
+    Q_DECLARE_TR_FUNCTIONS(WaveformPane)
+
 public:
     explicit WaveformPane(QWidget* parent = nullptr);
 

@@ -191,9 +191,9 @@ void WaveformView::paintEvent(QPaintEvent*)
     }
 
     // The bits, then the items, each a box over the cells it spans.
-    auto marks = [&](const std::vector<WaveformLayout::Mark>& row, const QColor& fill, const char* name) {
+    auto marks = [&](const std::vector<WaveformLayout::Mark>& row, const QColor& fill, const QString& name) {
         p.setPen(text);
-        p.drawText(QRect(2, top, NameWidth - 4, MarkHeight), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(name));
+        p.drawText(QRect(2, top, NameWidth - 4, MarkHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
         for (const WaveformLayout::Mark& m : row) {
             if (m.to < from || m.from > to)
                 continue;
@@ -213,6 +213,8 @@ void WaveformView::paintEvent(QPaintEvent*)
     QColor bitFill = pal.color(QPalette::AlternateBase);
     QColor itemFill = pal.color(QPalette::Highlight);
     itemFill.setAlpha(60);
-    marks(waveform_.bits, bitFill, "bits");
-    marks(waveform_.items, itemFill, "items");
+    //: The row of the bits each clock carried.
+    marks(waveform_.bits, bitFill, tr("bits"));
+    //: The row of the transaction's parts: start, address, acknowledge, data byte, stop.
+    marks(waveform_.items, itemFill, tr("items"));
 }

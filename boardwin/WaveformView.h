@@ -3,12 +3,15 @@
 #include "WaveformLayout.h"
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
 
 // Draws a waveform: a time axis in microseconds, each line's trace, and the rows of bits and
 // items beneath. The wheel zooms about the pointer (with Shift it scrolls), the scroll bar and
 // the arrow keys scroll, + and - zoom, and F (or Home) shows the whole transaction again. The
 // colours are the palette's, so that it fits a light or a dark window.
 class WaveformView : public QAbstractScrollArea {
+    Q_DECLARE_TR_FUNCTIONS(WaveformView)
+
 public:
     static constexpr int NameWidth = 44;
     static constexpr int AxisHeight = 20;

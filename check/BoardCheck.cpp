@@ -40,15 +40,15 @@ BoardCheck::BoardCheck(CheckedPort checked) : checked_(std::move(checked))
     twoWire_ = busLinesOf(drawn) == BusLines::TwoWire;
     struct Finder : PartVisitor {
         using PartVisitor::visit;
-        void visit(TemperatureSensor&) override { add(QStringLiteral("the temperature sensor"), {SensorAddress}); }
-        void visit(Pcf8591Converter&) override { add(QStringLiteral("the PCF8591 converter"), {SensorAddress}); }
+        void visit(TemperatureSensor&) override { add(BoardCheck::tr("the temperature sensor"), {SensorAddress}); }
+        void visit(Pcf8591Converter&) override { add(BoardCheck::tr("the PCF8591 converter"), {SensorAddress}); }
         void visit(Pcf8574Expander&) override
         {
             // The user sets the chip and its pins in the window: any expander will do.
             auto any = range(Pcf8574Expander::Pcf8574Address7, 8);
             auto a = range(Pcf8574Expander::Pcf8574AAddress7, 8);
             any.insert(any.end(), a.begin(), a.end());
-            add(QStringLiteral("a PCF8574 or PCF8574A expander"), any);
+            add(BoardCheck::tr("a PCF8574 or PCF8574A expander"), any);
         }
         void visit(StatusInputs&) override { statusInputs = true; }
         void add(const QString& chip, std::vector<std::uint8_t> addresses)
@@ -83,12 +83,13 @@ std::optional<std::uint8_t> BoardCheck::scanning() const
 QString BoardCheck::chipAt(std::uint8_t address7)
 {
     if (address7 == SensorAddress)
-        return QStringLiteral("the temperature sensor or the PCF8591");
+        return tr("the temperature sensor or the PCF8591");
     for (auto [base, name] : {std::pair{Pcf8574Expander::Pcf8574Address7, "PCF8574"},
                               std::pair{Pcf8574Expander::Pcf8574AAddress7, "PCF8574A"}}) {
         if (address7 >= base && address7 < base + 8) {
             const int pins = address7 - base;
-            return QStringLiteral("a %1 (A2 A1 A0 = %2%3%4)")
+            //: A chip of this name and the levels of its address pins.
+            return tr("a %1 (A2 A1 A0 = %2%3%4)")
                 .arg(QLatin1String(name))
                 .arg(pins >> 2 & 1)
                 .arg(pins >> 1 & 1)
@@ -100,7 +101,8 @@ QString BoardCheck::chipAt(std::uint8_t address7)
 
 void BoardCheck::fail(const QString& why)
 {
-    line(QStringLiteral("Verdict: not ready: %1").arg(why));
+    //: The check's outcome: the board cannot be used as it is, and why.
+    line(tr("Verdict: not ready: %1").arg(why));
     passed_ = false;
     stage_ = Stage::Done;
 }
@@ -117,8 +119,8 @@ bool BoardCheck::step()
         case Stage::Done: return false;
         }
     } catch (const CommError& e) {
-        line(QStringLiteral("The device failed: %1").arg(QString::fromStdString(e.what())));
-        fail(QStringLiteral("check that the adapter is still plugged in"));
+        line(tr("The device failed: %1").arg(QString::fromStdString(e.what())));
+        fail(tr("check that the adapter is still plugged in"));
     }
     ++done_;
     return stage_ != Stage::Done;
@@ -131,15 +133,15 @@ void BoardCheck::checkDevice()
         port_ = checked_.openUnsettled();
     } catch (const CommError& e) {
         line(QString::fromStdString(e.what()));
-        fail(QStringLiteral("the device does not open; check the COM port's device (--list-ports)"));
+        fail(tr("the device does not open; check the COM port's device (--list-ports)"));
         return;
     }
     if (statusInputs_)
         readStatusInputs();
     else if (!twoWire_)
-        line(QStringLiteral("%1 reads nothing back from the board: nothing more to check.").arg(checked_.programName));
+        line(tr("%1 reads nothing back from the board: nothing more to check.").arg(checked_.programName));
     if (!twoWire_) {
-        line(QStringLiteral("Verdict: the device opened."));
+        line(tr("Verdict: the device opened."));
         passed_ = true;
         stage_ = Stage::Done;
         return;
@@ -153,16 +155,19 @@ void BoardCheck::describeDevice()
     const bool isVirtual = checked_.device.empty();
     const DeviceFacts facts = isVirtual ? DeviceFacts{} : DeviceFacts::of(checked_.device, checked_.sysfsRoot);
     const std::string& driver = facts.driver;
-    const QString where = QStringLiteral("COM%1: ").arg(checked_.commPort) +
-                          (isVirtual ? QStringLiteral("the virtual board (no device), status reads live")
-                                     : QString::fromStdString(DeviceDescription::line(facts)));
-    driver_ = isVirtual ? QStringLiteral("the virtual board") : driver.empty() ? QStringLiteral("an unknown driver")
-                                                                             : QString::fromStdString(driver);
+    //: Whose default settle the measured one is compared with: "the default for the virtual board".
+    driver_ = isVirtual ? tr("the virtual board") : driver.empty() ? tr("an unknown driver") : QString::fromStdString(driver);
     driverSettle_ = facts.settle;
     const Settle settle = Settle::resolve(checked_.settle, driver);
     settle_ = settle.wait;
     settleFrom_ = QString::fromStdString(settle.from());
-    line(where + QStringLiteral("; settle %1 µs (%2)").arg(settle_.count()).arg(settleFrom_));
+    const QString port = QString::number(checked_.commPort), wait = QString::number(settle_.count());
+    if (isVirtual)
+        line(tr("COM%1: the virtual board (no device), status reads live; settle %2 µs (%3)").arg(port, wait, settleFrom_));
+    else
+        //: The second place holds the device, its adapter and its driver; the last, where the settle comes from.
+        line(tr("COM%1: %2; settle %3 µs (%4)")
+                 .arg(port, QString::fromStdString(DeviceDescription::line(facts)), wait, settleFrom_));
 }
 
 void BoardCheck::readStatusInputs()
@@ -170,34 +175,39 @@ void BoardCheck::readStatusInputs()
     // A caching adapter's first report after opening may not have come yet.
     MonotonicClock& clock = *checked_.clock;
     clock.sleepUntil(clock.now() + settle_);
-    auto state = [](bool asserted) { return asserted ? QStringLiteral("asserted") : QStringLiteral("not asserted"); };
-    line(QStringLiteral("Status inputs now: CTS %1, CD %2, DSR %3").arg(state(port_->cts()), state(port_->cd()), state(port_->dsr())));
-    line(QStringLiteral("Their status lag is not measurable: nothing on this side of the cable drives them."));
+    //: A status input's state.
+    auto state = [](bool asserted) { return asserted ? tr("asserted") : tr("not asserted"); };
+    line(tr("Status inputs now: CTS %1, CD %2, DSR %3").arg(state(port_->cts()), state(port_->cd()), state(port_->dsr())));
+    line(tr("Their status lag is not measurable: nothing on this side of the cable drives them."));
     if (driver_ == u"cdc_acm")
-        line(QStringLiteral("cdc_acm reports CTS as always asserted, whatever the board does."));
+        line(tr("cdc_acm reports CTS as always asserted, whatever the board does."));
 }
 
 void BoardCheck::checkDataLine()
 {
     const BusProbe::DataLine d = probe_->checkDataLine();
     if (d.stuckLow) {
-        line(QStringLiteral("Data line: SDA read low while released (a chip stopped mid-byte?); %1 clock%2 and a stop %3.")
-                 .arg(d.recoveryClocks)
-                 .arg(d.recoveryClocks == 1 ? "" : "s")
-                 .arg(d.freed ? QStringLiteral("freed it") : QStringLiteral("did not free it")));
+        //: How the recovery clocks and the stop left the data line.
+        const QString outcome = d.freed ? tr("freed it") : tr("did not free it");
+        const QString count = QString::number(d.recoveryClocks);
+        const QString recovery =
+            d.recoveryClocks == 1 ? tr("Data line: SDA read low while released (a chip stopped mid-byte?); %1 clock and a stop %2.")
+                                  : tr("Data line: SDA read low while released (a chip stopped mid-byte?); %1 clocks and a stop %2.");
+        line(recovery.arg(count, outcome));
         if (!d.freed) {
-            fail(QStringLiteral("SDA stays low; check for a chip or a short holding the data line low, and the board's power"));
+            fail(tr("SDA stays low; check for a chip or a short holding the data line low, and the board's power"));
             return;
         }
     }
     if (!d.follows()) {
-        line(QStringLiteral("Data line: with SDA pulled low CD says %1, released %2: CD does not follow SDA.")
-                 .arg(d.followsLow ? QStringLiteral("low") : QStringLiteral("high"),
-                      d.followsHigh ? QStringLiteral("high") : QStringLiteral("low")));
-        fail(QStringLiteral("check the cable, the board's power and its level converter"));
+        //: A line's logic level, as a status input reads it.
+        auto level = [](bool high) { return high ? tr("high") : tr("low"); };
+        line(tr("Data line: with SDA pulled low CD says %1, released %2: CD does not follow SDA.")
+                 .arg(level(!d.followsLow), level(d.followsHigh)));
+        fail(tr("check the cable, the board's power and its level converter"));
         return;
     }
-    line(QStringLiteral("Data line: released SDA reads high, pulled low reads low: CD follows SDA."));
+    line(tr("Data line: released SDA reads high, pulled low reads low: CD follows SDA."));
     stage_ = Stage::Lag;
 }
 
@@ -205,36 +215,34 @@ void BoardCheck::measureLag()
 {
     std::vector<nanoseconds> lags = probe_->lags(LagChanges);
     if (int(lags.size()) < LagChanges) {
-        line(QStringLiteral("Status lag: CD stopped following SDA after %1 changes.").arg(lags.size()));
-        fail(QStringLiteral("check the cable and the board's power"));
+        line(tr("Status lag: CD stopped following SDA after %1 changes.").arg(lags.size()));
+        fail(tr("check the cable and the board's power"));
         return;
     }
     const StatusLag lag(std::move(lags));
     measured_ = lag.settle();
-    line(QStringLiteral("Status lag (%1 changes): least %2, median %3, most %4.")
+    line(tr("Status lag (%1 changes): least %2, median %3, most %4.")
              .arg(lag.count())
              .arg(us(lag.least()), us(lag.median()), us(lag.most())));
-    line(QStringLiteral("Settle this adapter needs: %1 µs (%2), %3.")
-             .arg(measured_->count())
-             .arg(measured_->count() == 0 ? QStringLiteral("no read lagged")
-                                          : QStringLiteral("the most, plus half of it and at least %1 µs")
-                                                .arg(StatusLag::Frame.count()))
-             .arg(comparedWithDriver()));
+    //: The second place says how the settle follows from the lags; the third compares it with the driver's.
+    line(tr("Settle this adapter needs: %1 µs (%2), %3.")
+             .arg(QString::number(measured_->count()),
+                  measured_->count() == 0 ? tr("no read lagged")
+                                          : tr("the most, plus half of it and at least %1 µs").arg(StatusLag::Frame.count()),
+                  comparedWithDriver()));
     startScan();
 }
 
 QString BoardCheck::comparedWithDriver() const
 {
-    QString compared;
-    const QString byDriver = QStringLiteral("the default for %1 (%2 µs)").arg(driver_).arg(driverSettle_.count());
-    if (*measured_ == driverSettle_)
-        compared = QStringLiteral("the same as ") + byDriver;
-    else if (*measured_ > driverSettle_)
-        compared = QStringLiteral("longer than ") + byDriver;
-    else
-        compared = QStringLiteral("shorter than ") + byDriver;
+    const QString byDriver = QString::number(driverSettle_.count());
+    //: The settle measured beside the default for a driver (its name), in µs.
+    QString compared = *measured_ == driverSettle_ ? tr("the same as the default for %1 (%2 µs)").arg(driver_, byDriver)
+                       : *measured_ > driverSettle_ ? tr("longer than the default for %1 (%2 µs)").arg(driver_, byDriver)
+                                                    : tr("shorter than the default for %1 (%2 µs)").arg(driver_, byDriver);
     if (settle_ != driverSettle_)
-        compared += QStringLiteral("; %1 µs applies now (%2)").arg(settle_.count()).arg(settleFrom_);
+        //: The comparison, then the settle that applies now and where it comes from.
+        compared = tr("%1; %2 µs applies now (%3)").arg(compared, QString::number(settle_.count()), settleFrom_);
     return compared;
 }
 
@@ -250,7 +258,7 @@ void BoardCheck::startScan()
     component_->setFailureHandler([this](const std::string& message) { failure_ = QString::fromStdString(message); });
     component_->setCommPort(std::int16_t(checked_.commPort));
     component_->setPortOpen(true);
-    line(QStringLiteral("Bus (each address: start, address with the write bit, its acknowledge clock, stop):"));
+    line(tr("Bus (each address: start, address with the write bit, its acknowledge clock, stop):"));
     line(QStringLiteral("     0  1  2  3  4  5  6  7  8  9  a  b  c  d  e  f"));
     stage_ = Stage::Scan;
 }
@@ -282,10 +290,10 @@ void BoardCheck::probeNext()
     if (a == LastAddress) {
         for (std::uint8_t found : answered_) {
             const QString chip = chipAt(found);
-            line(QStringLiteral("%1: %2").arg(hex2(found), chip.isEmpty() ? QStringLiteral("no chip of this suite's boards") : chip));
+            line(QStringLiteral("%1: %2").arg(hex2(found), chip.isEmpty() ? tr("no chip of this suite's boards") : chip));
         }
         if (answered_.empty())
-            line(QStringLiteral("No address answered."));
+            line(tr("No address answered."));
         stage_ = Stage::Verdict;
         return;
     }
@@ -303,25 +311,31 @@ void BoardCheck::giveVerdict()
                     at += (at.isEmpty() ? QString() : QStringLiteral(", ")) + hex2(a);
         if (at.isEmpty())
             missing << QStringLiteral("%1 (%2)").arg(need.chip, need.addresses.size() == 1 ? hex2(need.addresses[0])
-                                                                                           : QStringLiteral("20 to 27 or 38 to 3f"));
+                                                                                           : tr("20 to 27 or 38 to 3f"));
         else
-            found << QStringLiteral("%1 at %2").arg(need.chip, at);
+            //: A chip and the addresses (hexadecimal) at which it answered.
+            found << tr("%1 at %2").arg(need.chip, at);
     }
     stage_ = Stage::Done;
     if (missing.isEmpty()) {
         passed_ = true;
         // The scan waited the settle measured; the program waits the one that applies.
-        const QString tooEarly = *measured_ > settle_ ? QStringLiteral(" but with the settle that applies (%1 µs) the programs would "
-                                                                       "read too early: keep the measured one (--check --remember)")
-                                                            .arg(settle_.count())
-                                                      : QString();
-        line(QStringLiteral("Verdict: ready: %1 answered%2.").arg(found.join(QStringLiteral(", ")), tooEarly));
+        const QString chips = found.join(QStringLiteral(", "));
+        if (*measured_ > settle_)
+            line(tr("Verdict: ready: %1 answered but with the settle that applies (%2 µs) the programs would read too early: "
+                    "keep the measured one (--check --remember).")
+                     .arg(chips, QString::number(settle_.count())));
+        else
+            line(tr("Verdict: ready: %1 answered.").arg(chips));
         return;
     }
-    QString first = answered_.empty()
-                        ? QStringLiteral("nothing answered; check the board's power and that the chips sit in their sockets")
-                        : QStringLiteral("other addresses answered; check the chip type and its address pins");
-    line(QStringLiteral("Verdict: not ready: %1%2 did not answer; %3.")
-             .arg(found.isEmpty() ? QString() : found.join(QStringLiteral(", ")) + QStringLiteral(" answered, "),
-                  missing.join(QStringLiteral(", ")), first));
+    const QString advice = answered_.empty()
+                               ? tr("nothing answered; check the board's power and that the chips sit in their sockets")
+                               : tr("other addresses answered; check the chip type and its address pins");
+    const QString absent = missing.join(QStringLiteral(", "));
+    if (found.isEmpty())
+        line(tr("Verdict: not ready: %1 did not answer; %2.").arg(absent, advice));
+    else
+        line(tr("Verdict: not ready: %1 answered, %2 did not answer; %3.")
+                 .arg(found.join(QStringLiteral(", ")), absent, advice));
 }

@@ -4,6 +4,7 @@
 #include "CheckedPort.h"
 #include "MSComm.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,8 @@
 // every address that answers, and a verdict. What the program needs is read off the board it
 // is built for: the chips on its bus.
 class BoardCheck {
+    Q_DECLARE_TR_FUNCTIONS(BoardCheck)
+
 public:
     static constexpr int LagChanges = 20;
     static constexpr std::uint8_t FirstAddress = 0x08;

@@ -15,10 +15,10 @@
 
 CheckWindow::CheckWindow(std::unique_ptr<BoardCheck> check, const QString& programName, KeepSettle keep)
     : check_(std::move(check)), keep_(std::move(keep)), progress_(new QProgressBar(this)), report_(new QPlainTextEdit(this)),
-      note_(new QLabel(this)), remember_(new QPushButton(QStringLiteral("&Remember this settle"), this)),
-      copy_(new QPushButton(QStringLiteral("&Copy report"), this)), steps_(new QTimer(this))
+      note_(new QLabel(this)), remember_(new QPushButton(tr("&Remember this settle"), this)),
+      copy_(new QPushButton(tr("&Copy report"), this)), steps_(new QTimer(this))
 {
-    setWindowTitle(QStringLiteral("%1: check the board and adapter (COM%2)").arg(programName).arg(check_->commPort()));
+    setWindowTitle(tr("%1: check the board and adapter (COM%2)").arg(programName, QString::number(check_->commPort())));
     progress_->setRange(0, check_->steps());
     report_->setReadOnly(true);
     report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -65,7 +65,7 @@ void CheckWindow::rememberSettle()
 {
     QString error;
     if (keep_(*check_, error))
-        note_->setText(QStringLiteral("Settle %1 µs kept for COM%2.").arg(check_->settleToKeep()->count()).arg(check_->commPort()));
+        note_->setText(tr("Settle %1 µs kept for COM%2.").arg(check_->settleToKeep()->count()).arg(check_->commPort()));
     else
         note_->setText(error);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <functional>
@@ -17,6 +18,8 @@ class QTimer;
 // copy the report. The check runs one step per turn of the event loop, so the window stays
 // responsive during the bus scan; closing the window ends it.
 class CheckWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(CheckWindow)
+
 public:
     // Keeps the settle the check measured where the program finds it again; false with `error`
     // filled when it cannot.

@@ -11,7 +11,7 @@ constexpr int FlushMs = 1000;
 
 QString cannotRecord(const QString& path, const QString& reason)
 {
-    return QStringLiteral("cannot record to %1: %2").arg(path, reason);
+    return QCoreApplication::translate("CsvRecorder", "cannot record to %1: %2").arg(path, reason);
 }
 
 } // namespace
@@ -28,7 +28,7 @@ std::unique_ptr<CsvRecorder> CsvRecorder::create(const QString& path, std::vecto
 {
     // QFile would open a folder for writing without a word; the first write would fail.
     if (QFileInfo(path).isDir()) {
-        error = cannotRecord(path, QStringLiteral("it is a folder"));
+        error = cannotRecord(path, tr("it is a folder"));
         return nullptr;
     }
     std::unique_ptr<CsvRecorder> recorder(new CsvRecorder(path, std::move(series), std::move(startUtc)));
@@ -76,7 +76,7 @@ bool CsvRecorder::flush()
 
 void CsvRecorder::fail(const QString& reason)
 {
-    const QString message = QStringLiteral("recording to %1 stopped: %2").arg(file_.fileName(), reason);
+    const QString message = tr("recording to %1 stopped: %2").arg(file_.fileName(), reason);
     file_.close();
     pending_.clear();
     if (failed_)

@@ -3,6 +3,7 @@
 #include "Series.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QObject>
@@ -17,6 +18,8 @@ class QTimer;
 // per entry, written out at least once a second and when the recording ends, so that a crash
 // loses a second at most. A write that fails stops the recording and says why, once.
 class CsvRecorder : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(CsvRecorder)
+
 public:
     using Failure = std::function<void(const QString& message)>;
 

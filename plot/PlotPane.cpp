@@ -67,7 +67,7 @@ PlotPane::PlotPane(const History& history, const std::vector<Series>& all, std::
         const double offset = kind_ == Series::Kind::Digital ? (traces - 1 - double(k)) * TraceStep : 0;
         lines_.push_back({members_[k], offset, {}});
         QLineSeries* first = piece(lines_.back(), 0);
-        first->setName(all[members_[k]].name);
+        first->setName(all[members_[k]].shownName());
     }
     // The legend's entry for a series hides and shows it; a digital trace's name, drawn beside
     // it, is its entry.
@@ -75,7 +75,7 @@ PlotPane::PlotPane(const History& history, const std::vector<Series>& all, std::
         QLegendMarker* marker = chart_->legend()->markers(line.pieces.front()).value(0);
         QObject::connect(marker, &QLegendMarker::clicked, chart_, [this, series = line.series] { show(series, !shown(series)); });
         if (kind_ == Series::Kind::Digital) {
-            line.name = new QGraphicsSimpleTextItem(all[line.series].name, chart_);
+            line.name = new QGraphicsSimpleTextItem(all[line.series].shownName(), chart_);
             line.name->setBrush(line.pieces.front()->pen().color());
             line.name->setZValue(11);
             namesWidth_ = std::max(namesWidth_, line.name->boundingRect().width());
@@ -107,7 +107,8 @@ void PlotPane::addLineItems(const QPalette& palette)
         markerNames_[m]->setBrush(palette.brush(QPalette::Highlight));
         markerNames_[m]->hide();
     }
-    gapNote_ = new QGraphicsSimpleTextItem(QStringLiteral("port lost"), chart_);
+    //: Over a stretch of time in which the program's COM port was gone (its adapter unplugged).
+    gapNote_ = new QGraphicsSimpleTextItem(tr("port lost"), chart_);
     gapNote_->setBrush(palette.brush(QPalette::WindowText));
     gapNote_->hide();
 }
@@ -115,7 +116,7 @@ void PlotPane::addLineItems(const QPalette& palette)
 void PlotPane::addAxes(const std::vector<Series>& all, const QPalette& palette)
 {
     x_ = new QValueAxis;
-    x_->setTitleText(QStringLiteral("seconds since start"));
+    x_->setTitleText(tr("seconds since start"));
     x_->setLabelFormat(QStringLiteral("%.4g"));
     chart_->addAxis(x_, Qt::AlignBottom);
     QObject::connect(x_, &QValueAxis::rangeChanged, chart_, [this] { roundTicks(x_); });
@@ -136,7 +137,8 @@ void PlotPane::addAxes(const std::vector<Series>& all, const QPalette& palette)
             axis->setTickType(QValueAxis::TicksDynamic);
             axis->setTickAnchor(0);
             axis->setTickInterval(0x4000);
-            axis->setTitleText(QStringLiteral("hex"));
+            //: The axis of a sixteen-bit word, labelled in hexadecimal.
+            axis->setTitleText(tr("hex"));
         } else {
             axis->setTitleText(all[members_.front()].unit);
             axis->setLabelFormat(QStringLiteral("%.4g"));

@@ -3,6 +3,7 @@
 #include "Series.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QList>
 #include <QMargins>
 #include <QPointF>
@@ -26,6 +27,8 @@ class QWidget;
 // digital traces stacked one above the other, or a word. It draws what a history holds between
 // two times, with the spans of a lost port shaded, a crosshair and two markers.
 class PlotPane {
+    Q_DECLARE_TR_FUNCTIONS(PlotPane)
+
 public:
     enum class Scale { Natural, Auto, Fixed };
     // Around each chart, before the room that lines its time axis up with the others'.

@@ -74,7 +74,8 @@ PlotWindow::PlotWindow(const History& history, std::vector<Series> series, QDate
     : history_(history), series_(std::move(series)), startUtc_(std::move(startUtc)), crosshair_(None),
       markers_{None, None}
 {
-    setWindowTitle(title + QStringLiteral(" — Plot"));
+    //: The plot window's title: the program's window title, then the plot's name.
+    setWindowTitle(tr("%1 — Plot").arg(title));
     setObjectName(QStringLiteral("plot"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildControls(offersReadEvery));
@@ -120,24 +121,26 @@ void PlotWindow::addViewControls(QHBoxLayout* row)
 {
     span_ = new QComboBox;
     span_->setObjectName(QStringLiteral("span"));
-    span_->addItems({QStringLiteral("10 s"), QStringLiteral("1 min"), QStringLiteral("10 min"), QStringLiteral("All")});
-    span_->setToolTip(QStringLiteral("How much of the time to show"));
+    //: The spans of time the plot shows; "All" is the whole time since the start.
+    span_->addItems({tr("10 s"), tr("1 min"), tr("10 min"), tr("All")});
+    span_->setToolTip(tr("How much of the time to show"));
     connect(span_, &QComboBox::currentIndexChanged, this, [this] { spanChanged(); });
     row->addWidget(span_);
 
-    pause_ = new QPushButton(QStringLiteral("Pause"));
+    //: Stops the view from following the data.
+    pause_ = new QPushButton(tr("Pause"));
     pause_->setObjectName(QStringLiteral("pause"));
     pause_->setCheckable(true);
-    pause_->setToolTip(QStringLiteral("Stop the view; the data keep coming in (Space)"));
+    pause_->setToolTip(tr("Stop the view; the data keep coming in (Space)"));
     connect(pause_, &QPushButton::toggled, this, [this](bool on) { setPaused(on); });
     row->addWidget(pause_);
 }
 
 void PlotWindow::addYControls(QHBoxLayout* row)
 {
-    autoY_ = new QCheckBox(QStringLiteral("Auto Y"));
+    autoY_ = new QCheckBox(tr("Auto Y"));
     autoY_->setObjectName(QStringLiteral("autoY"));
-    autoY_->setToolTip(QStringLiteral("Fit the Y axis to the values in view"));
+    autoY_->setToolTip(tr("Fit the Y axis to the values in view"));
     connect(autoY_, &QCheckBox::toggled, this, [this] { applyY(); });
     row->addWidget(autoY_);
     const auto measured = std::find_if(series_.begin(), series_.end(), [](const Series& s) { return s.kind == Series::Kind::Analog; });
@@ -156,13 +159,15 @@ void PlotWindow::addYControls(QHBoxLayout* row)
         return box;
     };
     yLow_ = limit(measured->low, "yLow");
-    row->addWidget(new QLabel(QStringLiteral("to")));
+    //: Between the lowest and the highest value of the Y axis's fixed range.
+    row->addWidget(new QLabel(tr("to")));
     yHigh_ = limit(measured->high, "yHigh");
 }
 
 void PlotWindow::addReadEvery(QHBoxLayout* row)
 {
-    readEveryBox_ = new QCheckBox(QStringLiteral("Read every"));
+    //: Followed by an interval in seconds: the window reads the board that often.
+    readEveryBox_ = new QCheckBox(tr("Read every"));
     readEveryBox_->setObjectName(QStringLiteral("readEvery"));
     readEverySeconds_ = new QDoubleSpinBox;
     readEverySeconds_->setObjectName(QStringLiteral("readEverySeconds"));
@@ -179,19 +184,19 @@ void PlotWindow::addReadEvery(QHBoxLayout* row)
 
 void PlotWindow::addMarkersAndSave(QHBoxLayout* row)
 {
-    auto* clear = new QPushButton(QStringLiteral("Clear markers"));
+    auto* clear = new QPushButton(tr("Clear markers"));
     clear->setObjectName(QStringLiteral("clearMarkers"));
-    clear->setToolTip(QStringLiteral("Click in the chart to set marker A, then B"));
+    clear->setToolTip(tr("Click in the chart to set marker A, then B"));
     connect(clear, &QPushButton::clicked, this, [this] { clearMarkers(); });
     row->addWidget(clear);
 
     auto* save = new QToolButton;
-    save->setText(QStringLiteral("Save"));
+    save->setText(tr("Save"));
     save->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(save);
-    QAction* csv = menu->addAction(QStringLiteral("Save data as CSV…"), this, [this] { askSaveCsv(); });
+    QAction* csv = menu->addAction(tr("Save data as CSV…"), this, [this] { askSaveCsv(); });
     csv->setShortcut(QKeySequence::Save);
-    QAction* png = menu->addAction(QStringLiteral("Save image as PNG…"), this, [this] { askSavePng(); });
+    QAction* png = menu->addAction(tr("Save image as PNG…"), this, [this] { askSavePng(); });
     png->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     addAction(csv);  // the shortcuts work in the whole window
     addAction(png);
@@ -298,7 +303,8 @@ void PlotWindow::setPaused(bool paused)
 {
     if (pause_->isChecked() != paused)
         pause_->setChecked(paused);  // comes back here through toggled
-    pause_->setText(paused ? QStringLiteral("Run") : QStringLiteral("Pause"));
+    //: Lets the stopped view follow the data again.
+    pause_->setText(paused ? tr("Run") : tr("Pause"));
     // The view stands still as it is at this moment, with all that came in before it.
     redrawTimer_->stop();
     redraw(true);
@@ -359,7 +365,7 @@ QString PlotWindow::readout() const
     if (!std::isnan(crosshair_)) {
         QStringList values{QStringLiteral("t = %1").arg(seconds(crosshair_))};
         for (std::size_t s = 0; s < series_.size(); ++s)
-            values << QStringLiteral("%1 %2").arg(series_[s].name, series_[s].readout(history_.valueAt(crosshair_, s)));
+            values << QStringLiteral("%1 %2").arg(series_[s].shownName(), series_[s].readout(history_.valueAt(crosshair_, s)));
         parts << values.join(QStringLiteral(" · "));
     }
     if (!std::isnan(markers_[0]))
@@ -370,19 +376,19 @@ QString PlotWindow::readout() const
 QString PlotWindow::markerText() const
 {
     const double a = markers_[0], b = markers_[1];
-    QStringList text{QStringLiteral("A = %1").arg(seconds(a))};
     if (std::isnan(b))
-        return text.join(QString()) + QStringLiteral(" · click again for B");
+        return tr("A = %1 · click again for B").arg(seconds(a));
+    QStringList text{QStringLiteral("A = %1").arg(seconds(a))};
     text << QStringLiteral("B = %1").arg(seconds(b)) << QStringLiteral("Δt = %1").arg(seconds(b - a));
     for (std::size_t s = 0; s < series_.size(); ++s) {
         const Series& series = series_[s];
         const double va = history_.valueAt(a, s), vb = history_.valueAt(b, s);
         if (series.kind == Series::Kind::Analog)
-            text << QStringLiteral("%1 Δ%2 = %3").arg(series.name, series.unit,
+            text << QStringLiteral("%1 Δ%2 = %3").arg(series.shownName(), series.unit,
                                                       std::isnan(va - vb) ? QStringLiteral("—")
                                                                           : QLocale().toString(vb - va, 'f', 3));
         else
-            text << QStringLiteral("%1 %2 → %3").arg(series.name, series.readout(va), series.readout(vb));
+            text << QStringLiteral("%1 %2 → %3").arg(series.shownName(), series.readout(va), series.readout(vb));
     }
     return text.join(QStringLiteral(" · "));
 }
@@ -399,7 +405,7 @@ bool PlotWindow::saveCsv(const QString& path, bool visibleOnly, QString& error) 
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        error = tr("Cannot save %1: %2").arg(path, file.errorString());
         return false;
     }
     file.write(CsvText::header(series_));
@@ -412,7 +418,7 @@ bool PlotWindow::saveCsv(const QString& path, bool visibleOnly, QString& error) 
         file.write(CsvText::row(startUtc_, history_.time(i), values, series_));
     }
     if (!file.commit()) {
-        error = QStringLiteral("Cannot save %1: %2").arg(path, file.errorString());
+        error = tr("Cannot save %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -431,25 +437,25 @@ QString PlotWindow::defaultName(const QString& suffix) const
 
 void PlotWindow::askSaveCsv()
 {
-    QMessageBox which(QMessageBox::Question, windowTitle(), QStringLiteral("Save which data?"), QMessageBox::Cancel, this);
-    QPushButton* all = which.addButton(QStringLiteral("Everything"), QMessageBox::AcceptRole);
-    QPushButton* visible = which.addButton(QStringLiteral("The visible range (%1 to %2)").arg(seconds(from_), seconds(to_)),
+    QMessageBox which(QMessageBox::Question, windowTitle(), tr("Save which data?"), QMessageBox::Cancel, this);
+    QPushButton* all = which.addButton(tr("Everything"), QMessageBox::AcceptRole);
+    QPushButton* visible = which.addButton(tr("The visible range (%1 to %2)").arg(seconds(from_), seconds(to_)),
                                            QMessageBox::AcceptRole);
     which.exec();
     if (which.clickedButton() != all && which.clickedButton() != visible)
         return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save data as CSV"), defaultName(QStringLiteral("csv")),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save data as CSV"), defaultName(QStringLiteral("csv")),
+                                                      tr("CSV files (*.csv)"));
     if (QString error; !path.isEmpty() && !saveCsv(path, which.clickedButton() == visible, error))
         QMessageBox::warning(this, windowTitle(), error);
 }
 
 void PlotWindow::askSavePng()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save image as PNG"), defaultName(QStringLiteral("png")),
-                                                      QStringLiteral("PNG images (*.png)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save image as PNG"), defaultName(QStringLiteral("png")),
+                                                      tr("PNG images (*.png)"));
     if (!path.isEmpty() && !savePng(path))
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Cannot save %1.").arg(path));
+        QMessageBox::warning(this, windowTitle(), tr("Cannot save %1.").arg(path));
 }
 
 void PlotWindow::readEveryChanged()

@@ -3,6 +3,7 @@
 #include "PlotPane.h"
 #include "Series.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QWidget>
 
@@ -24,6 +25,8 @@ class QTimer;
 // pointer, two markers with the differences between them, the Y range, the series to show,
 // and the data and picture saved to files.
 class PlotWindow : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(PlotWindow)
+
 public:
     // The time windows offered, in seconds; 0 is everything.
     static constexpr double Spans[] = {10, 60, 600, 0};

@@ -1,5 +1,6 @@
 #include "Series.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <charconv>
@@ -31,6 +32,11 @@ QString Series::heading() const
         break;
     }
     return unit.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, unit);
+}
+
+QString Series::shownName() const
+{
+    return QCoreApplication::translate("Series", name.toUtf8().constData());
 }
 
 QString Series::csvText(double value) const

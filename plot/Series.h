@@ -25,6 +25,9 @@ struct Series {
     // A value as a recording writes it: a period as the decimal point, words in hexadecimal,
     // nothing for no value.
     QString csvText(double value) const;
+    // The name as the plot shows it: in the user's language where it is a word; the recording's
+    // heading keeps the name as it is.
+    QString shownName() const;
     // A value as a person reads it in the plot, in the locale's own way, with its unit.
     QString readout(double value) const;
 };

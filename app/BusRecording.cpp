@@ -34,7 +34,7 @@ bool BusRecording::openTrace(QString& error)
     } else {
         traceFile_ = std::fopen(traceName_.toLocal8Bit().constData(), "w");
         if (!traceFile_) {
-            error = QStringLiteral("cannot write the trace file %1: %2").arg(traceName_, QString::fromLocal8Bit(std::strerror(errno)));
+            error = tr("cannot write the trace file %1: %2").arg(traceName_, QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
     }
@@ -47,12 +47,13 @@ bool BusRecording::openVcd(BusLines lines, BoardHost& host, QString& error)
     if (vcdName_.isEmpty())
         return true;
     if (lines == BusLines::None) {
-        error = QStringLiteral("--vcd: this program drives no bus lines (only the two-wire programs and shiftout do)");
+        error = tr("--vcd: this program drives no bus lines (only the two-wire programs and shiftout do)");
         return false;
     }
     vcdFile_ = std::fopen(vcdName_.toLocal8Bit().constData(), "w");
     if (!vcdFile_) {
-        error = QStringLiteral("cannot write the dump file %1: %2").arg(vcdName_, QString::fromLocal8Bit(std::strerror(errno)));
+        //: The dump: the Value Change Dump (VCD) of the bus lines.
+        error = tr("cannot write the dump file %1: %2").arg(vcdName_, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     const std::vector<std::string>& wires = busWires(lines);

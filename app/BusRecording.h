@@ -6,6 +6,7 @@
 #include "SerialLines.h"
 #include "Trace.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdio>
@@ -17,6 +18,8 @@ class VcdWriter;
 // The files a run writes when asked: the trace of every access of the component (--trace) and
 // the dump of the bus lines (--vcd), of a device's lines and of the virtual board's alike.
 class BusRecording {
+    Q_DECLARE_TR_FUNCTIONS(BusRecording)
+
 public:
     // Empty names: no such file. Both are timed from `epoch`, when the program started.
     BusRecording(QString traceFile, QString vcdFile, Trace::Clock::time_point epoch);

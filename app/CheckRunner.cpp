@@ -7,6 +7,7 @@
 #include "Say.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <unistd.h>
@@ -34,7 +35,12 @@ void printNew(const BoardCheck& check, bool terminal, Printed& printed)
         printed.upto = upto;
     }
     if (progress) {
-        std::printf("\r\033[Kprobing %02x (step %d of %d)", *check.scanning(), check.stepsDone(), check.steps());
+        //: The scan of the bus's addresses as it goes; %1 is the address probed, in hexadecimal.
+        const QString line = QCoreApplication::translate("CheckRunner", "probing %1 (step %2 of %3)")
+                                 .arg(int(*check.scanning()), 2, 16, QLatin1Char('0'))
+                                 .arg(check.stepsDone())
+                                 .arg(check.steps());
+        std::printf("\r\033[K%s", line.toUtf8().constData());
         printed.progressShown = true;
     }
     std::fflush(stdout);
@@ -48,8 +54,12 @@ bool rememberSettle(const Program& program, const BoardCheck& check)
         say(program.name, error);
         return false;
     }
-    std::printf("Remembered: settle %lld µs for COM%d in %s\n", static_cast<long long>(check.settleToKeep()->count()),
-                check.commPort(), qPrintable(PortAssignments::userFile()));
+    //: Settle (a noun): the wait between setting a line and reading a status input.
+    const QString line = QCoreApplication::translate("CheckRunner", "Remembered: settle %1 µs for COM%2 in %3")
+                             .arg(check.settleToKeep()->count())
+                             .arg(check.commPort())
+                             .arg(PortAssignments::userFile());
+    std::printf("%s\n", line.toUtf8().constData());
     return true;
 }
 
@@ -95,8 +105,9 @@ CheckedPort CheckRunner::checkedPort(const Program& program, PortEnvironment& en
 bool CheckRunner::keepSettle(const BoardCheck& check, QString& error)
 {
     if (!check.settleToKeep()) {
-        error = check.measuredSettle() ? QStringLiteral("the virtual board needs no settle; nothing remembered")
-                                       : QStringLiteral("no settle measured; nothing remembered");
+        error = check.measuredSettle()
+                    ? QCoreApplication::translate("CheckRunner", "the virtual board needs no settle; nothing remembered")
+                    : QCoreApplication::translate("CheckRunner", "no settle measured; nothing remembered");
         return false;
     }
     return PortAssignments::rememberSettle(check.commPort(), *check.settleToKeep(), error);
@@ -114,9 +125,10 @@ int CheckRunner::onTerminal(const Program& program, const ProgramOptions& option
         more = check.step();
         printNew(check, terminal, printed);
     }
-    if (check.settleToKeep() && !options.rememberSettle)
-        std::printf("To keep the settle measured for COM%d: %s --check=COM%d --remember\n", check.commPort(),
-                    qPrintable(program.name), check.commPort());
+    if (check.settleToKeep() && !options.rememberSettle) {
+        const QString hint = QCoreApplication::translate("CheckRunner", "To keep the settle measured for COM%1: %2 --check=COM%1 --remember");
+        std::printf("%s\n", hint.arg(check.commPort()).arg(program.name).toUtf8().constData());
+    }
     if (options.rememberSettle && !rememberSettle(program, check))
         return 1;
     return check.passed() ? 0 : 1;

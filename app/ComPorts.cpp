@@ -10,7 +10,8 @@ std::unique_ptr<SerialLines> ComPorts::open(int commPort, const Opening& opening
             QString error;
             // Only once it opened: a choice that does not work is not worth keeping.
             if (choice && choice->remember && !PortAssignments::remember(commPort, choice->device, error))
-                warn_(error + QStringLiteral("; COM%1 stands for %2 this time only").arg(commPort).arg(choice->device));
+                //: %1 says why the choice could not be kept.
+                warn_(tr("%1; COM%2 stands for %3 this time only").arg(error, QString::number(commPort), choice->device));
             return port;
         } catch (const CommError& e) {
             const bool named = commPort > PortAssignments::Ports || ports_.of(commPort).source == PortAssignments::Source::Option;

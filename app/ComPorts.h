@@ -4,6 +4,7 @@
 #include "PortAssignments.h"
 #include "SerialLines.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -13,6 +14,8 @@
 // What COM1 … COM4 stand for in this run, and the question asked when one finds no device at
 // start-up: the answer is tried, asked for again while it fails, and kept when the user says so.
 class ComPorts {
+    Q_DECLARE_TR_FUNCTIONS(ComPorts)
+
 public:
     // The device the user chose for a COM port, and whether to keep it as the user's assignment.
     struct Choice {

@@ -40,7 +40,7 @@ void DeviceOpening::explain(int commPort, const std::string& path, const CommErr
         // group before it could say that it is missing.
         if (const DeviceFacts facts = DeviceFacts::of(path, devices_.sysfsRoot); facts.uart)
             throw CommError(e.kind(), message + "\n" + PermissionAdvice::forDevice(facts, userName()));
-        message = "COM" + std::to_string(commPort) + " (" + path + "): no serial port behind this name";
+        message = tr("COM%1 (%2): no serial port behind this name").arg(commPort).arg(QString::fromStdString(path)).toStdString();
     } else if (e.kind() != CommError::Kind::NoSuchDevice) {
         throw e;
     }

@@ -5,6 +5,8 @@
 #include "DeviceOpener.h"
 #include "Settle.h"
 
+#include <QCoreApplication>
+
 #include <chrono>
 #include <map>
 #include <memory>
@@ -15,6 +17,8 @@
 // know it again by when it is lost. A device that is missing or refuses the user is explained:
 // the devices present, or how to get the permission.
 class DeviceOpening {
+    Q_DECLARE_TR_FUNCTIONS(DeviceOpening)
+
 public:
     // `listSettle`: the settle the devices present are listed with in an explanation (--settle).
     DeviceOpening(DeviceOpener devices, std::optional<std::chrono::microseconds> listSettle)

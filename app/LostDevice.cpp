@@ -23,8 +23,10 @@ void LostDevice::lost(const std::string& message)
     // the rest of it shows, and nothing is opened before it has returned.
     const int port = window_.MSComm1.commPort();
     const QString device = environment_.ports().device(port);
-    say(program_, QString::fromStdString(message) + QStringLiteral("; waiting for %1 to come back").arg(device));
-    window_.suspend(QStringLiteral(" — COM%1 lost, waiting for %2").arg(port).arg(device));
+    //: %1 says what went wrong with the device; %2 is the device, waited for.
+    say(program_, tr("%1; waiting for %2 to come back").arg(QString::fromStdString(message), device));
+    //: After the window's caption. "Lost": the port's device was disconnected (a pulled cable).
+    window_.suspend(tr(" — COM%1 lost, waiting for %2").arg(port).arg(device));
     watch_ = new DeviceWatch(environment_.identity(port), environment_.sysfsRoot(),
                              [this](const QString& device) { found(device); }, this);
 }
@@ -75,6 +77,6 @@ void LostDevice::resumed()
     window_.resume();
     if (std::exchange(reopened_, false)) {
         const int port = window_.MSComm1.commPort();
-        say(program_, QStringLiteral("COM%1 is back (%2); carrying on").arg(port).arg(environment_.ports().device(port)));
+        say(program_, tr("COM%1 is back (%2); carrying on").arg(port).arg(environment_.ports().device(port)));
     }
 }

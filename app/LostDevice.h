@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 
@@ -17,6 +18,8 @@ class QSocketNotifier;
 // is back. Then it is opened again as it was, lines and all, and the window carries on; or,
 // in iopanel, until the user chooses a port.
 class LostDevice : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(LostDevice)
+
 public:
     // A child of `window`, which it goes with.
     LostDevice(FormWindow& window, PortEnvironment& environment, QString programName);

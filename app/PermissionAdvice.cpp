@@ -1,5 +1,8 @@
 #include "PermissionAdvice.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +28,13 @@ std::vector<std::string> adaptersOf(const fs::path& rule)
     return ids;
 }
 
+// A piece of advice in the user's language, its placeholders filled at once (a path may hold a '%').
+template <class... Values>
+std::string text(const char* source, const Values&... values)
+{
+    return QCoreApplication::translate("PermissionAdvice", source).arg(values...).toStdString();
+}
+
 } // namespace
 
 std::vector<std::string> ruleFolders()
@@ -35,28 +45,44 @@ std::vector<std::string> ruleFolders()
 
 std::string forDevice(const DeviceFacts& device, const std::string& user, const std::vector<std::string>& folders)
 {
-    const std::string group = "join the dialout group: run \"sudo adduser " + user +
-                              " dialout\" (or ask whoever looks after this computer to), then log out and log in again";
+    //: Completes the other advice's sentences after "To use serial devices," / "Or" / ":"; %1 is the user.
+    const QString group = QCoreApplication::translate("PermissionAdvice", "join the dialout group: run \"sudo adduser %1 "
+                                                      "dialout\" (or ask whoever looks after this computer to), then log "
+                                                      "out and log in again")
+                              .arg(QString::fromStdString(user));
     fs::path rule;
     for (const std::string& folder : folders)
         if (std::error_code error; fs::is_regular_file(fs::path(folder) / BOARD_SUITE_UDEV_RULE, error)) {
             rule = fs::path(folder) / BOARD_SUITE_UDEV_RULE;
             break;
         }
+    //: %1 is the advice to join the dialout group.
     if (rule.empty())
-        return "To use serial devices, " + group +
-               "; or install the boardsuite package, whose rule lets whoever sits at the computer use the USB serial "
-               "adapters it knows, from their next plug-in.";
+        return text(QT_TRANSLATE_NOOP("PermissionAdvice",
+                                      "To use serial devices, %1; or install the boardsuite package, whose rule lets "
+                                      "whoever sits at the computer use the USB serial adapters it knows, from their "
+                                      "next plug-in."),
+                    group);
 
+    const QString where = QString::fromStdString(rule.string());
     const std::string ids = device.vendorId.empty() ? std::string() : device.vendorId + ":" + device.productId;
     const std::vector<std::string> known = adaptersOf(rule);
+    //: %1 is the rule's file, %2 the adapter's USB vendor:product, %3 the advice to join the dialout group.
     if (!ids.empty() && std::find(known.begin(), known.end(), ids) != known.end())
-        return "The suite's rule " + rule.string() + " knows this adapter (USB " + ids +
-               ") but has not given it to you: unplug it and plug it in again (the rule applies when an adapter is "
-               "plugged in), and use it from a session at this computer, not a remote one. Or " + group + ".";
-    return "The suite's rule " + rule.string() + " is installed but does not cover this device (" +
-           (ids.empty() ? std::string("it is no USB adapter") : "USB " + ids + " is not one of the adapters it knows") +
-           "): " + group + ".";
+        return text(QT_TRANSLATE_NOOP("PermissionAdvice",
+                                      "The suite's rule %1 knows this adapter (USB %2) but has not given it to you: "
+                                      "unplug it and plug it in again (the rule applies when an adapter is plugged "
+                                      "in), and use it from a session at this computer, not a remote one. Or %3."),
+                    where, QString::fromStdString(ids), group);
+    //: %1 is the rule's file, %2 the advice to join the dialout group.
+    if (ids.empty())
+        return text(QT_TRANSLATE_NOOP("PermissionAdvice", "The suite's rule %1 is installed but does not cover this "
+                                                          "device (it is no USB adapter): %2."),
+                    where, group);
+    //: %1 is the rule's file, %2 the adapter's USB vendor:product, %3 the advice to join the dialout group.
+    return text(QT_TRANSLATE_NOOP("PermissionAdvice", "The suite's rule %1 is installed but does not cover this device "
+                                                      "(USB %2 is not one of the adapters it knows): %3."),
+                where, QString::fromStdString(ids), group);
 }
 
 } // namespace PermissionAdvice

@@ -31,12 +31,12 @@ std::unique_ptr<QSettings> openFile(const QString& path, const PortAssignments::
     if (!info.exists() && !info.isSymLink())
         return nullptr;
     if (!info.isFile() || !info.isReadable()) {
-        warn(path + QStringLiteral(": cannot be read; ignored"));
+        warn(PortAssignments::tr("%1: cannot be read; ignored").arg(path));
         return nullptr;
     }
     auto file = std::make_unique<QSettings>(path, QSettings::IniFormat);
     if (file->status() != QSettings::NoError) {
-        warn(path + QStringLiteral(": not an INI file; ignored"));
+        warn(PortAssignments::tr("%1: not an INI file; ignored").arg(path));
         return nullptr;
     }
     return file;
@@ -57,14 +57,17 @@ std::map<int, Value> readGroup(QSettings& file, const QString& group, const Port
             if (key.compare(portKey(n), Qt::CaseInsensitive) == 0)
                 port = n;
         if (port == 0) {
-            warn(path + QStringLiteral(": [%1] %2 is not one of COM1 to COM4; ignored").arg(group, key));
+            //: %1 is the file, %2 the group ("ports" or "settle"), %3 the key.
+            warn(PortAssignments::tr("%1: [%2] %3 is not one of COM1 to COM4; ignored").arg(path, group, key));
             continue;
         }
         const QVariant value = file.value(key);
         QString why;
         std::optional<Value> accepted = accept(value, why);
         if (!accepted) {
-            warn(path + QStringLiteral(": [%1] %2 = \"%3\" is %4; ignored").arg(group, key, value.toStringList().join(u','), why));
+            //: %1 is the file, %2 the group, %3 the key, %4 its value, %5 what the value is (completing "is").
+            warn(PortAssignments::tr("%1: [%2] %3 = \"%4\" is %5; ignored")
+                     .arg(path, group, key, value.toStringList().join(u','), why));
             continue;
         }
         found[port] = *accepted;
@@ -78,7 +81,8 @@ std::map<int, QString> readPorts(QSettings& file, const PortAssignments::Warning
     return readGroup<QString>(file, Group, warn, [](const QVariant& value, QString& why) -> std::optional<QString> {
         const QString device = value.typeId() == QMetaType::QString ? value.toString().trimmed() : QString();
         if (device != QLatin1String(PortAssignments::Virtual) && !device.startsWith(u'/')) {
-            why = QStringLiteral("neither a device path nor 'virtual'");
+            //: Completes "… = value is"; 'virtual' is the word a file writes and stays as it is.
+            why = PortAssignments::tr("neither a device path nor 'virtual'");
             return std::nullopt;
         }
         return device;
@@ -92,7 +96,8 @@ std::map<int, std::chrono::microseconds> readSettles(QSettings& file, const Port
             bool number = false;
             const long long us = value.typeId() == QMetaType::QString ? value.toString().trimmed().toLongLong(&number) : -1;
             if (!number || us < 0 || us > PortAssignments::MostSettle.count()) {
-                why = QStringLiteral("not a number of microseconds from 0 to %1").arg(PortAssignments::MostSettle.count());
+                //: Completes "… = value is".
+                why = PortAssignments::tr("not a number of microseconds from 0 to %1").arg(PortAssignments::MostSettle.count());
                 return std::nullopt;
             }
             return std::chrono::microseconds(us);
@@ -174,15 +179,19 @@ QString PortAssignments::describe(int commPort) const
     const Assignment& a = of(commPort);
     QString from;
     switch (a.source) {
-    case Source::Option: from = QStringLiteral("option --com%1").arg(commPort); break;
-    case Source::UserFile: from = QStringLiteral("user file ") + a.file; break;
-    case Source::SystemFile: from = QStringLiteral("system file ") + a.file; break;
-    case Source::Default: from = QStringLiteral("default"); break;
-    case Source::Chosen: from = QStringLiteral("chosen"); break;
+    // Where the assignment comes from, shown in parentheses after it.
+    case Source::Option: from = tr("option --com%1").arg(commPort); break;
+    case Source::UserFile: from = tr("user file %1").arg(a.file); break;
+    case Source::SystemFile: from = tr("system file %1").arg(a.file); break;
+    //: The built-in port, as nothing else said.
+    case Source::Default: from = tr("default"); break;
+    //: Chosen by the user in this run.
+    case Source::Chosen: from = tr("chosen"); break;
     }
     QString line = QStringLiteral("%1 = %2 (%3)").arg(portKey(commPort), a.device, from);
     if (const auto us = settle(commPort))
-        line += QStringLiteral(", settle %1 µs (%2)").arg(us->count()).arg(settleFile(commPort));
+        //: Settle (a noun): the wait between setting a line and reading a status input; %2 is the file.
+        line += tr(", settle %1 µs (%2)").arg(us->count()).arg(settleFile(commPort));
     return line;
 }
 
@@ -192,14 +201,14 @@ bool writeUserValue(const QString& key, const QVariant& value, QString& error)
 {
     const QString path = PortAssignments::userFile();
     if (!QDir().mkpath(QFileInfo(path).path())) {
-        error = QStringLiteral("cannot create the folder of %1").arg(path);
+        error = PortAssignments::tr("cannot create the folder of %1").arg(path);
         return false;
     }
     QSettings file(path, QSettings::IniFormat);
     file.setValue(key, value);
     file.sync();
     if (file.status() != QSettings::NoError) {
-        error = QStringLiteral("cannot write %1").arg(path);
+        error = PortAssignments::tr("cannot write %1").arg(path);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,8 @@
 // microseconds that a check of the adapter behind that port measured, in the same order of
 // files; --settle comes before it, the driver's default after it.
 class PortAssignments {
+    Q_DECLARE_TR_FUNCTIONS(PortAssignments)
+
 public:
     static constexpr int Ports = 4;
     static constexpr const char* Virtual = "virtual";

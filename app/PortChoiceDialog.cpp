@@ -63,11 +63,13 @@ QFormLayout* PortChoiceDialog::portRows(const std::vector<int>& ports, const Por
         Row row{port, new QComboBox, new QLineEdit};
         row.choices->setObjectName(QStringLiteral("choices") + portName(port));
         row.path->setObjectName(QStringLiteral("path") + portName(port));
-        row.path->setPlaceholderText(QStringLiteral("a device path, or virtual"));
+        //: "virtual" is the word to type for the virtual board and stays as it is.
+        row.path->setPlaceholderText(tr("a device path, or virtual"));
         auto* column = new QVBoxLayout;
         column->addWidget(row.choices);
         column->addWidget(row.path);
-        auto* name = textLabel(QStringLiteral("%1\n(now %2)").arg(portName(port), current.of(port).device), "port");
+        //: %1 is the COM port, %2 the device it stands for now.
+        auto* name = textLabel(tr("%1\n(now %2)").arg(portName(port), current.of(port).device), "port");
         name->setWordWrap(false);  // a form leaves a wrapping label no width
         form->addRow(name, column);
         rows_.push_back(row);
@@ -77,8 +79,8 @@ QFormLayout* PortChoiceDialog::portRows(const std::vector<int>& ports, const Por
 
 QCheckBox* PortChoiceDialog::rememberBox(const std::vector<int>& ports)
 {
-    auto* box = new QCheckBox(ports.size() == 1 ? QStringLiteral("Use it as %1 from now on").arg(portName(ports.front()))
-                                                : QStringLiteral("Use them as %1 to %2 from now on")
+    auto* box = new QCheckBox(ports.size() == 1 ? tr("Use it as %1 from now on").arg(portName(ports.front()))
+                                                : tr("Use them as %1 to %2 from now on")
                                                       .arg(portName(ports.front()), portName(ports.back())));
     box->setObjectName(QStringLiteral("remember"));
     box->setChecked(true);
@@ -88,12 +90,12 @@ QCheckBox* PortChoiceDialog::rememberBox(const std::vector<int>& ports)
 QDialogButtonBox* PortChoiceDialog::buttons(QPushButton*& open)
 {
     auto* buttons = new QDialogButtonBox;
-    open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::AcceptRole);
+    open = buttons->addButton(tr("&Open"), QDialogButtonBox::AcceptRole);
     open->setObjectName(QStringLiteral("open"));
     open->setDefault(true);
-    QPushButton* again = buttons->addButton(QStringLiteral("&Refresh"), QDialogButtonBox::ActionRole);
+    QPushButton* again = buttons->addButton(tr("&Refresh"), QDialogButtonBox::ActionRole);
     again->setObjectName(QStringLiteral("refresh"));
-    buttons->addButton(QStringLiteral("&Quit"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("quit"));
+    buttons->addButton(tr("&Quit"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("quit"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(again, &QPushButton::clicked, this, [this] { refresh(); });
@@ -138,15 +140,15 @@ void PortChoiceDialog::fill(Row& row, const QString& wanted, Offer offer)
     }
     if (chosen < 0 && wanted == QLatin1String(PortAssignments::Virtual))
         chosen = row.choices->count();
-    row.choices->addItem(QStringLiteral("Virtual board (no board needed)"), QString::fromLatin1(PortAssignments::Virtual));
-    row.choices->addItem(QStringLiteral("Another device: type its path below"), QString());
+    row.choices->addItem(tr("Virtual board (no board needed)"), QString::fromLatin1(PortAssignments::Virtual));
+    row.choices->addItem(tr("Another device: type its path below"), QString());
     if (chosen < 0)
         chosen = offer == Offer::Current && !wanted.isEmpty() ? row.choices->count() - 1
                                                               : 0;  // the first adapter, or the virtual board when none is present
     row.choices->setCurrentIndex(chosen);
     row.path->setText(chosen == row.choices->count() - 1 ? wanted : row.choices->itemData(chosen).toString());
-    found_->setText(present_.empty() ? QStringLiteral("No serial device was found on this computer. Plug the adapter in and "
-                                                      "press Refresh, or use the virtual board.")
+    found_->setText(present_.empty() ? tr("No serial device was found on this computer. Plug the adapter in and "
+                                          "press Refresh, or use the virtual board.")
                                      : QString());
     found_->setVisible(present_.empty());
 }

@@ -3,6 +3,7 @@
 #include "PortAssignments.h"
 #include "DeviceFacts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -20,6 +21,8 @@ class QPushButton;
 // present (USB adapters first, then the others, then the virtual board) and the path that the
 // choice stands for, which may also be typed. "Open" accepts, "Quit" or the close box rejects.
 class PortChoiceDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(PortChoiceDialog)
+
 public:
     using Scan = std::function<std::vector<DeviceFacts>()>;
     // What a row offers first: what its port stands for now (asked to choose), or the first

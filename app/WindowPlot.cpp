@@ -32,10 +32,11 @@ void WindowPlot::addActions()
 {
     // On the window's background and frames; the text boxes keep their own menus.
     window_.setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* plot = new QAction(QStringLiteral("Plot…"), &window_);
+    //: A context menu entry: opens the plot of the window's values over time.
+    auto* plot = new QAction(tr("Plot…"), &window_);
     plot->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     connect(plot, &QAction::triggered, this, [this] { showPlot(); });
-    recordAction_ = new QAction(QStringLiteral("Record to file…"), &window_);
+    recordAction_ = new QAction(tr("Record to file…"), &window_);
     recordAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     connect(recordAction_, &QAction::triggered, this, [this] { recording() ? stopRecording() : askRecording(); });
     window_.addAction(plot);
@@ -105,22 +106,23 @@ bool WindowPlot::startRecording(const QString& path, QString& error, bool inBox)
             values[s] = history_->value(last, s);
         recorder_->row(history_->time(last), values);
     }
-    recordAction_->setText(QStringLiteral("Stop recording"));
+    recordAction_->setText(tr("Stop recording"));
     return true;
 }
 
 void WindowPlot::stopRecording()
 {
     recorder_.reset();  // written out as it goes
-    recordAction_->setText(QStringLiteral("Record to file…"));
+    recordAction_->setText(tr("Record to file…"));
 }
 
 void WindowPlot::askRecording()
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    const QString path = QFileDialog::getSaveFileName(&window_, QStringLiteral("Record to file"),
+    //: The title of the file dialog that asks where to record.
+    const QString path = QFileDialog::getSaveFileName(&window_, tr("Record to file"),
                                                       QDir::home().filePath(QStringLiteral("%1-%2.csv").arg(program_, stamp)),
-                                                      QStringLiteral("CSV files (*.csv)"));
+                                                      tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     if (QString error; !startRecording(path, error, true))

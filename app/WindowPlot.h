@@ -3,6 +3,7 @@
 #include "Readings.h"
 #include "Trace.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QObject>
 #include <QPointer>
@@ -24,6 +25,8 @@ class QTimer;
 // first opened or a recording starts. The window's context menu and two shortcuts open the
 // plot and start and stop a recording.
 class WindowPlot : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(WindowPlot)
+
 public:
     // The most entries kept: well over an hour at ten changes a second.
     static constexpr std::size_t Entries = 100'000;

@@ -1,7 +1,12 @@
 # adcpanel in the menu, the software centre and its manual page.
 set(title "Voltmeter and analogue output")
+set(title_de "Voltmeter und Analogausgang")
+set(generic "Voltmeter")
+set(generic_de "Voltmeter")
 set(summary "Show four input voltages and set an analogue output")
+set(summary_de "Vier Eingangsspannungen anzeigen und einen Analogausgang setzen")
 set(keywords "voltmeter;voltage;ADC;DAC;converter;analogue;analog;PCF8591;I2C;two-wire;RS-232;serial;")
+set(keywords_de "Voltmeter;Spannung;ADC;DAC;Wandler;A/D-Wandler;D/A-Wandler;analog;PCF8591;I2C;Zweidraht;RS-232;seriell;")
 set(description [=[
     <p>
       Voltmeter and analogue output drives the PCF8591 converter of an electronics training
@@ -12,6 +17,18 @@ set(description [=[
     <p>
       The converter sits on a two-wire (I2C) bus that the program makes out of the port's
       modem-control lines.
+    </p>
+]=])
+set(description_de [=[
+    <p xml:lang="de">
+      Voltmeter und Analogausgang steuert den Wandler PCF8591 einer Elektronik-Übungsplatine an
+      einer seriellen Schnittstelle (RS-232). Alle 200 ms zeigt es die vier Eingänge des Wandlers
+      in Volt an, 0 bis 5 V; eine Zahl, die in das fünfte Feld eingegeben wird, geht als ebenso
+      viele Volt an den Analogausgang, Werte außerhalb von 0 bis 5 V werden begrenzt.
+    </p>
+    <p xml:lang="de">
+      Der Wandler sitzt an einem Zweidrahtbus (I2C), den das Programm aus den
+      Modemsteuerleitungen der Schnittstelle bildet.
     </p>
 ]=])
 set(page [=[

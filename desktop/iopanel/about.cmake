@@ -1,7 +1,12 @@
 # iopanel in the menu, the software centre and its manual page.
 set(title "I/O expander panel")
+set(title_de "Port-Expander-Bedienfeld")
+set(generic "I/O panel")
+set(generic_de "E/A-Bedienfeld")
 set(summary "Read and write the pins of two I/O expander chips")
+set(summary_de "Die Pins zweier Port-Expander-Bausteine lesen und schreiben")
 set(keywords "I/O;expander;PCF8574;PCF8574A;lamps;LED;pins;I2C;two-wire;RS-232;serial;")
+set(keywords_de "E/A;I/O;Port-Expander;Expander;PCF8574;PCF8574A;Lampen;LED;Pins;I2C;Zweidraht;RS-232;seriell;")
 set(description [=[
     <p>
       I/O expander panel drives two PCF8574 or PCF8574A eight-bit I/O expanders of an
@@ -12,6 +17,20 @@ set(description [=[
     <p>
       The serial port is chosen in the window among COM1 to COM4. The chips sit on a two-wire
       (I2C) bus that the program makes out of the port's modem-control lines.
+    </p>
+]=])
+set(description_de [=[
+    <p xml:lang="de">
+      Port-Expander-Bedienfeld steuert zwei Acht-Bit-Port-Expander PCF8574 oder PCF8574A einer
+      Elektronik-Übungsplatine an einer seriellen Schnittstelle (RS-232). Für jedes Feld wählen
+      Sie den Bausteintyp, seine Adresspins A0 bis A2 und Read oder Write: Im Modus Read zeigen
+      acht Lampen immer wieder die Pins des Bausteins, im Modus Write schalten die Tasten D0 bis
+      D7 seine Pins um.
+    </p>
+    <p xml:lang="de">
+      Die serielle Schnittstelle wird im Fenster unter COM1 bis COM4 gewählt. Die Bausteine
+      sitzen an einem Zweidrahtbus (I2C), den das Programm aus den Modemsteuerleitungen der
+      Schnittstelle bildet.
     </p>
 ]=])
 set(page [=[

@@ -1,13 +1,27 @@
 # serialout in the menu, the software centre and its manual page.
 set(title "Sixteen-bit serial output")
+set(title_de "Serielle 16-Bit-Ausgabe")
+set(generic "Output panel")
+set(generic_de "Ausgabefeld")
 set(summary "Send a sixteen-bit word to the board as two serial bytes")
+set(summary_de "Ein 16-Bit-Wort als zwei serielle Bytes an die Platine senden")
 set(keywords "serial;bytes;UART;57600;outputs;switches;bits;hexadecimal;RS-232;")
+set(keywords_de "seriell;Bytes;UART;57600;Ausgänge;Schalter;Bits;hexadezimal;RS-232;")
 set(description [=[
     <p>
       Sixteen-bit serial output has the same panel as the shift register program: sixteen ON/OFF
       buttons, D15 to D0, and the word as two hexadecimal bytes that can be typed and sent with
       Out. It sends each word to an electronics training board on a serial (RS-232) port as two
       bytes at 57600 baud, followed by a latch pulse on RTS.
+    </p>
+]=])
+set(description_de [=[
+    <p xml:lang="de">
+      Serielle 16-Bit-Ausgabe hat dasselbe Feld wie das Schieberegister-Programm: sechzehn
+      ON/OFF-Tasten, D15 bis D0, und das Wort als zwei hexadezimale Bytes, die eingegeben und mit
+      Out gesendet werden können. Es sendet jedes Wort als zwei Bytes mit 57600 Baud an eine
+      Elektronik-Übungsplatine an einer seriellen Schnittstelle (RS-232), gefolgt von einem
+      Latch-Impuls auf RTS.
     </p>
 ]=])
 set(page [=[

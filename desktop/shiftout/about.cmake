@@ -1,7 +1,12 @@
 # shiftout in the menu, the software centre and its manual page.
 set(title "Sixteen-bit shift register output")
+set(title_de "16-Bit-Schieberegister-Ausgabe")
+set(generic "Output panel")
+set(generic_de "Ausgabefeld")
 set(summary "Set sixteen outputs of the board's shift register")
+set(summary_de "Sechzehn Ausgänge des Schieberegisters der Platine setzen")
 set(keywords "shift register;outputs;switches;bits;hexadecimal;DTR;RTS;TXD;RS-232;serial;")
+set(keywords_de "Schieberegister;Ausgänge;Schalter;Bits;hexadezimal;DTR;RTS;TXD;RS-232;seriell;")
 set(description [=[
     <p>
       Sixteen-bit shift register output keeps a sixteen-bit word on the shift register of an
@@ -12,6 +17,19 @@ set(description [=[
     <p>
       Every change goes to the board at once, clocked out over three of the port's lines: the
       break state of TXD carries the data, DTR is the shift clock and RTS the latch.
+    </p>
+]=])
+set(description_de [=[
+    <p xml:lang="de">
+      16-Bit-Schieberegister-Ausgabe hält ein 16-Bit-Wort im Schieberegister einer
+      Elektronik-Übungsplatine an einer seriellen Schnittstelle (RS-232). Sechzehn ON/OFF-Tasten,
+      D15 bis D0, setzen das Wort, das auch als zwei hexadezimale Bytes angezeigt wird; die Bytes
+      können eingegeben und mit Out gesendet werden, und Reset sendet ein Wort aus lauter Nullen.
+    </p>
+    <p xml:lang="de">
+      Jede Änderung geht sofort an die Platine, über drei Leitungen der Schnittstelle
+      hinausgetaktet: Der Break-Zustand von TXD trägt die Daten, DTR ist der Schiebetakt und RTS
+      der Latch.
     </p>
 ]=])
 set(page [=[

@@ -2,8 +2,13 @@
 # and a window of its own.
 include(${CMAKE_CURRENT_LIST_DIR}/../thermread/about.cmake)
 set(title "Temperature sensor setup")
+set(title_de "Temperatursensor einrichten")
+set(generic "Sensor configuration")
+set(generic_de "Sensorkonfiguration")
 set(summary "Read the temperature sensor and its configuration register")
+set(summary_de "Den Temperatursensor und sein Konfigurationsregister auslesen")
 set(keywords "temperature;thermometer;sensor;configuration;register;hexadecimal;I2C;two-wire;RS-232;serial;")
+set(keywords_de "Temperatur;Thermometer;Sensor;Konfiguration;Register;hexadezimal;I2C;Zweidraht;RS-232;seriell;")
 set(description [=[
     <p>
       Temperature sensor setup is the temperature reader with one more panel: it reads the
@@ -15,6 +20,19 @@ set(description [=[
       A typed configuration value is checked before anything goes to the board: one or two
       hexadecimal digits, 0 to FF. The bus is a two-wire (I2C) bus that the program makes out of
       the port's modem-control lines.
+    </p>
+]=])
+set(description_de [=[
+    <p xml:lang="de">
+      Temperatursensor einrichten ist die Temperaturanzeige mit einem weiteren Feld: Es liest den
+      Temperatursensor einer Elektronik-Übungsplatine an einer seriellen Schnittstelle (RS-232),
+      startet und stoppt seine Wandlungen und liest und schreibt das Konfigurationsregister des
+      Sensors hexadezimal.
+    </p>
+    <p xml:lang="de">
+      Ein eingegebener Konfigurationswert wird geprüft, bevor etwas zur Platine geht: eine oder
+      zwei Hexadezimalziffern, 0 bis FF. Der Bus ist ein Zweidrahtbus (I2C), den das Programm aus
+      den Modemsteuerleitungen der Schnittstelle bildet.
     </p>
 ]=])
 set(page [=[

@@ -1,7 +1,12 @@
 # thermread in the menu, the software centre and its manual page.
 set(title "Temperature reader")
+set(title_de "Temperaturanzeige")
+set(generic "Thermometer")
+set(generic_de "Thermometer")
 set(summary "Read the training board's temperature sensor")
+set(summary_de "Den Temperatursensor der Platine auslesen")
 set(keywords "temperature;thermometer;sensor;I2C;two-wire;RS-232;serial;")
+set(keywords_de "Temperatur;Thermometer;Sensor;Temperatursensor;I2C;Zweidraht;RS-232;seriell;")
 set(description [=[
     <p>
       Temperature reader drives the temperature sensor of an electronics training board on a
@@ -12,6 +17,19 @@ set(description [=[
       Each click is one whole transaction on a two-wire (I2C) bus that the program makes out of
       the port's modem-control lines: RTS drives the data line, DTR the clock, and CD senses the
       data line.
+    </p>
+]=])
+set(description_de [=[
+    <p xml:lang="de">
+      Temperaturanzeige steuert den Temperatursensor einer Elektronik-Übungsplatine an einer
+      seriellen Schnittstelle (RS-232). Read Temp liest die Temperatur und zeigt sie in Grad
+      Celsius auf ein halbes Grad genau; Start Convert und Stop Convert starten und stoppen die
+      Wandlungen des Sensors.
+    </p>
+    <p xml:lang="de">
+      Jeder Klick ist eine ganze Transaktion auf einem Zweidrahtbus (I2C), den das Programm aus
+      den Modemsteuerleitungen der Schnittstelle bildet: RTS treibt die Datenleitung, DTR die
+      Taktleitung, und CD liest die Datenleitung.
     </p>
 ]=])
 set(page [=[

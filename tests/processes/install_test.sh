@@ -73,6 +73,9 @@ check_tree() {
         grep -qx "Exec=$program" "$entry" || fail "$entry does not start $program"
         grep -qx "Exec=$program --choose-port" "$entry" || fail "$entry has no action that chooses the port"
         grep -qx "Exec=$program --plot" "$entry" || fail "$entry has no action that opens the plot"
+        # In German too: the entry's words, and every action's name beside its English.
+        for key in Name GenericName Comment Keywords; do grep -q "^$key\[de\]=." "$entry" || fail "$entry has no $key[de]"; done
+        [ "$(grep -c '^Name=' "$entry")" -eq "$(grep -c '^Name\[de\]=.' "$entry")" ] || fail "$entry: a name without its German"
         # The check of the board and adapter: on the two-wire programs only.
         case $program in
         thermread | thermconf | adcpanel | iopanel)
@@ -93,6 +96,8 @@ check_tree() {
         appstreamcli validate --no-net --strict "$metainfo" >"$dir/out" 2>&1 || fail "$metainfo: $(cat "$dir/out")"
         grep -q "<id>$id</id>" "$metainfo" || fail "$metainfo has another id"
         grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "$metainfo does not launch $id.desktop"
+        for tag in name summary p; do grep -q "<$tag xml:lang=\"de\">" "$metainfo" || fail "$metainfo has no German $tag"; done
+        grep -q '<translation type="qt">boardsuite</translation>' "$metainfo" || fail "$metainfo does not name the Qt catalogue"
         sed -n 's|.*<image>.*/\([^/]*\)</image>.*|\1|p' "$metainfo" >"$dir/pictures"
         [ -s "$dir/pictures" ] || fail "$metainfo has no screenshot"
         while read -r picture; do
@@ -135,6 +140,8 @@ package)
     multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
     dpkg-deb -x "$deb" "$dir/root"
     check_rule "$dir/root/usr"
+    missing=$(grep -L '^Name\[de\]=' "$dir"/root/usr/share/applications/*.desktop)
+    [ -z "$missing" ] || fail "the package's entries without German: $missing"
     for program in "$@"; do
         for library in $(objdump -p "$dir/root/usr/bin/$program" | awk '$1 == "NEEDED" { print $2 }'); do
             owner=$(dpkg -S "*/$multiarch/$library" 2>/dev/null | head -1 | cut -d: -f1)

@@ -16,6 +16,19 @@ using namespace std::chrono;
 
 namespace {
 
+// Where the settle that applies comes from, in the report's words.
+QString settleSource(Settle::Source source)
+{
+    switch (source) {
+    case Settle::Source::Option: return QStringLiteral("--settle");
+    //: Where the settle comes from: the user's port assignments.
+    case Settle::Source::Remembered: return BoardCheck::tr("remembered");
+    case Settle::Source::Driver: break;
+    }
+    //: Where the settle comes from: the default of the adapter's driver.
+    return BoardCheck::tr("the driver's default");
+}
+
 QString us(nanoseconds t) { return QStringLiteral("%1 µs").arg(duration_cast<microseconds>(t).count()); }
 
 QString hex2(std::uint8_t a) { return QStringLiteral("%1").arg(a, 2, 16, QLatin1Char('0')); }
@@ -160,7 +173,7 @@ void BoardCheck::describeDevice()
     driverSettle_ = facts.settle;
     const Settle settle = Settle::resolve(checked_.settle, driver);
     settle_ = settle.wait;
-    settleFrom_ = QString::fromStdString(settle.from());
+    settleFrom_ = settleSource(settle.source);
     const QString port = QString::number(checked_.commPort), wait = QString::number(settle_.count());
     if (isVirtual)
         line(tr("COM%1: the virtual board (no device), status reads live; settle %2 µs (%3)").arg(port, wait, settleFrom_));

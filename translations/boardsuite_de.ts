@@ -218,6 +218,16 @@
         <source>Verdict: not ready: %1 answered, %2 did not answer; %3.</source>
         <translation>Ergebnis: nicht bereit. Geantwortet: %1; keine Antwort: %2; %3.</translation>
     </message>
+    <message>
+        <source>remembered</source>
+        <extracomment>Where the settle comes from: the user&apos;s port assignments.</extracomment>
+        <translation>gemerkt</translation>
+    </message>
+    <message>
+        <source>the driver&apos;s default</source>
+        <extracomment>Where the settle comes from: the default of the adapter&apos;s driver.</extracomment>
+        <translation>Vorgabe des Treibers</translation>
+    </message>
 </context>
 <context>
     <name>BoardWindow</name>

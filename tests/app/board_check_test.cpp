@@ -10,6 +10,7 @@
 #include "CheckWindow.h"
 #include "I2CSboard.h"
 #include "IsolatedConfig.h"
+#include "Languages.h"
 #include "MasterTransactions.h"
 #include "PortEnvironment.h"
 #include "ProgramRunner.h"
@@ -288,6 +289,39 @@ TEST(SettleApplied, OptionThenRememberedForThatPortThenTheDriversDefault)
             EXPECT_EQ(settled->settle(), *c.waited);
         }
     }
+}
+
+// Under a German locale the check speaks German, on the terminal as in its window.
+TEST(GermanLocaleCheck, TheReportOnTheTerminalAndTheWindowSpeakGerman)
+{
+    const CheckRun run = runCheck("thermread", {"--com1=virtual", "--check"});
+    EXPECT_EQ(run.status, 0);
+    for (const char* line : {"COM1: die virtuelle Platine (kein Gerät), Status wird live gelesen; Einschwingzeit 0 µs "
+                             "(Vorgabe des Treibers)\n",
+                             "\nErgebnis: bereit. Geantwortet: der Temperatursensor bei 48.\n"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << run.out;
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "iopanel";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    const Languages german = Languages::ofUser();
+    german.install();
+    const Program& p = program("iopanel");
+    ProgramOptions options;
+    options.com[0] = QStringLiteral("virtual");
+    PortEnvironment environment(options, PortAssignments::load(options.com, {}), p.buildBoard, {}, {}, {});
+    CheckWindow window(std::make_unique<BoardCheck>(CheckRunner::checkedPort(p, environment, 1)), p.name, CheckRunner::keepSettle);
+    window.show();
+    window.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.copyButton()->isEnabled(); }, 5000));
+    EXPECT_EQ(window.windowTitle(), "iopanel: Platine und Adapter prüfen (COM1)");
+    EXPECT_EQ(window.copyButton()->text(), "Bericht &kopieren");
+    EXPECT_EQ(window.rememberButton()->text(), "Diese Einschwingzeit &merken");
+    const QString report = window.reportView()->toPlainText();
+    EXPECT_NE(report.indexOf("Ergebnis: bereit. Geantwortet: ein Port-Expander PCF8574 oder PCF8574A bei 20, 21."), -1)
+        << report.toStdString();
 }
 
 TEST(CheckWindow, RunsTheCheckInStepsThenCopiesTheReportAndRemembersTheSettle)

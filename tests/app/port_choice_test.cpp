@@ -7,6 +7,7 @@
 #include "MonitorPane.h"
 #include "IoPanelWindow.h"
 #include "IsolatedConfig.h"
+#include "ShownTexts.h"
 #include "LiveProcess.h"
 #include "PermissionAdvice.h"
 #include "PortChoiceDialog.h"
@@ -173,6 +174,30 @@ TEST_F(PortChoice, MissingCom1IsAskedForAndTheDeviceChosenOpensAndIsRemembered)
                                        Then::Quit, devices),
               0);
     EXPECT_TRUE(open);
+}
+
+// Under a German locale the question speaks German, the suite's words and Qt's alike.
+class GermanLocalePortChoice : public PortChoice {};
+
+TEST_F(GermanLocalePortChoice, TheQuestionAtStartUpSpeaksGerman)
+{
+    com1IsMissing();
+    std::vector<Asked> seen;
+    QStringList texts;
+    DialogAnswerer answerer([&](QDialog& d, int) {
+        seen.push_back(asked(d));
+        texts = shownTexts(d);
+        d.reject();
+    });
+    EXPECT_EQ(runWith<ThermReadWindow>(program("thermread"), {}, [](ThermReadWindow&) {}), 1);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].headline, "COM1 steht für " + config.missingDevice() +
+                                    ", das auf diesem Computer nicht gefunden wurde: Es gibt kein solches Gerät, oder keine "
+                                    "serielle Schnittstelle dahinter. An welchem Gerät steckt das Kabel der Platine?");
+    EXPECT_TRUE(seen[0].choices.contains("Virtuelle Platine (keine Platine nötig)")) << seen[0].choices.join(u'|').toStdString();
+    EXPECT_EQ(seen[0].remember, "Ab jetzt als COM1 verwenden");
+    for (const char* button : {"&Öffnen", "&Aktualisieren", "&Beenden"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(button))) << button << " in " << texts.join(u'|').toStdString();
 }
 
 // The board's window comes with the choice, in time to see the start-up word of shiftout.

@@ -7,6 +7,7 @@
 #include "ConverterPanel.h"
 #include "ExpanderPanel.h"
 #include "IoPanelWindow.h"
+#include "Languages.h"
 #include "LatchedOutputsPanel.h"
 #include "LedIndicator.h"
 #include "LineProbeWindow.h"
@@ -18,6 +19,7 @@
 #include "SensorPanel.h"
 #include "SerialOutWindow.h"
 #include "SerialReceiver.h"
+#include "ShownTexts.h"
 #include "Shape.h"
 #include "ShiftOutWindow.h"
 #include "StatusInputsPanel.h"
@@ -90,6 +92,20 @@ TEST(BoardWindowParts, EachProgramsBoardGetsOnePanelPerPart)
     EXPECT_EQ(titles(w), QStringList{"PCF8574A expander 7E/7F"});
     EXPECT_EQ(w.windowTitle(), "Virtual board");
     EXPECT_EQ(w.unplugged->text(), "Board unplugged");
+}
+
+// Under a German locale the board window speaks German: its title, panels, monitor and waveform.
+TEST(GermanLocaleBoardWindow, SpeaksGerman)
+{
+    const Languages german = Languages::ofUser();
+    german.install();
+    Board board;
+    programOf<ThermConfWindow>().buildBoard(board);
+    BoardWindow w(board, BusMonitor::Clock::now());
+    const QStringList texts = shownTexts(w);
+    for (const char* text : {"Virtuelle Platine", "Temperatursensor 90/91", "Konfiguration", "Busmonitor", "Leeren",
+                             "Als VCD speichern…", "Signalverlauf"})
+        EXPECT_TRUE(texts.contains(QString::fromUtf8(text))) << text << " in " << texts.join(u'|').toStdString();
 }
 
 TEST_F(AdcPanelWithBoard, MovingAnInputSliderChangesTheNextTicksReading)

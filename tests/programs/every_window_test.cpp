@@ -1,6 +1,8 @@
 // What every window does alike: each program's window, from the table of programs, on its own
 // virtual board, driven offscreen.
+#include "Languages.h"
 #include "Programs.h"
+#include "ShownTexts.h"
 #include "VirtualPort.h"
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -47,6 +50,23 @@ TEST(EveryWindow, EveryControlCarriesItsLayoutName)
             if (!control->objectName().isEmpty())
                 all << control->objectName();
         EXPECT_EQ(all.removeDuplicates(), 0) << program.name.toStdString();
+    }
+}
+
+// Under a German locale each window shows exactly its own texts, as in English: only what the
+// suite adds around the windows is translated.
+TEST(GermanLocaleEveryWindow, ShowsExactlyItsOwnTextsAsInEnglish)
+{
+    std::map<QString, QStringList> english;
+    for (const Program& program : programs())
+        english[program.name] = shownTexts(*ProgramWindow(program).window);
+    const Languages german = Languages::ofUser();
+    ASSERT_TRUE(german.language().startsWith(QStringLiteral("de")));
+    german.install();
+    for (const Program& program : programs()) {
+        const QStringList texts = shownTexts(*ProgramWindow(program).window);
+        EXPECT_EQ(texts, english[program.name]) << program.name.toStdString();
+        EXPECT_GT(texts.size(), 1) << program.name.toStdString();
     }
 }
 

@@ -153,6 +153,8 @@ package)
     # The plot draws with Qt Charts, which no other library of the suite brings along.
     charts=$(dpkg -S "*/$multiarch/libQt6Charts.so.6" 2>/dev/null | head -1 | cut -d: -f1)
     depends_on "${charts:-libqt6charts6}" || fail "Depends lacks the Qt Charts library (${charts:-libqt6charts6}): $depends"
+    # Qt's own catalogues, loaded beside the suite's: a file the programs read, not a library.
+    depends_on qt6-translations-l10n || fail "Depends lacks Qt's catalogues (qt6-translations-l10n): $depends"
     ;;
 *)
     echo "usage: $0 tree|package ..." >&2

@@ -2,19 +2,25 @@
 // board's own window beside it, into PNG files:   screenshots DIR
 //   <program>.png, boards-<program>.png, thermread-with-board.png (the two side by side),
 //   waveform-<program>.png (the bus monitor and the waveform pane beside it), and
-//   port-choice.png, the question a program asks when its COM1 finds no device, and
-//   plot-thermread.png and plot-adcpanel.png, plot windows after a few seconds of readings.
+//   port-choice.png, the question a program asks when its COM1 finds no device,
+//   plot-thermread.png and plot-adcpanel.png, plot windows after a few seconds of readings, and
+//   in German port-choice-de.png and check-window-de.png, the check's window at its end.
 #include "AdcPanelWindow.h"
 #include "Board.h"
+#include "BoardCheck.h"
 #include "BoardWindow.h"
+#include "CheckRunner.h"
+#include "CheckWindow.h"
 #include "FormsStyle.h"
 #include "History.h"
 #include "IoPanelWindow.h"
+#include "Languages.h"
 #include "LineProbeWindow.h"
 #include "PartVisitor.h"
 #include "Pcf8591Converter.h"
 #include "PlotWindow.h"
 #include "PortChoiceDialog.h"
+#include "PortEnvironment.h"
 #include "Programs.h"
 #include "SerialOutWindow.h"
 #include "ShiftOutWindow.h"
@@ -28,7 +34,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QPainter>
 #include <QRadioButton>
 #include <QThread>
@@ -96,19 +104,51 @@ void shoot(const QString& name, const std::function<void(Window&, BoardWindow&)>
     }
 }
 
-// As a laptop without a built-in serial port shows it, with one USB adapter plugged in.
-void shootPortChoice()
+// As a laptop without a built-in serial port shows it, with one USB adapter plugged in; the
+// question in the language loaded.
+void shootPortChoice(const QString& name)
 {
     const PortAssignments ports = PortAssignments::load({}, [](const QString&) {});
     DeviceFacts adapter{"/dev/ttyUSB0", "/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0", "ch341-uart", "1a86", "7523", "USB Serial"};
-    PortChoiceDialog dialog(QStringLiteral("COM1 stands for /dev/ttyS0, which was not found on this computer: there is no such "
-                                           "device, or no serial port behind it. Which device is the board's cable plugged into?"),
-                            {1}, ports, PortChoiceDialog::Offer::FirstPresent, [adapter] { return std::vector<DeviceFacts>{adapter}; });
+    const QString headline =
+        QCoreApplication::translate("ProgramRunner", "COM%1 stands for %2, which was not found on this computer: there is no such "
+                                                     "device, or no serial port behind it. Which device is the board's cable plugged into?")
+            .arg(1)
+            .arg(QStringLiteral("/dev/ttyS0"));
+    PortChoiceDialog dialog(headline, {1}, ports, PortChoiceDialog::Offer::FirstPresent,
+                            [adapter] { return std::vector<DeviceFacts>{adapter}; });
     dialog.setWindowTitle(QStringLiteral("thermread"));
     dialog.resize(560, dialog.sizeHint().height());
     dialog.show();
     QApplication::processEvents();
-    save(dialog.grab(), "port-choice");
+    save(dialog.grab(), name);
+}
+
+// thermread's check of the virtual board, at its end.
+void shootCheckWindow(const QString& name)
+{
+    const Program& thermread = program("thermread");
+    ProgramOptions options;
+    options.com[0] = QStringLiteral("virtual");
+    PortEnvironment environment(options, PortAssignments::load(options.com, {}), thermread.buildBoard, {}, {}, {});
+    CheckWindow window(std::make_unique<BoardCheck>(CheckRunner::checkedPort(thermread, environment, 1)), thermread.name,
+                       CheckRunner::keepSettle);
+    window.show();
+    window.start();
+    while (!window.copyButton()->isEnabled())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    save(window.grab(), name);
+}
+
+// The chooser and the check in German, with German numbers, whatever the locale the tool runs in.
+void shootInGerman()
+{
+    const Languages german(QStringList{QStringLiteral("de-DE")}, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    german.install();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    shootPortChoice(QStringLiteral("port-choice-de"));
+    shootCheckWindow(QStringLiteral("check-window-de"));
+    QLocale::setDefault(QLocale::system());
 }
 
 // The board's first part of that class (or chip on its bus).
@@ -257,8 +297,9 @@ int main(int argc, char** argv)
     });
     shoot<SerialOutWindow>("serialout", [](SerialOutWindow& w, BoardWindow&) { w.cmdD_Click(7); });
     shoot<LineProbeWindow>("lineprobe", [](LineProbeWindow& w, BoardWindow&) { w.Timer1_Timer(); });
-    shootPortChoice();
+    shootPortChoice(QStringLiteral("port-choice"));
     shootThermReadPlot();
     shootAdcPanelPlot();
+    shootInGerman();
     return allWritten ? 0 : 1;
 }

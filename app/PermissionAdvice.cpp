@@ -35,6 +35,16 @@ std::string text(const char* source, const Values&... values)
     return QCoreApplication::translate("PermissionAdvice", source).arg(values...).toStdString();
 }
 
+// The advice to join the dialout group, which completes each of the sentences below.
+QString dialoutAdvice(const std::string& user)
+{
+    //: Completes the other advice's sentences after "To use serial devices," / "Or" / ":"; %1 is the user.
+    return QCoreApplication::translate("PermissionAdvice", "join the dialout group: run \"sudo adduser %1 "
+                                                           "dialout\" (or ask whoever looks after this computer to), then log "
+                                                           "out and log in again")
+        .arg(QString::fromStdString(user));
+}
+
 } // namespace
 
 std::vector<std::string> ruleFolders()
@@ -45,11 +55,7 @@ std::vector<std::string> ruleFolders()
 
 std::string forDevice(const DeviceFacts& device, const std::string& user, const std::vector<std::string>& folders)
 {
-    //: Completes the other advice's sentences after "To use serial devices," / "Or" / ":"; %1 is the user.
-    const QString group = QCoreApplication::translate("PermissionAdvice", "join the dialout group: run \"sudo adduser %1 "
-                                                      "dialout\" (or ask whoever looks after this computer to), then log "
-                                                      "out and log in again")
-                              .arg(QString::fromStdString(user));
+    const QString group = dialoutAdvice(user);
     fs::path rule;
     for (const std::string& folder : folders)
         if (std::error_code error; fs::is_regular_file(fs::path(folder) / BOARD_SUITE_UDEV_RULE, error)) {

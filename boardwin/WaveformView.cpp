@@ -142,33 +142,50 @@ void WaveformView::keyPressEvent(QKeyEvent* event)
 void WaveformView::paintEvent(QPaintEvent*)
 {
     QPainter p(viewport());
-    const QPalette& pal = palette();
-    const int width = viewport()->width();
-    p.fillRect(viewport()->rect(), pal.color(QPalette::Base));
-    const QColor text = pal.color(QPalette::Text);
-    QColor grid = pal.color(QPalette::Mid);
-    grid.setAlpha(90);
-    const double from = firstShown(), to = lastShown();
-    const QFontMetrics metrics(font());
+    p.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    paintAxis(p);
+    int top = paintTraces(p, AxisHeight);
+    QColor itemFill = palette().color(QPalette::Highlight);
+    itemFill.setAlpha(60);
+    //: The row of the bits each clock carried.
+    top = paintMarks(p, top, waveform_.bits, palette().color(QPalette::AlternateBase), tr("bits"));
+    //: The row of the transaction's parts: start, address, acknowledge, data byte, stop.
+    paintMarks(p, top, waveform_.items, itemFill, tr("items"));
+}
 
-    // The time axis, in microseconds from the transaction's start.
+QColor WaveformView::gridColor() const
+{
+    QColor grid = palette().color(QPalette::Mid);
+    grid.setAlpha(90);
+    return grid;
+}
+
+// The time axis, in microseconds from the transaction's start, its ticks down through every row.
+void WaveformView::paintAxis(QPainter& p) const
+{
+    const QColor text = palette().color(QPalette::Text);
+    const double from = firstShown(), to = lastShown();
     const double step = roundStep(80.0 / scale_);
     p.setPen(text);
     p.drawText(QRect(2, 0, NameWidth - 4, AxisHeight), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("µs"));
     const int rowsBottom = AxisHeight + int(waveform_.traces.size()) * TraceHeight + 2 * MarkHeight;
     for (double t = std::ceil(from / step) * step; t <= to; t += step) {
         const int x = int(std::lround(xOf(t)));
-        p.setPen(grid);
+        p.setPen(gridColor());
         p.drawLine(x, AxisHeight - 4, x, rowsBottom);
         p.setPen(text);
         const QString label = QString::number(std::abs(t) < step / 2 ? 0.0 : t, 'g', 6);
         p.drawText(x + 3, AxisHeight - 6, label);
     }
+}
 
-    // The traces, high near the top of their row.
-    int top = AxisHeight;
+// The traces from `top` down, high near the top of their row; where the rows below begin.
+int WaveformView::paintTraces(QPainter& p, int top) const
+{
+    const double from = firstShown(), to = lastShown();
+    const int width = viewport()->width();
     for (const WaveformLayout::Trace& trace : waveform_.traces) {
-        p.setPen(text);
+        p.setPen(palette().color(QPalette::Text));
         p.drawText(QRect(2, top, NameWidth - 4, TraceHeight), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(trace.name));
         const double high = top + 5, low = top + TraceHeight - 5;
         QPolygonF line;
@@ -184,37 +201,37 @@ void WaveformView::paintEvent(QPaintEvent*)
             line << QPointF(x, line.back().y()) << QPointF(x, y(s->level));
         }
         line << QPointF(width, line.back().y());
-        p.setPen(QPen(pal.color(QPalette::Highlight), 1.5));
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1.5));
         p.setRenderHint(QPainter::Antialiasing, false);
         p.drawPolyline(line);
         top += TraceHeight;
     }
+    return top;
+}
 
-    // The bits, then the items, each a box over the cells it spans.
-    auto marks = [&](const std::vector<WaveformLayout::Mark>& row, const QColor& fill, const QString& name) {
-        p.setPen(text);
-        p.drawText(QRect(2, top, NameWidth - 4, MarkHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
-        for (const WaveformLayout::Mark& m : row) {
-            if (m.to < from || m.from > to)
-                continue;
-            const double left = std::max(double(NameWidth), xOf(m.from)), right = std::min(double(width), xOf(m.to));
-            const QRectF box(left, top + 2, std::max(1.0, right - left), MarkHeight - 4);
-            p.setPen(grid);
-            p.setBrush(fill);
-            p.drawRect(box);
-            const QString label = QString::fromStdString(m.text);
-            if (metrics.horizontalAdvance(label) + 4 <= box.width()) {
-                p.setPen(text);
-                p.drawText(box, Qt::AlignCenter, label);
-            }
+// One row of marks (the bits, or the items) at `top`, each a box over the cells it spans, its
+// label inside when it fits; where the next row begins.
+int WaveformView::paintMarks(QPainter& p, int top, const std::vector<WaveformLayout::Mark>& row, const QColor& fill,
+                             const QString& name) const
+{
+    const QColor text = palette().color(QPalette::Text);
+    const double from = firstShown(), to = lastShown();
+    const QFontMetrics metrics(font());
+    p.setPen(text);
+    p.drawText(QRect(2, top, NameWidth - 4, MarkHeight), Qt::AlignLeft | Qt::AlignVCenter, name);
+    for (const WaveformLayout::Mark& m : row) {
+        if (m.to < from || m.from > to)
+            continue;
+        const double left = std::max(double(NameWidth), xOf(m.from)), right = std::min(double(viewport()->width()), xOf(m.to));
+        const QRectF box(left, top + 2, std::max(1.0, right - left), MarkHeight - 4);
+        p.setPen(gridColor());
+        p.setBrush(fill);
+        p.drawRect(box);
+        const QString label = QString::fromStdString(m.text);
+        if (metrics.horizontalAdvance(label) + 4 <= box.width()) {
+            p.setPen(text);
+            p.drawText(box, Qt::AlignCenter, label);
         }
-        top += MarkHeight;
-    };
-    QColor bitFill = pal.color(QPalette::AlternateBase);
-    QColor itemFill = pal.color(QPalette::Highlight);
-    itemFill.setAlpha(60);
-    //: The row of the bits each clock carried.
-    marks(waveform_.bits, bitFill, tr("bits"));
-    //: The row of the transaction's parts: start, address, acknowledge, data byte, stop.
-    marks(waveform_.items, itemFill, tr("items"));
+    }
+    return top + MarkHeight;
 }

@@ -3,7 +3,10 @@
 #include "WaveformLayout.h"
 
 #include <QAbstractScrollArea>
+#include <QColor>
 #include <QCoreApplication>
+
+class QPainter;
 
 // Draws a waveform: a time axis in microseconds, each line's trace, and the rows of bits and
 // items beneath. The wheel zooms about the pointer (with Shift it scrolls), the scroll bar and
@@ -49,6 +52,12 @@ private:
     void updateScrollBar();
     double xOf(double us) const;
     double timeAt(double x) const;
+    // The parts of a paint, top down.
+    QColor gridColor() const;
+    void paintAxis(QPainter& p) const;
+    int paintTraces(QPainter& p, int top) const;
+    int paintMarks(QPainter& p, int top, const std::vector<WaveformLayout::Mark>& row, const QColor& fill,
+                   const QString& name) const;
 
     WaveformLayout waveform_;
     double scale_ = 1;  // pixels per microsecond

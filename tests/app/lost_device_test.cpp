@@ -119,6 +119,22 @@ TEST_F(LostDevice, ThermReadWaitsThenCarriesOnOnTheDeviceBack)
     EXPECT_EQ(closer.count(), 0);
 }
 
+// Under a German locale the window keeps its caption and the suite's words after it are German.
+class GermanLocaleLostDevice : public LostDevice {};
+
+TEST_F(GermanLocaleLostDevice, TheCaptionSaysInGermanWhatItWaitsFor)
+{
+    board.add<TwoWireBus>().add<TemperatureSensor>();
+    int status = run<ThermReadWindow>("thermread", [&](ThermReadWindow& w) {
+        const QString caption = w.windowTitle();
+        pull();
+        w.cmdRdTemp->click();
+        EXPECT_EQ(w.windowTitle(), caption + " — COM1 getrennt, warte auf " + QString::fromStdString(link));
+        w.close();
+    });
+    EXPECT_EQ(status, 1);  // ended while it waited
+}
+
 // The ticks stop while the device is gone, the four readings stay, and they start again on the
 // device back, reading it.
 TEST_F(LostDevice, AdcPanelsTicksStopAndResume)

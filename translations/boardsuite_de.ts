@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Verdict: ready: %1 answered but with the settle that applies (%2 µs) the programs would read too early: keep the measured one (--check --remember).</source>
-        <translation>Ergebnis: bereit. Geantwortet: %1; aber mit der geltenden Einschwingzeit (%2 µs) würden die Programme zu früh lesen: merken Sie sich die gemessene (--check --remember).</translation>
+        <translation>Ergebnis: bereit. Geantwortet: %1; aber mit der geltenden Einschwingzeit (%2 µs) würden die Programme zu früh lesen: lassen Sie die gemessene speichern (--check --remember).</translation>
     </message>
     <message>
         <source>Verdict: ready: %1 answered.</source>

@@ -28,21 +28,28 @@ std::vector<std::string> adaptersOf(const fs::path& rule)
     return ids;
 }
 
-// A piece of advice in the user's language, its placeholders filled at once (a path may hold a '%').
+// A piece of advice in the user's language or in English, its placeholders filled at once (a
+// path may hold a '%').
 template <class... Values>
-std::string text(const char* source, const Values&... values)
+QString words(In in, const char* source, const Values&... values)
 {
-    return QCoreApplication::translate("PermissionAdvice", source).arg(values...).toStdString();
+    const QString text = in == In::English ? QString::fromUtf8(source) : QCoreApplication::translate("PermissionAdvice", source);
+    return text.arg(values...);
+}
+
+template <class... Values>
+std::string text(In in, const char* source, const Values&... values)
+{
+    return words(in, source, values...).toStdString();
 }
 
 // The advice to join the dialout group, which completes each of the sentences below.
-QString dialoutAdvice(const std::string& user)
+QString dialoutAdvice(const std::string& user, In in)
 {
     //: Completes the other advice's sentences after "To use serial devices," / "Or" / ":"; %1 is the user.
-    return QCoreApplication::translate("PermissionAdvice", "join the dialout group: run \"sudo adduser %1 "
-                                                           "dialout\" (or ask whoever looks after this computer to), then log "
-                                                           "out and log in again")
-        .arg(QString::fromStdString(user));
+    return words(in, QT_TRANSLATE_NOOP("PermissionAdvice", "join the dialout group: run \"sudo adduser %1 dialout\" (or ask "
+                                                          "whoever looks after this computer to), then log out and log in again"),
+                QString::fromStdString(user));
 }
 
 } // namespace
@@ -53,9 +60,9 @@ std::vector<std::string> ruleFolders()
             BOARD_SUITE_INSTALL_PREFIX "/lib/udev/rules.d"};
 }
 
-std::string forDevice(const DeviceFacts& device, const std::string& user, const std::vector<std::string>& folders)
+std::string forDevice(const DeviceFacts& device, const std::string& user, const std::vector<std::string>& folders, In in)
 {
-    const QString group = dialoutAdvice(user);
+    const QString group = dialoutAdvice(user, in);
     fs::path rule;
     for (const std::string& folder : folders)
         if (std::error_code error; fs::is_regular_file(fs::path(folder) / BOARD_SUITE_UDEV_RULE, error)) {
@@ -64,7 +71,7 @@ std::string forDevice(const DeviceFacts& device, const std::string& user, const 
         }
     //: %1 is the advice to join the dialout group.
     if (rule.empty())
-        return text(QT_TRANSLATE_NOOP("PermissionAdvice",
+        return text(in, QT_TRANSLATE_NOOP("PermissionAdvice",
                                       "To use serial devices, %1; or install the boardsuite package, whose rule lets "
                                       "whoever sits at the computer use the USB serial adapters it knows, from their "
                                       "next plug-in."),
@@ -75,18 +82,18 @@ std::string forDevice(const DeviceFacts& device, const std::string& user, const 
     const std::vector<std::string> known = adaptersOf(rule);
     //: %1 is the rule's file, %2 the adapter's USB vendor:product, %3 the advice to join the dialout group.
     if (!ids.empty() && std::find(known.begin(), known.end(), ids) != known.end())
-        return text(QT_TRANSLATE_NOOP("PermissionAdvice",
+        return text(in, QT_TRANSLATE_NOOP("PermissionAdvice",
                                       "The suite's rule %1 knows this adapter (USB %2) but has not given it to you: "
                                       "unplug it and plug it in again (the rule applies when an adapter is plugged "
                                       "in), and use it from a session at this computer, not a remote one. Or %3."),
                     where, QString::fromStdString(ids), group);
     //: %1 is the rule's file, %2 the advice to join the dialout group.
     if (ids.empty())
-        return text(QT_TRANSLATE_NOOP("PermissionAdvice", "The suite's rule %1 is installed but does not cover this "
+        return text(in, QT_TRANSLATE_NOOP("PermissionAdvice", "The suite's rule %1 is installed but does not cover this "
                                                           "device (it is no USB adapter): %2."),
                     where, group);
     //: %1 is the rule's file, %2 the adapter's USB vendor:product, %3 the advice to join the dialout group.
-    return text(QT_TRANSLATE_NOOP("PermissionAdvice", "The suite's rule %1 is installed but does not cover this device "
+    return text(in, QT_TRANSLATE_NOOP("PermissionAdvice", "The suite's rule %1 is installed but does not cover this device "
                                                       "(USB %2 is not one of the adapters it knows): %3."),
                 where, QString::fromStdString(ids), group);
 }

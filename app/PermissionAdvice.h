@@ -14,9 +14,12 @@ namespace PermissionAdvice {
 // The folders udev reads its rules from, and the suite's own install prefix.
 std::vector<std::string> ruleFolders();
 
+// The user's language, or English: a message the trace keeps is English in every language.
+enum class In { UsersLanguage, English };
+
 // The advice for `device`, told by its USB ids; `folders` are searched for the suite's rule.
 // `user` is named in the command to run.
 std::string forDevice(const DeviceFacts& device, const std::string& user,
-                      const std::vector<std::string>& folders = ruleFolders());
+                      const std::vector<std::string>& folders = ruleFolders(), In in = In::UsersLanguage);
 
 } // namespace PermissionAdvice

@@ -68,7 +68,7 @@ PortAssignments::Warning warnings(const Program& program)
     return [&program](const QString& line) { say(program.name, line); };
 }
 
-QString firstLine(const char* text)
+QString firstLine(const std::string& text)
 {
     QString all = QString::fromStdString(text);
     return all.left(all.indexOf(u'\n'));
@@ -144,7 +144,7 @@ bool choosePorts(const Program& program, PortAssignments& ports)
 std::optional<PortEnvironment::Choice> askForDevice(const Program& program, const PortEnvironment& environment,
                                                     int commPort, const CommError& failure)
 {
-    say(program.name, firstLine(failure.what()));
+    say(program.name, firstLine(failure.shown()));
     const PortAssignments& ports = environment.ports();
     QString headline;
     if (ports.of(commPort).source != PortAssignments::Source::Chosen)
@@ -154,9 +154,9 @@ std::optional<PortEnvironment::Choice> askForDevice(const Program& program, cons
                        .arg(ports.device(commPort));
     else if (failure.kind() == CommError::Kind::NoSuchDevice)
         //: %1 is the device's failure, as the device layer words it (in English).
-        headline = QCoreApplication::translate("ProgramRunner", "%1. Choose another device, or Quit.").arg(firstLine(failure.what()));
+        headline = QCoreApplication::translate("ProgramRunner", "%1. Choose another device, or Quit.").arg(firstLine(failure.shown()));
     else
-        headline = QCoreApplication::translate("ProgramRunner", "%1\nChoose another device, or Quit.").arg(QString::fromStdString(failure.what()));
+        headline = QCoreApplication::translate("ProgramRunner", "%1\nChoose another device, or Quit.").arg(QString::fromStdString(failure.shown()));
     PortChoiceDialog dialog(headline, {commPort}, ports, PortChoiceDialog::Offer::FirstPresent,
                             [] { return SerialPortList::present(); });
     if (dialog.exec() != QDialog::Accepted)
@@ -199,7 +199,7 @@ bool loadWindow(const Program& program, PortEnvironment& environment, std::uniqu
             say(program.name, QCoreApplication::translate("ProgramRunner", "no device chosen; ended"));
             return false;
         }
-        QString text = QString::fromStdString(e.what());
+        QString text = QString::fromStdString(e.shown());
         say(program.name, text);
         forms::messageBox(nullptr, QMessageBox::Critical, program.name, text);
         return false;

@@ -132,7 +132,7 @@ bool BoardCheck::step()
         case Stage::Done: return false;
         }
     } catch (const CommError& e) {
-        line(tr("The device failed: %1").arg(QString::fromStdString(e.what())));
+        line(tr("The device failed: %1").arg(QString::fromStdString(e.shown())));
         fail(tr("check that the adapter is still plugged in"));
     }
     ++done_;
@@ -145,7 +145,7 @@ void BoardCheck::checkDevice()
     try {
         port_ = checked_.openUnsettled();
     } catch (const CommError& e) {
-        line(QString::fromStdString(e.what()));
+        line(QString::fromStdString(e.shown()));
         fail(tr("the device does not open; check the COM port's device (--list-ports)"));
         return;
     }

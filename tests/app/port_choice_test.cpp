@@ -200,6 +200,28 @@ TEST_F(GermanLocalePortChoice, TheQuestionAtStartUpSpeaksGerman)
         EXPECT_TRUE(texts.contains(QString::fromUtf8(button))) << button << " in " << texts.join(u'|').toStdString();
 }
 
+// In German a refused device is explained in German, while the trace keeps its English.
+TEST_F(GermanLocalePortChoice, ARefusedDeviceIsExplainedInGermanAndTracedInEnglish)
+{
+    device.calls.openErrno = EACCES;
+    QStringList boxes;
+    DialogAnswerer answerer([&](QDialog& d, int) {
+        auto* box = qobject_cast<QMessageBox*>(&d);
+        boxes << (box ? box->text() : QStringLiteral("a dialog"));
+        d.reject();
+    });
+    const QString trace = dir.filePath("trace");
+    EXPECT_EQ(runWith<ThermReadWindow>(program("thermread"), {"--com1=" + pty().toStdString(), "--trace=" + trace.toStdString()},
+                                       [](ThermReadWindow&) {}, Then::Quit, devices),
+              1);
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_NE(boxes[0].indexOf("treten Sie der Gruppe dialout bei"), -1) << boxes[0].toStdString();
+    const QString traced = IsolatedConfig::read(trace);
+    EXPECT_NE(traced.indexOf("PortOpen = True !! COM1 (" + pty() + "): permission denied"), -1) << traced.toStdString();
+    EXPECT_NE(traced.indexOf("join the dialout group"), -1) << traced.toStdString();
+    EXPECT_EQ(traced.indexOf("Gruppe"), -1) << traced.toStdString();
+}
+
 // The board's window comes with the choice, in time to see the start-up word of shiftout.
 // With "Use it as COM1 from now on" unchecked, the choice is for this run only.
 TEST_F(PortChoice, TheVirtualBoardChosenAtStartUpBringsItsWindowBeforeTheFirstWord)
